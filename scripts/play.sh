@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Sets up what is needed, builds the game and starts it from its program folder.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRIETAL_TESTS=OFF >/dev/null
+cmake --build build -j"$(nproc)" --target drietalspel
+exec build/drietalspel/drietalspel

@@ -1,0 +1,39 @@
+// Reading and replacing the program's small text files.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace Opslag {
+
+// No file of the program comes near this; a bigger one is refused unread.
+constexpr qint64 kMaxBestandsgrootte = 1024 * 1024;
+
+enum class LeesStatus {
+    Gelezen,    // read completely
+    Ontbreekt,  // there is no such file
+    Onleesbaar, // it exists but could not be opened or read (or it is a folder)
+    TeGroot,    // refused: larger than kMaxBestandsgrootte
+    Afgebroken, // read, but the content ended early or held a value of the wrong kind
+};
+
+enum class OpslaanStatus {
+    Opgeslagen,
+    OngeldigeNaam,    // the name would leave its folder or the file system cannot hold it
+    OngeldigeTekst,   // a text holds a double quote or a character Windows-1252 cannot hold
+    SchrijvenMislukt, // the file could not be written; the old file is unchanged
+};
+
+struct BestandsInhoud {
+    LeesStatus status = LeesStatus::Ontbreekt;
+    QString tekst; // the decoded text, when status is Gelezen
+};
+
+BestandsInhoud leesTekstBestand(const QString& pad);
+
+// Replaces the file at pad with bytes in one step (write to a temporary file, then rename), so a
+// failed write, a full disk or a crash leaves the old file whole. With bewaarOud the file that is
+// being replaced is first copied to pad + ".bak".
+OpslaanStatus vervangBestand(const QString& pad, const QByteArray& bytes, bool bewaarOud = false);
+
+} // namespace Opslag

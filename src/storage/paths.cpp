@@ -1,0 +1,99 @@
+#include "storage/paths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace Opslag {
+namespace {
+
+QString& programmaMapOverride() {
+    static QString map;
+    return map;
+}
+
+QString& gebruikersMapOverride() {
+    static QString map;
+    return map;
+}
+
+QString pad(const QString& map, const QString& rest) {
+    return map + QDir::separator() + rest;
+}
+
+// Longest file name most Linux file systems hold, in bytes of the name's UTF-8 form.
+constexpr qsizetype kMaxNaamBytes = 255;
+
+} // namespace
+
+QString programmaMap() {
+    if (!programmaMapOverride().isEmpty())
+        return programmaMapOverride();
+    if (QCoreApplication::instance())
+        return QCoreApplication::applicationDirPath();
+    return QDir::currentPath();
+}
+
+void zetProgrammaMap(const QString& map) {
+    programmaMapOverride() = map;
+}
+
+QString gebruikersMap() {
+    return gebruikersMapOverride().isEmpty() ? programmaMap() : gebruikersMapOverride();
+}
+
+void zetGebruikersMap(const QString& map) {
+    gebruikersMapOverride() = map;
+}
+
+QString dataMap() {
+    return pad(gebruikersMap(), QStringLiteral("Data"));
+}
+QString instellingenPad() {
+    return pad(gebruikersMap(), QStringLiteral("Drietalspel.ini"));
+}
+QString scoreLijstPad() {
+    return pad(dataMap(), QStringLiteral("Scorelijst.lst"));
+}
+QString achtergrondMap() {
+    return pad(programmaMap(), QStringLiteral("Backgrounds"));
+}
+
+QString geluidPad(const QString& bestandsnaam) {
+    return programmaMap() + QStringLiteral("/Sounds/") + bestandsnaam;
+}
+
+bool isGeldigeOnderwerpNaam(const QString& naam) {
+    if (naam.isEmpty() || naam == u"." || naam == u"..")
+        return false;
+    static const QString verboden = QStringLiteral("/\\<>:\"|?*");
+    for (QChar c : naam) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || verboden.contains(c))
+            return false;
+    }
+    if (naam.trimmed().isEmpty())
+        return false;
+    return (naam + QStringLiteral(".dat")).toUtf8().size() <= kMaxNaamBytes;
+}
+
+std::optional<QString> onderwerpPad(const QString& naam) {
+    if (!isGeldigeOnderwerpNaam(naam))
+        return std::nullopt;
+    return pad(dataMap(), naam + QStringLiteral(".dat"));
+}
+
+QString wallpaperPad(const QString& opgeslagen) {
+    if (opgeslagen.isEmpty())
+        return {};
+    const QString eigen = pad(achtergrondMap(), opgeslagen);
+    QString normaal = opgeslagen;
+    normaal.replace(u'\\', u'/');
+    const QString bestandsnaam = normaal.section(u'/', -1);
+    if (bestandsnaam == opgeslagen)
+        return eigen;
+    if (QFileInfo(normaal).isAbsolute() && QFileInfo::exists(normaal))
+        return normaal;
+    return pad(achtergrondMap(), bestandsnaam);
+}
+
+} // namespace Opslag

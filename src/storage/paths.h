@@ -1,0 +1,37 @@
+// Where the program's files lie. Everything hangs off the program folder, the folder that holds
+// the executable (never the current folder).
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace Opslag {
+
+// The folder of the executable, unless another was set (tests, or an installed copy).
+QString programmaMap();
+void zetProgrammaMap(const QString& map);
+
+// The folder with the settings file and Data. The program folder itself unless another was set.
+QString gebruikersMap();
+void zetGebruikersMap(const QString& map);
+
+QString dataMap();
+QString instellingenPad();
+QString scoreLijstPad();
+QString achtergrondMap();
+QString geluidPad(const QString& bestandsnaam);
+
+// The file of topic naam, or nullopt when the name is refused (see isGeldigeOnderwerpNaam).
+std::optional<QString> onderwerpPad(const QString& naam);
+
+// A topic name is a plain file name: not empty, not "." or "..", no path separator, no control
+// character, none of the characters Windows forbids in names (so a topic folder can be shared),
+// and short enough for the file system. The name is never a pattern and never leaves Data.
+bool isGeldigeOnderwerpNaam(const QString& naam);
+
+// The picture file for a stored wallpaper value. A bare file name lies in Backgrounds; a path
+// that no longer exists (say a folder written on another computer) falls back to the file of the
+// same name in Backgrounds.
+QString wallpaperPad(const QString& opgeslagen);
+
+} // namespace Opslag
