@@ -1,0 +1,243 @@
+#include "game/spel.h"
+
+#include "game/algemeen.h"
+#include "storage/recordformat.h"
+#include "storage/textcodec.h"
+
+namespace Algemeen {
+namespace {
+
+constexpr int kSeconde = 1000;
+constexpr int kTerugDraaiMs = 2000;
+
+const QString kKlikRij[kRijen] = {
+    QStringLiteral("Klik een vakje aan in de 1e rij"),
+    QStringLiteral("Klik een vakje aan in de 2e rij"),
+    QStringLiteral("Klik een vakje aan in de 3e rij"),
+};
+
+} // namespace
+
+Spel::Spel(TijdBron& tijd, Toeval& toeval, QObject* parent)
+    : QObject(parent), m_tijd(tijd), m_toeval(toeval),
+      m_aftel(QString::number(instellingen.PauzeTijd)) {}
+
+QString Spel::opslaanbareNaam(const QString& naam) {
+    QString schoon;
+    schoon.reserve(naam.size());
+    for (QChar c : naam) {
+        if (c == u'"')
+            schoon.append(u'\'');
+        else if (c.unicode() < 0x20)
+            schoon.append(u' ');
+        else if (!Opslag::isWindows1252(QString(c)))
+            schoon.append(u'?');
+        else
+            schoon.append(c);
+    }
+    return schoon;
+}
+
+Spel::StartUitkomst Spel::start(const QString& naamAntwoord) {
+    if (naamAntwoord.isEmpty())
+        return StartUitkomst::Geannuleerd;
+    zetBezig(true);
+    const auto onderwerp = Opslag::leesSpelOnderwerp(instellingen.Onderwerp);
+    zetBezig(false);
+    if (!onderwerp) {
+        emit onderwerpOnleesbaar(instellingen.Onderwerp);
+        return StartUitkomst::OnderwerpOnleesbaar;
+    }
+
+    m_terugDraaien.stop(); // a wrong pick of the old board must not close cards of the new one
+    m_spelKlok.stop();
+    m_aftelTimer.stop();
+    m_t.SpelerNaam = opslaanbareNaam(naamAntwoord);
+    m_speler = m_t.SpelerNaam;
+    zetPijl(false, kPijlLinks[0]);
+    m_info = QStringLiteral("Info");
+    m_timer = QStringLiteral("00:00");
+    deel(*onderwerp);
+    zetFase(Fase::Delen);
+    emit tekstenGewijzigd();
+    return StartUitkomst::Gestart;
+}
+
+// Every word goes to a slot drawn uniformly from the slots of its card row still free.
+void Spel::deel(const Opslag::SpelOnderwerp& onderwerp) {
+    std::array<int, kVakken>* plekken[kRijen] = {&m_t.PlekRij1, &m_t.PlekRij2, &m_t.PlekRij3};
+    for (int rij = 0; rij < kRijen; ++rij) {
+        std::array<int, kVakken> vrij;
+        for (int vak = 0; vak < kVakken; ++vak)
+            vrij[vak] = vak;
+        int aantalVrij = kVakken;
+        for (int i = 0; i < kVakken; ++i) {
+            const int keus = m_toeval.trek(aantalVrij);
+            const int vak = vrij[keus];
+            vrij[keus] = vrij[--aantalVrij];
+            (*plekken[rij])[i] = vak;
+            m_woord[rij][vak] = onderwerp[i][rij];
+            m_open[rij][vak] = true;
+        }
+    }
+    for (int i = 0; i < kVakken; ++i)
+        m_t.DrietalCode[i] = drietalCode(m_t.PlekRij1[i], m_t.PlekRij2[i], m_t.PlekRij3[i]);
+    emit bordGedeeld();
+}
+
+void Spel::startAftellen() {
+    if (m_fase != Fase::Delen)
+        return;
+    m_goed = QStringLiteral("0 Goed");
+    m_t.Aftellen = instellingen.PauzeTijd;
+    m_aftel = QString::number(m_t.Aftellen);
+    m_t.StrafTijd = 10;
+    zetFase(Fase::Onthullen);
+    emit tekstenGewijzigd();
+    m_aftelTimer.start(m_tijd, kSeconde, true, [this] { tikAftellen(); });
+}
+
+void Spel::tikAftellen() {
+    speel(QStringLiteral("timer.wav"));
+    zetBezig(true);
+    if (m_t.Aftellen > 0)
+        --m_t.Aftellen;
+    m_aftel = QString::number(m_t.Aftellen);
+    emit tekstenGewijzigd();
+    if (m_t.Aftellen != 0)
+        return;
+
+    m_aftelTimer.stop();
+    for (int rij = 0; rij < kRijen; ++rij) {
+        for (int vak = 0; vak < kVakken; ++vak)
+            zetKaart(rij, vak, false);
+    }
+    speel(QStringLiteral("Start.wav"));
+    m_t.SpelTijd = 0;
+    m_t.Stap = 0;
+    m_t.AantalGoed = 0;
+    zetPijl(true, m_pijlLinks);
+    zetFase(Fase::Spelen);
+    m_spelKlok.start(m_tijd, kSeconde, true, [this] { tikSpelKlok(); });
+    zetBezig(false);
+    zetInfo(kKlikRij[0]);
+}
+
+void Spel::tikSpelKlok() {
+    m_t.SpelTijd += 1;
+    m_timer = klokTekst(m_t.SpelTijd);
+    emit tekstenGewijzigd();
+}
+
+void Spel::klik(int x, int y, Qt::MouseButton knop) {
+    if (m_fase != Fase::Spelen || m_t.Stap >= kRijen || knop != Qt::LeftButton)
+        return;
+    const int rij = m_t.Stap;
+    const auto vak = geraaktVak(rij, x, y);
+    // An open card's face covers its hit area and takes the click itself.
+    if (!vak || m_open[rij][*vak])
+        return;
+
+    speel(QStringLiteral("kaart.wav"));
+    zetKaart(rij, *vak, true);
+    const int volgende = (rij + 1) % kRijen;
+    zetPijl(m_pijlZichtbaar, kPijlLinks[volgende]);
+    zetInfo(kKlikRij[volgende]);
+    m_t.Keuze[rij] = *vak;
+    ++m_t.Stap;
+    if (m_t.Stap == kRijen)
+        beoordeelKeuze();
+}
+
+void Spel::beoordeelKeuze() {
+    m_t.KeuzeCode = drietalCode(m_t.Keuze[0], m_t.Keuze[1], m_t.Keuze[2]);
+    m_t.Uitslag = QStringLiteral("Fout");
+    const bool goed = std::find(m_t.DrietalCode.begin(), m_t.DrietalCode.end(), m_t.KeuzeCode) !=
+                      m_t.DrietalCode.end();
+    if (!goed) {
+        zetPijl(false, m_pijlLinks);
+        m_terugDraaien.start(m_tijd, kTerugDraaiMs, false, [this] { draaiTerug(); });
+        return;
+    }
+
+    ++m_t.AantalGoed;
+    m_goed = QStringLiteral("%1 Goed").arg(m_t.AantalGoed);
+    m_t.Stap = 0;
+    m_t.Uitslag = QStringLiteral("Goed");
+    emit tekstenGewijzigd();
+    speel(QStringLiteral("%1.wav").arg(m_t.AantalGoed));
+    if (m_t.AantalGoed < kVakken)
+        return;
+
+    m_spelKlok.stop();
+    zetFase(Fase::Klaar);
+    zetInfo(QStringLiteral("Je hebt alle 10 woorden goed geraden!"));
+    const QString regel = m_timer + QStringLiteral(" - ") + m_t.SpelerNaam;
+    BackScoreLijst.append(regel);
+    emit spelGewonnen(regel);
+}
+
+void Spel::draaiTerug() {
+    for (int rij = 0; rij < kRijen; ++rij)
+        zetKaart(rij, m_t.Keuze[rij], false);
+    zetPijl(true, m_pijlLinks);
+    m_t.Stap = 0;
+}
+
+void Spel::oplossingGezien() {
+    if (m_fase != Fase::Spelen)
+        return;
+    m_t.SpelTijd += m_t.StrafTijd;
+    m_t.StrafTijd += 10;
+    m_timer = klokTekst(m_t.SpelTijd);
+    emit tekstenGewijzigd();
+}
+
+void Spel::knopGeluid() {
+    speel(QStringLiteral("button.wav"));
+}
+
+void Spel::wisselGeluid() {
+    instellingen.GeluidAan = !instellingen.GeluidAan;
+}
+
+void Spel::speel(const QString& bestand) {
+    if (instellingen.GeluidAan)
+        emit geluidGevraagd(bestand);
+}
+
+void Spel::zetKaart(int rij, int vak, bool open) {
+    if (m_open[rij][vak] == open)
+        return;
+    m_open[rij][vak] = open;
+    emit kaartGewijzigd(rij, vak);
+}
+
+void Spel::zetPijl(bool zichtbaar, int links) {
+    if (m_pijlZichtbaar == zichtbaar && m_pijlLinks == links)
+        return;
+    m_pijlZichtbaar = zichtbaar;
+    m_pijlLinks = links;
+    emit pijlGewijzigd();
+}
+
+void Spel::zetBezig(bool bezig) {
+    if (m_bezig == bezig)
+        return;
+    m_bezig = bezig;
+    emit bezigGewijzigd(bezig);
+}
+
+void Spel::zetFase(Fase fase) {
+    if (m_fase == fase)
+        return;
+    m_fase = fase;
+    emit faseGewijzigd(fase);
+}
+
+void Spel::zetInfo(const QString& tekst) {
+    m_info = tekst;
+    emit tekstenGewijzigd();
+}
+
+} // namespace Algemeen

@@ -1,0 +1,132 @@
+// One game: the deal, the reveal countdown, the picks, the clock and the penalty. The main
+// window drives it (Start, clicks, the toolbar) and mirrors what it tells through its signals.
+#pragma once
+
+#include "game/bord.h"
+#include "game/tijdbron.h"
+#include "game/toeval.h"
+#include "storage/topicfiles.h"
+
+#include <QObject>
+#include <QString>
+#include <array>
+
+namespace Algemeen {
+
+// The named state of a game, as the solution preview and the windows read it.
+struct SpelToestand {
+    QString SpelerNaam;
+    std::array<int, kVakken> PlekRij1{};
+    std::array<int, kVakken> PlekRij2{};
+    std::array<int, kVakken> PlekRij3{};
+    std::array<QString, kVakken> DrietalCode;
+    int Stap = 0; // card row to click next (0..2); 3 while a pick is judged or shown
+    std::array<int, kRijen> Keuze{};
+    QString KeuzeCode;
+    QString Uitslag; // "Goed" or "Fout"
+    int AantalGoed = 0;
+    float SpelTijd = 0;
+    float StrafTijd = 10; // penalty of the next look at the solution
+    int Aftellen = 0;
+};
+
+enum class Fase {
+    Geen,      // no game yet
+    Delen,     // dealt; the window uncovers the board before the countdown
+    Onthullen, // solution face up, countdown running
+    Spelen,    // clock running, picks accepted
+    Klaar,     // all ten found
+};
+
+class Spel : public QObject {
+    Q_OBJECT
+public:
+    enum class StartUitkomst { Gestart, Geannuleerd, OnderwerpOnleesbaar };
+
+    Spel(TijdBron& tijd, Toeval& toeval, QObject* parent = nullptr);
+
+    const SpelToestand& toestand() const { return m_t; }
+    Fase fase() const { return m_fase; }
+    const QString& woord(int rij, int vak) const { return m_woord[rij][vak]; }
+    bool isOpen(int rij, int vak) const { return m_open[rij][vak]; }
+
+    // The captions of the main window's labels.
+    const QString& infoTekst() const { return m_info; }     // prompt below the board
+    const QString& goedTekst() const { return m_goed; }     // "3 Goed"
+    const QString& aftelTekst() const { return m_aftel; }   // think time, then the countdown
+    const QString& timerTekst() const { return m_timer; }   // game clock "MM:SS"
+    const QString& spelerTekst() const { return m_speler; } // player name
+    bool pijlZichtbaar() const { return m_pijlZichtbaar; }
+    int pijlLinks() const { return m_pijlLinks; }
+    bool bezig() const { return m_bezig; }
+
+    // Start with the answer of the name box. An empty answer (cancelled) changes nothing; a
+    // topic that cannot be read completely is reported and changes nothing either. Otherwise
+    // the topic of the settings is dealt, all cards face up (phase Delen).
+    StartUitkomst start(const QString& naamAntwoord);
+
+    // The board has been uncovered: the think time counts down, then the cards turn.
+    void startAftellen();
+
+    // A mouse press on the board at (x, y) in board pixels.
+    void klik(int x, int y, Qt::MouseButton knop);
+
+    // The solution may be looked at only while the clock runs.
+    bool magOplossingZien() const { return m_fase == Fase::Spelen; }
+    // A look at the solution has ended: its penalty counts at once, the next one is 10 more.
+    void oplossingGezien();
+
+    // The toolbar's press sound, and its sound switch.
+    void knopGeluid();
+    void wisselGeluid();
+
+    // Names are stored between double quotes: a quote or a character the file cannot hold
+    // is replaced.
+    static QString opslaanbareNaam(const QString& naam);
+
+signals:
+    void kaartGewijzigd(int rij, int vak); // opened or closed
+    void bordGedeeld();                    // every word and face changed
+    void tekstenGewijzigd();               // one of the captions changed
+    void pijlGewijzigd();
+    void bezigGewijzigd(bool bezig);
+    void faseGewijzigd(Algemeen::Fase fase);
+    void geluidGevraagd(const QString& bestand); // only when sound is on
+    void spelGewonnen(const QString& regel);     // the new high-score entry
+    void onderwerpOnleesbaar(const QString& naam);
+
+private:
+    void deel(const Opslag::SpelOnderwerp& onderwerp);
+    void tikAftellen();
+    void tikSpelKlok();
+    void beoordeelKeuze();
+    void draaiTerug();
+    void speel(const QString& bestand);
+    void zetKaart(int rij, int vak, bool open);
+    void zetPijl(bool zichtbaar, int links);
+    void zetBezig(bool bezig);
+    void zetFase(Fase fase);
+    void zetInfo(const QString& tekst);
+
+    TijdBron& m_tijd;
+    Toeval& m_toeval;
+    SpelToestand m_t;
+    Fase m_fase = Fase::Geen;
+    std::array<std::array<QString, kVakken>, kRijen> m_woord;
+    std::array<std::array<bool, kVakken>, kRijen> m_open{};
+
+    QString m_info = QStringLiteral("Info");
+    QString m_goed = QStringLiteral("0 Goed");
+    QString m_aftel;
+    QString m_timer = QStringLiteral("00:00");
+    QString m_speler = QStringLiteral("Naam Speler");
+    bool m_pijlZichtbaar = false;
+    int m_pijlLinks = kPijlLinks[0];
+    bool m_bezig = false;
+
+    SeamTimer m_aftelTimer;   // the reveal countdown, once a second
+    SeamTimer m_spelKlok;     // the game clock, once a second
+    SeamTimer m_terugDraaien; // turns a wrong pick back after two seconds
+};
+
+} // namespace Algemeen

@@ -1,0 +1,11 @@
+#include "game/toeval.h"
+
+namespace Algemeen {
+
+Toeval::Toeval() {
+    std::random_device entropie;
+    std::seed_seq zaad{entropie(), entropie(), entropie(), entropie()};
+    m_generator.seed(zaad);
+}
+
+} // namespace Algemeen

@@ -1,0 +1,44 @@
+#include "platform/echtetijd.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+namespace Algemeen {
+
+EchteTijd::EchteTijd(QObject* parent) : QObject(parent) {
+    m_klok.start();
+}
+
+TijdBron::Id EchteTijd::start(int intervalMs, bool herhalen, std::function<void()> f) {
+    const Id id = m_volgende++;
+    auto* timer = new QTimer(this);
+    timer->setTimerType(Qt::PreciseTimer);
+    timer->setSingleShot(!herhalen);
+    timer->setInterval(intervalMs);
+    connect(timer, &QTimer::timeout, this, [this, id, herhalen, f = std::move(f)] {
+        if (!herhalen)
+            stop(id);
+        f();
+    });
+    m_timers.insert(id, timer);
+    timer->start();
+    return id;
+}
+
+void EchteTijd::stop(Id id) {
+    if (QTimer* timer = m_timers.take(id)) {
+        timer->stop();
+        timer->deleteLater();
+    }
+}
+
+// Waits on a nested event loop: paints, clicks and timer ticks go on being handled.
+void EchteTijd::wacht(int ms) {
+    if (ms <= 0)
+        return;
+    QEventLoop lus;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &lus, &QEventLoop::quit);
+    lus.exec();
+}
+
+} // namespace Algemeen

@@ -1,0 +1,67 @@
+// A time source for tests: time moves only when the test says so, and due timers fire in order.
+#pragma once
+
+#include "game/tijdbron.h"
+
+#include <map>
+#include <utility>
+
+class NepTijd : public Algemeen::TijdBron {
+public:
+    NepTijd() { Algemeen::zetTijd(this); }
+    ~NepTijd() override { Algemeen::zetTijd(nullptr); }
+
+    qint64 nuMs() const override { return m_nu; }
+
+    Id start(int intervalMs, bool herhalen, std::function<void()> f) override {
+        const Id id = m_volgende++;
+        m_timers[id] = {m_nu + intervalMs, intervalMs, herhalen, std::move(f)};
+        return id;
+    }
+
+    void stop(Id id) override { m_timers.erase(id); }
+
+    // A wait lets the time pass, firing what falls due meanwhile, as the real event loop does.
+    void wacht(int ms) override {
+        ++m_wachten;
+        verstrijk(ms);
+    }
+
+    // Moves time on by ms, firing every timer that falls due, earliest first.
+    void verstrijk(qint64 ms) {
+        const qint64 eind = m_nu + ms;
+        while (true) {
+            auto eerste = m_timers.end();
+            for (auto it = m_timers.begin(); it != m_timers.end(); ++it) {
+                if (it->second.due <= eind &&
+                    (eerste == m_timers.end() || it->second.due < eerste->second.due))
+                    eerste = it;
+            }
+            if (eerste == m_timers.end())
+                break;
+            m_nu = eerste->second.due;
+            auto f = eerste->second.f;
+            if (eerste->second.herhalen)
+                eerste->second.due += eerste->second.interval;
+            else
+                m_timers.erase(eerste);
+            f();
+        }
+        m_nu = eind;
+    }
+
+    int actieveTimers() const { return static_cast<int>(m_timers.size()); }
+    int aantalWachten() const { return m_wachten; }
+
+private:
+    struct Timer {
+        qint64 due;
+        int interval;
+        bool herhalen;
+        std::function<void()> f;
+    };
+    std::map<Id, Timer> m_timers;
+    qint64 m_nu = 0;
+    Id m_volgende = 1;
+    int m_wachten = 0;
+};
