@@ -1,11 +1,28 @@
+#include "game/toeval.h"
+#include "platform/afsluitsignaal.h"
+#include "platform/echtetijd.h"
+#include "ui/main/dialogen.h"
 #include "ui/main/mainwindow.h"
 
 #include <QApplication>
+#include <QFont>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Drietalspel"));
-    Drietal::MainWindow window;
-    window.show();
-    return app.exec();
+    QApplication::setDesktopFileName(QStringLiteral("drietalspel"));
+    // The game asks for its fonts by name; where they are not installed, the free look-alikes.
+    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+
+    Algemeen::EchteTijd tijd;
+    Algemeen::zetTijd(&tijd);
+    Algemeen::Toeval toeval;
+    Drietal::VensterDialogen dialogen;
+    Drietal::Main venster(tijd, toeval, dialogen);
+    Algemeen::vangAfsluitSignalen([&venster] { venster.close(); });
+    venster.showFullScreen();
+    const int uitkomst = app.exec();
+    Algemeen::zetTijd(nullptr);
+    return uitkomst;
 }

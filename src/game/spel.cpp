@@ -85,6 +85,13 @@ void Spel::deel(const Opslag::SpelOnderwerp& onderwerp) {
     emit bordGedeeld();
 }
 
+void Spel::toonPauzeTijd() {
+    if (m_fase == Fase::Onthullen)
+        return;
+    m_aftel = QString::number(instellingen.PauzeTijd);
+    emit tekstenGewijzigd();
+}
+
 void Spel::startAftellen() {
     if (m_fase != Fase::Delen)
         return;

@@ -65,6 +65,9 @@ public:
     // the topic of the settings is dealt, all cards face up (phase Delen).
     StartUitkomst start(const QString& naamAntwoord);
 
+    // Label2 shows the think time of the settings while no countdown runs.
+    void toonPauzeTijd();
+
     // The board has been uncovered: the think time counts down, then the cards turn.
     void startAftellen();
 

@@ -1,17 +1,110 @@
-// The main window of the game.
+// The main window: a full-screen wallpaper with the title, the board box and the toolbar strip.
+// It mirrors the game model onto its controls and turns clicks into moves.
 #pragma once
 
+#include "game/spel.h"
+#include "game/tijdbron.h"
+#include "ui/main/dialogen.h"
+
+#include <QLabel>
+#include <QPixmap>
 #include <QWidget>
+#include <array>
 
 namespace Drietal {
 
-class MainWindow : public QWidget {
+class BordWidget;
+class KnopStrook;
+class PlaatjeKnop;
+
+class Main : public QWidget {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // Lays out the window, reads the settings (writing them at a first start) and the
+    // high-score list.
+    Main(Algemeen::TijdBron& tijd, Algemeen::Toeval& toeval, Dialogen& dialogen,
+         QWidget* parent = nullptr);
+    ~Main() override;
+
+    Algemeen::Spel& spel() { return m_spel; }
+
+    // The toolbar: the press effect, then the command of button index (0..7).
+    void knopKlik(int index);
+    // The exit button: press effect, the exit sound, a pause for it, then the window closes.
+    void exitKlik();
+
+    // The controls, by the names the game gives them.
+    BordWidget* Pic() const { return m_pic; }
+    QLabel* gezicht(int rij, int vak) const { return m_gezicht[rij][vak]; }
+    QLabel* InfoLabel1() const { return m_info1; }
+    QLabel* TimerLabel() const { return m_timerLabel; }
+    QLabel* SpelerLabel() const { return m_spelerLabel; }
+    QLabel* OnderwerpLabel() const { return m_onderwerpLabel; }
+    QLabel* Label1() const { return m_label1; }
+    QLabel* Label2() const { return m_label2; }
+    QLabel* KlokLabel() const { return m_klokLabel; }
+    QWidget* KnopPic() const;
+    PlaatjeKnop* Knop(int index) const;
+    QWidget* Pijl() const { return m_pijl; }
+
+    // True from Start until the board is uncovered and the countdown runs.
+    bool deeltUit() const { return m_delen.actief(); }
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    void bouwBord();
+    void bouwTitel();
+    void laadInstellingen();
+    void laadWallpaper();
+    void legUit();
+    void plaatsKlok();
+    void verbindSpel();
+    void drukEffect(QWidget* knop);
+    void startCommando();
+    void volgendeBordStap();
+    void openingsStap();
+    void toonTeksten();
+    void toonKaart(int rij, int vak);
+    void toonPijl();
+    void toonKlok();
+    void toonTitelKleuren();
+    void opslaanBijAfsluiten();
+
+    Algemeen::TijdBron& m_tijd;
+    Dialogen& m_dialogen;
+    Algemeen::Spel m_spel;
+
+    QPixmap m_wallpaper;
+    QPixmap m_wallpaperGeschaald;
+
+    QLabel* m_titel1 = nullptr;
+    QLabel* m_titel2 = nullptr;
+    QLabel* m_info1 = nullptr;
+    QLabel* m_info2 = nullptr;
+    BordWidget* m_pic = nullptr;
+    QWidget* m_helpPic = nullptr;
+    QLabel* m_spelerLabel = nullptr;
+    QLabel* m_onderwerpLabel = nullptr;
+    QLabel* m_timerLabel = nullptr;
+    QWidget* m_pijl = nullptr;
+    QLabel* m_image1 = nullptr;
+    QLabel* m_image2 = nullptr;
+    std::array<std::array<QLabel*, Algemeen::kVakken>, Algemeen::kRijen> m_gezicht{};
+    KnopStrook* m_knopPic = nullptr;
+    QLabel* m_klokLabel = nullptr;
+    QLabel* m_label1 = nullptr;
+    QLabel* m_label2 = nullptr;
+
+    Algemeen::SeamTimer m_klokTimer; // the wall clock, every 60 ms
+    Algemeen::SeamTimer m_delen;     // draws the board slot by slot, then uncovers the cards
+    int m_bordStap = 0;
+    qint64 m_openingsBegin = 0;
+    bool m_opgeslagen = false;
 };
 
 } // namespace Drietal

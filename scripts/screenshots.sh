@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Takes the screenshots in docs/ under Xvfb, from the built program folder.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh --tests
+cmake -S . -B build >/dev/null
+cmake --build build -j"$(nproc)" --target drietalspel schermafdrukken
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/drietalspel-xdg-$(id -u)}
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x800x24" \
+    build/tests/ui/main/schermafdrukken build/drietalspel docs
+ls -la docs/*.png

@@ -1,0 +1,127 @@
+#include "ui/main/bordtekening.h"
+
+#include "game/bord.h"
+
+#include <QFont>
+#include <QPainter>
+#include <array>
+#include <cmath>
+
+namespace Drietal {
+namespace {
+
+struct RijKleur {
+    QColor kaart;
+    QColor stip;
+};
+const std::array<RijKleur, Algemeen::kRijen> kRijKleuren = {{
+    {QColor(120, 100, 100), QColor(120, 0, 0)},
+    {QColor(100, 120, 100), QColor(0, 120, 0)},
+    {QColor(100, 100, 120), QColor(0, 0, 120)},
+}};
+
+QFont bordLetter(int punten, bool vet) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(punten);
+    font.setBold(vet);
+    return font;
+}
+
+// Text whose top left corner lies at (x, y), as the board prints it.
+void print(QPainter& p, int x, int y, const QString& tekst) {
+    p.drawText(QRect(x, y, kBordBreedte, kBordHoogte), Qt::AlignLeft | Qt::AlignTop, tekst);
+}
+
+// The back with its two outlines. The card covers (X, Y) to (X + 225, Y + 30) inclusive and the
+// outer outline one pixel more on each side, so the picture starts at (X - 1, Y - 1).
+QPixmap maakAchterkant(int rij) {
+    const int b = Algemeen::kKaartBreedte;
+    const int h = Algemeen::kKaartHoogte;
+    QPixmap beeld(b + 3, h + 3);
+    beeld.fill(kRijKleuren[rij].kaart);
+    QPainter p(&beeld);
+    p.setPen(Qt::black);
+    p.drawRect(0, 0, b + 2, h + 2);
+    p.drawRect(1, 1, b, h);
+    // One dot every second pixel, every second line.
+    p.setPen(kRijKleuren[rij].stip);
+    for (int y = 3; y <= 28; y += 2) {
+        for (int x = 3; x <= 223; x += 2)
+            p.drawPoint(x + 1, y + 1);
+    }
+    p.setFont(bordLetter(12, true));
+    p.setPen(QColor(250, 250, 250));
+    p.drawText(QRect(61, 7, 160, 24), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Drietalspel"));
+    return beeld;
+}
+
+} // namespace
+
+QColor schaduwKleur(int i) {
+    return QColor(int(std::lround(i / 1.5)), int(std::lround(i / 1.5)), int(std::lround(i / 1.8)));
+}
+
+void tekenSchaduw(QPainter& p, int x0, int x1, int y0, int y1) {
+    for (int i = 0; i <= 222; ++i) {
+        p.setPen(schaduwKleur(i));
+        p.drawLine(x0, y0 + i, x1, y0 + i);
+        p.drawLine(x0, y1 - i, x1, y1 - i);
+    }
+}
+
+void tekenBordAchtergrond(QPainter& p) {
+    QLinearGradient rand(0, 0, 0, kBordHoogte);
+    rand.setColorAt(0, QColor(214, 206, 186));
+    rand.setColorAt(0.5, QColor(228, 222, 204));
+    rand.setColorAt(1, QColor(200, 192, 172));
+    p.fillRect(0, 0, kBordBreedte, kBordHoogte, rand);
+    p.setPen(QColor(60, 50, 40));
+    p.drawRect(0, 0, kBordBreedte - 1, kBordHoogte - 1);
+    p.setPen(QColor(250, 246, 236));
+    p.drawRect(1, 1, kBordBreedte - 3, kBordHoogte - 3);
+    tekenSchaduw(p, 28, 771, 27, 470);
+}
+
+void tekenWelkom(QPainter& p) {
+    const QString welkom = QStringLiteral("Welkom bij het spel Drietalspel");
+    p.setFont(bordLetter(22, true));
+    p.setPen(QColor(255, 255, 255));
+    print(p, 140, 50, welkom);
+    p.setPen(QColor(145, 145, 145));
+    print(p, 141, 51, welkom);
+
+    p.setFont(bordLetter(11, false));
+    p.setPen(QColor(220, 220, 220));
+    print(p, 165, 90,
+          QStringLiteral("Wie is de snelste door 30 woorden te combineren in 10 rijen van 3"));
+
+    p.setFont(bordLetter(14, true));
+    const QString start = QStringLiteral("Druk op de startknop        om te beginnen");
+    const QString help = QStringLiteral("of op de helpknop          voor de uitleg");
+    p.setPen(QColor(0, 0, 0));
+    print(p, 190, 220, start);
+    p.setPen(QColor(255, 255, 255));
+    print(p, 191, 221, start);
+    p.setPen(QColor(0, 0, 0));
+    print(p, 210, 263, help);
+    p.setPen(QColor(255, 255, 255));
+    print(p, 211, 264, help);
+}
+
+void tekenKaartRegel(QPainter& p, int vak) {
+    const int y = Algemeen::kaartBoven(vak);
+    p.setFont(bordLetter(12, true));
+    p.setPen(QColor(120, 60, 10));
+    print(p, 4, y + 7, QString::number(vak));
+    print(p, 777, y + 7, QString::number(vak));
+    for (int rij = 0; rij < Algemeen::kRijen; ++rij)
+        p.drawPixmap(Algemeen::kKaartLinks[rij] - 1, y - 1, kaartAchterkant(rij));
+}
+
+const QPixmap& kaartAchterkant(int rij) {
+    static const std::array<QPixmap, Algemeen::kRijen> achterkanten = {
+        maakAchterkant(0), maakAchterkant(1), maakAchterkant(2)};
+    return achterkanten[rij];
+}
+
+} // namespace Drietal

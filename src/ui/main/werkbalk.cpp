@@ -1,0 +1,85 @@
+#include "ui/main/werkbalk.h"
+
+#include "ui/main/plaatjes.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace Drietal {
+
+PlaatjeKnop::PlaatjeKnop(QWidget* parent) : QLabel(parent) {
+    setFixedSize(kKnopMaat, kKnopMaat);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void PlaatjeKnop::mousePressEvent(QMouseEvent* event) {
+    m_ingedrukt = event->button() == Qt::LeftButton;
+}
+
+void PlaatjeKnop::mouseReleaseEvent(QMouseEvent* event) {
+    const bool klik = m_ingedrukt && event->button() == Qt::LeftButton &&
+                      rect().contains(event->position().toPoint());
+    m_ingedrukt = false;
+    if (klik)
+        emit geklikt();
+}
+
+void PlaatjeKnop::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+        event->key() == Qt::Key_Enter)
+        emit geklikt();
+    else
+        QLabel::keyPressEvent(event);
+}
+
+KnopStrook::KnopStrook(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_streep = new QWidget(this);
+    m_streep->setAutoFillBackground(true);
+    QPalette licht = m_streep->palette();
+    licht.setColor(QPalette::Window, QColor(180, 180, 180));
+    m_streep->setPalette(licht);
+    const Plaatje plaatjes[8] = {Plaatje::Help,         Plaatje::Start,        Plaatje::SoundOn,
+                                 Plaatje::Woorden,      Plaatje::Instellingen, Plaatje::Scorelijst,
+                                 Plaatje::MeerSoftware, Plaatje::Oplossing};
+    for (int i = 0; i < 8; ++i) {
+        m_knoppen[i] = new PlaatjeKnop(this);
+        m_knoppen[i]->setPixmap(knopPlaatje(plaatjes[i], devicePixelRatioF()));
+        m_knoppen[i]->move(10 + 70 * i, 23);
+    }
+    m_exit = new PlaatjeKnop(this);
+    m_exit->setPixmap(knopPlaatje(Plaatje::Exit, devicePixelRatioF()));
+}
+
+void KnopStrook::resizeEvent(QResizeEvent*) {
+    m_streep->setGeometry(-2, 0, width() + 4, 1);
+    m_exit->move(width() - 60, 23);
+    tekenAchtergrond();
+}
+
+// The strip's colour with a dot every third pixel, and the dark box behind the countdown.
+void KnopStrook::tekenAchtergrond() {
+    const qreal dpr = devicePixelRatioF();
+    m_achtergrond = QPixmap(size() * dpr);
+    m_achtergrond.setDevicePixelRatio(dpr);
+    m_achtergrond.fill(QColor(80, 80, 100));
+    QPainter p(&m_achtergrond);
+    p.setPen(QColor(20, 20, 50));
+    for (int x = 0; x < width(); x += 3) {
+        for (int y = 10; y < kStrookHoogte; y += 3)
+            p.drawPoint(x, y);
+    }
+    p.fillRect(QRect(QPoint(574, 28), QPoint(620, 65)), QColor(20, 20, 40));
+    p.setPen(QColor(170, 170, 170));
+    p.drawRect(QRect(QPoint(574, 28), QPoint(619, 64)));
+}
+
+void KnopStrook::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    const qreal dpr = m_achtergrond.devicePixelRatio();
+    p.drawPixmap(event->rect(), m_achtergrond,
+                 QRectF(event->rect().topLeft() * dpr, event->rect().size() * dpr));
+}
+
+} // namespace Drietal

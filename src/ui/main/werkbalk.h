@@ -1,0 +1,52 @@
+// The toolbar strip along the bottom of the screen: its dotted background with the countdown
+// box, and the picture buttons that lie on it.
+#pragma once
+
+#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
+
+namespace Drietal {
+
+constexpr int kStrookHoogte = 80;
+
+// A picture that acts as a button: a click is a press and a release over it.
+class PlaatjeKnop : public QLabel {
+    Q_OBJECT
+public:
+    explicit PlaatjeKnop(QWidget* parent = nullptr);
+
+signals:
+    void geklikt();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool m_ingedrukt = false;
+};
+
+class KnopStrook : public QWidget {
+    Q_OBJECT
+public:
+    explicit KnopStrook(QWidget* parent = nullptr);
+
+    PlaatjeKnop* knop(int index) const { return m_knoppen[index]; }
+    PlaatjeKnop* exitKnop() const { return m_exit; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void tekenAchtergrond();
+
+    QPixmap m_achtergrond;
+    QWidget* m_streep = nullptr;
+    PlaatjeKnop* m_knoppen[8] = {};
+    PlaatjeKnop* m_exit = nullptr;
+};
+
+} // namespace Drietal

@@ -1,0 +1,86 @@
+// Takes the README's screenshots of the main window: the start screen, the reveal and a
+// finished game. Usage: schermafdrukken <program folder> <output folder>
+#include "game/algemeen.h"
+#include "storage/paths.h"
+#include "support/nepdialogen.h"
+#include "support/neptijd.h"
+#include "ui/main/mainwindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QTemporaryDir>
+
+namespace {
+
+void bewaar(QWidget& venster, const QString& pad) {
+    QCoreApplication::processEvents();
+    venster.grab().save(pad);
+}
+
+void kopieerMap(const QString& van, const QString& naar) {
+    QDir().mkpath(naar);
+    for (const QString& bestand : QDir(van).entryList(QDir::Files))
+        QFile::copy(van + "/" + bestand, naar + "/" + bestand);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc < 3)
+        return 2;
+    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    const QString programma = QString::fromLocal8Bit(argv[1]);
+    const QString uit = QString::fromLocal8Bit(argv[2]);
+    QDir().mkpath(uit);
+
+    QTemporaryDir gebruiker;
+    Opslag::zetProgrammaMap(programma);
+    Opslag::zetGebruikersMap(gebruiker.path());
+    kopieerMap(programma + "/Data", gebruiker.path() + "/Data");
+    QFile::remove(gebruiker.path() + "/Data/Scorelijst.lst");
+
+    NepTijd tijd;
+    Algemeen::Toeval toeval(42);
+    NepDialogen dialogen;
+    dialogen.naam = QStringLiteral("Sanne");
+    Drietal::Main venster(tijd, toeval, dialogen);
+    venster.resize(1280, 800);
+    venster.show();
+    bewaar(venster, uit + "/start.png");
+
+    venster.knopKlik(1);
+    tijd.verstrijk(3600 + 3000);
+    bewaar(venster, uit + "/onthullen.png");
+
+    tijd.verstrijk(Algemeen::instellingen.PauzeTijd * 1000);
+    const Algemeen::SpelToestand& t = venster.spel().toestand();
+    for (int d = 0; d < 7; ++d) {
+        tijd.verstrijk(9000);
+        const int plek[3] = {t.PlekRij1[d], t.PlekRij2[d], t.PlekRij3[d]};
+        for (int rij = 0; rij < 3; ++rij)
+            venster.spel().klik(Algemeen::kKaartLinks[rij] + 100,
+                                Algemeen::kaartBoven(plek[rij]) + 15, Qt::LeftButton);
+    }
+    // A wrong pick on show: two cards of one Drietal, the third of another.
+    venster.spel().klik(Algemeen::kKaartLinks[0] + 100, Algemeen::kaartBoven(t.PlekRij1[7]) + 15,
+                        Qt::LeftButton);
+    venster.spel().klik(Algemeen::kKaartLinks[1] + 100, Algemeen::kaartBoven(t.PlekRij2[7]) + 15,
+                        Qt::LeftButton);
+    venster.spel().klik(Algemeen::kKaartLinks[2] + 100, Algemeen::kaartBoven(t.PlekRij3[8]) + 15,
+                        Qt::LeftButton);
+    bewaar(venster, uit + "/spelen.png");
+    tijd.verstrijk(2000);
+    for (int d = 7; d < 10; ++d) {
+        tijd.verstrijk(5000);
+        const int plek[3] = {t.PlekRij1[d], t.PlekRij2[d], t.PlekRij3[d]};
+        for (int rij = 0; rij < 3; ++rij)
+            venster.spel().klik(Algemeen::kKaartLinks[rij] + 100,
+                                Algemeen::kaartBoven(plek[rij]) + 15, Qt::LeftButton);
+    }
+    bewaar(venster, uit + "/klaar.png");
+    return 0;
+}

@@ -1,0 +1,256 @@
+// The main window: start-up, a whole game played with mouse clicks, the board's pixels and
+// shutdown, with a fake clock and answered dialogs.
+#include "game/algemeen.h"
+#include "storage/paths.h"
+#include "support/nepdialogen.h"
+#include "support/neptijd.h"
+#include "support/testonderwerp.h"
+#include "ui/main/bordwidget.h"
+#include "ui/main/mainwindow.h"
+#include "ui/main/werkbalk.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace Algemeen;
+using Drietal::Main;
+
+namespace {
+
+QByteArray inhoud(const QString& pad) {
+    QFile f(pad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QPoint midden(int rij, int vak) {
+    return {kKaartLinks[rij] + 2 + kGezichtBreedte / 2, kaartBoven(vak) + 2 + 13};
+}
+
+int vakVan(Main& m, int drietal, int rij) {
+    const SpelToestand& t = m.spel().toestand();
+    const std::array<int, kVakken>* plek[] = {&t.PlekRij1, &t.PlekRij2, &t.PlekRij3};
+    return (*plek[rij])[drietal];
+}
+
+int zichtbareGezichten(Main& m) {
+    int n = 0;
+    for (int rij = 0; rij < kRijen; ++rij)
+        for (int vak = 0; vak < kVakken; ++vak)
+            n += m.gezicht(rij, vak)->isVisible();
+    return n;
+}
+
+} // namespace
+
+class TestMain : public QObject {
+    Q_OBJECT
+
+    struct Opstelling {
+        TestProgrammaMap map;
+        NepTijd tijd;
+        Toeval toeval{7};
+        NepDialogen dialogen;
+        std::unique_ptr<Main> venster;
+
+        explicit Opstelling(bool metOnderwerp = true) {
+            if (metOnderwerp)
+                map.schrijfOnderwerp(QStringLiteral("Geografie"), TestProgrammaMap::tienRijen());
+        }
+        Main& open() {
+            venster = std::make_unique<Main>(tijd, toeval, dialogen);
+            venster->resize(1280, 800);
+            venster->show();
+            return *venster;
+        }
+        // Start, let the board be drawn and uncovered and the think time pass.
+        void startEnSpeel() {
+            QTest::mouseClick(venster->Knop(1), Qt::LeftButton);
+            tijd.verstrijk(2000 + 1500 + 50);
+            QCOMPARE(venster->spel().fase(), Fase::Onthullen);
+            tijd.verstrijk(instellingen.PauzeTijd * 1000);
+            QCOMPARE(venster->spel().fase(), Fase::Spelen);
+        }
+        void klik(int rij, int vak) {
+            QTest::mouseClick(venster->Pic(), Qt::LeftButton, {}, midden(rij, vak));
+        }
+    };
+
+private slots:
+    void startupInEmptyFolderWritesSettingsAndShowsThem() {
+        Opstelling o;
+        Main& m = o.open();
+        const QByteArray ini = inhoud(Opslag::instellingenPad());
+        QCOMPARE(ini,
+                 QByteArray("\"Heldergroeve Software 2012\"\r\n\"--------------------------\"\r\n"
+                            "220,220,190\r\n\"Wallpaper-01.jpg\"\r\n10\r\n\"Drietalspel\"\r\n"
+                            "#TRUE#\r\n"));
+        QCOMPARE(m.Label2()->text(), QStringLiteral("10"));
+        QCOMPARE(m.OnderwerpLabel()->text(), QStringLiteral("Geografie"));
+        QCOMPARE(m.InfoLabel1()->text(), QStringLiteral("Info"));
+        QCOMPARE(m.Pic()->geometry(), QRect(80, 80, 800, 500));
+        QCOMPARE(m.Knop(3)->geometry(), QRect(220, 23, 48, 48));
+        QCOMPARE(m.KnopPic()->geometry(), QRect(0, 800 - 80, 1280, 80));
+        QCOMPARE(zichtbareGezichten(m), 0);
+        QVERIFY(m.KlokLabel()->text().startsWith(u' '));
+        QVERIFY(m.KlokLabel()->text().contains(QStringLiteral(" / ")));
+    }
+
+    void thinkTimeFromTheFileIsShown() {
+        Opstelling o;
+        Opslag::OpgeslagenInstellingen w;
+        w.PauzeTijd = 25;
+        w.TitelKleur = false;
+        QCOMPARE(Opslag::schrijfInstellingen(Opslag::instellingenPad(), w),
+                 Opslag::OpslaanStatus::Opgeslagen);
+        Main& m = o.open();
+        QCOMPARE(m.Label2()->text(), QStringLiteral("25"));
+        QCOMPARE(m.InfoLabel1()->palette().color(QPalette::WindowText), QColor(225, 225, 225));
+    }
+
+    void wholeGameWithTheMouse() {
+        Opstelling o;
+        Main& m = o.open();
+        o.startEnSpeel();
+        QCOMPARE(o.dialogen.naamVragen, 1);
+        QCOMPARE(m.SpelerLabel()->text(), QStringLiteral("Anna"));
+        QCOMPARE(zichtbareGezichten(m), 0);
+        QVERIFY(m.Pijl()->isVisible());
+        QCOMPARE(m.Pijl()->x(), kPijlLinks[0]);
+
+        // A card of row 2 while row 1 is expected does nothing.
+        o.klik(1, 0);
+        QCOMPARE(zichtbareGezichten(m), 0);
+        QCOMPARE(m.spel().toestand().Stap, 0);
+
+        o.tijd.verstrijk(4000);
+        for (int d = 0; d < kVakken; ++d) {
+            for (int rij = 0; rij < kRijen; ++rij)
+                o.klik(rij, vakVan(m, d, rij));
+            QCOMPARE(zichtbareGezichten(m), 3 * (d + 1));
+            QCOMPARE(m.Label1()->text(), QStringLiteral("%1 Goed").arg(d + 1));
+        }
+        QCOMPARE(m.InfoLabel1()->text(), QStringLiteral("Je hebt alle 10 woorden goed geraden!"));
+        QCOMPARE(BackScoreLijst, QStringList{QStringLiteral("00:04 - Anna")});
+        QCOMPARE(o.dialogen.scoreLijsten, 1);
+        QCOMPARE(m.TimerLabel()->text(), QStringLiteral("00:04"));
+        // The face shows its word at full width.
+        QLabel* gezicht = m.gezicht(2, vakVan(m, 5, 2));
+        QCOMPARE(gezicht->text(), QStringLiteral("c5"));
+        QCOMPARE(gezicht->width(), kGezichtBreedte);
+    }
+
+    void openingUncoversTheBoardFromTheTop() {
+        Opstelling o;
+        Main& m = o.open();
+        QTest::mouseClick(m.Knop(1), Qt::LeftButton);
+        QVERIFY(m.deeltUit());
+        o.tijd.verstrijk(1990); // ten card lines drawn, one every 0.2 s
+        QCOMPARE(zichtbareGezichten(m), 0);
+        o.tijd.verstrijk(330); // two lines uncovered, the third under way
+        QCOMPARE(zichtbareGezichten(m), 9);
+        QCOMPARE(m.gezicht(0, 0)->width(), kGezichtBreedte);
+        QVERIFY(m.gezicht(0, 2)->width() < kGezichtBreedte);
+        QCOMPARE(m.spel().fase(), Fase::Delen);
+        o.tijd.verstrijk(1200);
+        QCOMPARE(zichtbareGezichten(m), 30);
+        QVERIFY(!m.deeltUit());
+        QCOMPARE(m.spel().fase(), Fase::Onthullen);
+    }
+
+    void boardPixels() {
+        Opstelling o;
+        Main& m = o.open();
+        o.startEnSpeel();
+        const QImage beeld = m.Pic()->grab().toImage();
+        QCOMPARE(beeld.pixelColor(30, 248), QColor(148, 148, 123));
+        QCOMPARE(beeld.pixelColor(30, 249), QColor(148, 148, 123));
+        QCOMPARE(beeld.pixelColor(30, 27), QColor(0, 0, 0));
+        const int x = kKaartLinks[1];
+        const int y = kaartBoven(3);
+        QCOMPARE(beeld.pixelColor(x + 4, y + 3), QColor(100, 120, 100));
+        QCOMPARE(beeld.pixelColor(x + 3, y + 3), QColor(0, 120, 0));
+        QCOMPARE(beeld.pixelColor(x - 1, y - 1), QColor(0, 0, 0));
+        QCOMPARE(beeld.pixelColor(kKaartLinks[0] + 4, y + 3), QColor(120, 100, 100));
+    }
+
+    void unreadableTopicIsReportedAndStartsNoGame() {
+        Opstelling o(false);
+        Main& m = o.open();
+        QTest::mouseClick(m.Knop(1), Qt::LeftButton);
+        QCOMPARE(o.dialogen.meldingen.size(), 1);
+        QVERIFY(o.dialogen.meldingen.first().contains(QStringLiteral("Geografie")));
+        QVERIFY(!m.deeltUit());
+        QCOMPARE(m.spel().fase(), Fase::Geen);
+    }
+
+    void cancelledNameChangesNothing() {
+        Opstelling o;
+        Main& m = o.open();
+        o.dialogen.naam.clear();
+        QTest::mouseClick(m.Knop(1), Qt::LeftButton);
+        QVERIFY(!m.deeltUit());
+        QCOMPARE(m.SpelerLabel()->text(), QStringLiteral("Naam Speler"));
+    }
+
+    void shutdownWritesBothFiles() {
+        Opstelling o;
+        Main& m = o.open();
+        BackScoreLijst.append(QStringLiteral("03:27 - Nobody"));
+        instellingen.PauzeTijd = 12;
+        m.close();
+        QVERIFY(inhoud(Opslag::instellingenPad()).contains("\r\n12\r\n"));
+        QVERIFY(
+            inhoud(Opslag::instellingenPad())
+                .contains(QDir::toNativeSeparators(o.map.pad() + "/Backgrounds/Wallpaper-01.jpg")
+                              .toLatin1()));
+        QCOMPARE(inhoud(Opslag::scoreLijstPad()),
+                 QByteArray("\"Heldergroeve Software 2012\"\r\n\"--------------------------\"\r\n"
+                            "\"03:27 - Nobody\"\r\n"));
+        QVERIFY(o.dialogen.meldingen.isEmpty());
+    }
+
+    void exitButtonWaitsThenCloses() {
+        Opstelling o;
+        Main& m = o.open();
+        const qint64 begin = o.tijd.nuMs();
+        const QPoint plek = m.KnopPic()->findChildren<Drietal::PlaatjeKnop*>().last()->pos();
+        m.exitKlik();
+        QCOMPARE(o.tijd.nuMs() - begin, 3200);
+        QVERIFY(!m.isVisible());
+        QVERIFY(QFile::exists(Opslag::scoreLijstPad()));
+        QCOMPARE(m.KnopPic()->findChildren<Drietal::PlaatjeKnop*>().last()->pos(), plek);
+    }
+
+    void failedSaveIsReportedAndTheProgramStillEnds() {
+        Opstelling o;
+        Main& m = o.open();
+        // A folder where the high-score file should be: it cannot be replaced.
+        QVERIFY(QDir().mkpath(Opslag::scoreLijstPad()));
+        m.close();
+        QVERIFY(!m.isVisible());
+        QCOMPARE(o.dialogen.meldingen.size(), 1);
+        QVERIFY(o.dialogen.meldingen.first().contains(QStringLiteral("scorelijst")));
+    }
+
+    void doubleClickOnTheWallpaperTogglesTheToolbar() {
+        Opstelling o;
+        Main& m = o.open();
+        QVERIFY(m.KnopPic()->isVisible());
+        QTest::mouseDClick(&m, Qt::LeftButton, {}, QPoint(1000, 100));
+        QVERIFY(!m.KnopPic()->isVisible());
+        QTest::mouseDClick(&m, Qt::LeftButton, {}, QPoint(1000, 100));
+        QVERIFY(m.KnopPic()->isVisible());
+    }
+
+    void pressEffectMovesTheButtonAndBack() {
+        Opstelling o;
+        Main& m = o.open();
+        const qint64 begin = o.tijd.nuMs();
+        m.knopKlik(5);
+        QCOMPARE(o.tijd.nuMs() - begin, 200);
+        QCOMPARE(m.Knop(5)->pos(), QPoint(10 + 70 * 5, 23));
+    }
+};
+
+QTEST_MAIN(TestMain)
+#include "tst_main.moc"
