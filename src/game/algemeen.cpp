@@ -28,14 +28,15 @@ void InstellingenStandaard() {
 
 Opslag::LeesStatus InstellingenLaden() {
     const Opslag::GelezenInstellingen gelezen = Opslag::leesInstellingen(Opslag::instellingenPad());
+    // Without a file the values read are the defaults: a first start writes those, not whatever
+    // happens to be in memory.
+    static_cast<Opslag::OpgeslagenInstellingen&>(instellingen) = gelezen.waarden;
+    instellingenBewaren = moetBewaren(gelezen.status);
     if (gelezen.status == Opslag::LeesStatus::Ontbreekt) {
         InstellingenOpslaan();
         instellingen.WallpaperFile =
             Opslag::achtergrondMap() + QDir::separator() + QStringLiteral("Wallpaper-01.jpg");
-        return gelezen.status;
     }
-    static_cast<Opslag::OpgeslagenInstellingen&>(instellingen) = gelezen.waarden;
-    instellingenBewaren = moetBewaren(gelezen.status);
     return gelezen.status;
 }
 

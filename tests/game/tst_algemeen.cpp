@@ -1,0 +1,125 @@
+// Loading and storing the settings and the high-score list the program shares.
+#include "game/algemeen.h"
+#include "storage/paths.h"
+#include "storage/scorefile.h"
+#include "storage/testmap.h"
+
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+using namespace Algemeen;
+using Opslag::LeesStatus;
+using Opslag::OpslaanStatus;
+using TestMap::kKop;
+using TestMap::kStandaard;
+
+Q_DECLARE_METATYPE(Opslag::LeesStatus)
+
+class TstAlgemeen : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        InstellingenStandaard();
+        BackScoreLijst.clear();
+    }
+
+    void eersteStart() {
+        // What is in memory before the first start has no place in the file it writes.
+        instellingen.PauzeTijd = 25;
+        instellingen.TitelKleur = false;
+        instellingen.Onderwerp = u"Dieren"_s;
+        TestMap::ProgrammaMap map;
+        const QString ini = map.pad(u"Drietalspel.ini"_s);
+        QCOMPARE(InstellingenLaden(), LeesStatus::Ontbreekt);
+        QCOMPARE(TestMap::lees(ini), kStandaard);
+        QCOMPARE(instellingen.PauzeTijd, 10);
+        QCOMPARE(instellingen.TitelKleur, true);
+        QCOMPARE(instellingen.Onderwerp, u"Dieren"_s); // not stored, not touched
+        const QString wallpaper = map.pad(u"Backgrounds/Wallpaper-01.jpg"_s);
+        QCOMPARE(instellingen.WallpaperFile, wallpaper);
+
+        QCOMPARE(InstellingenOpslaan(), OpslaanStatus::Opgeslagen);
+        QCOMPARE(
+            TestMap::lees(ini),
+            QByteArray(kStandaard).replace("\"Wallpaper-01.jpg\"", '"' + wallpaper.toUtf8() + '"'));
+        QVERIFY(!QFileInfo::exists(ini + ".bak"));
+        QCOMPARE(InstellingenLaden(), LeesStatus::Gelezen);
+        QCOMPARE(instellingen.WallpaperFile, wallpaper);
+    }
+
+    void bewaartDeelsGelezenInstellingen_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<LeesStatus>("status");
+        QTest::newRow("schoon") << kStandaard << LeesStatus::Gelezen;
+        QTest::newRow("eindigt_na_kleuren") << kKop + "1,2,3\r\n" << LeesStatus::Afgebroken;
+        QTest::newRow("woord_als_pauze")
+            << kKop + "1,2,3\r\n\"a.jpg\"\r\nlang\r\n\"T\"\r\n#TRUE#\r\n"
+            << LeesStatus::Afgebroken;
+    }
+    void bewaartDeelsGelezenInstellingen() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(LeesStatus, status);
+        TestMap::ProgrammaMap map;
+        const QString ini = Opslag::instellingenPad();
+        QVERIFY(TestMap::schrijf(ini, bytes));
+        QCOMPARE(InstellingenLaden(), status);
+        QCOMPARE(InstellingenOpslaan(), OpslaanStatus::Opgeslagen);
+        const QByteArray bak = status == LeesStatus::Gelezen ? QByteArray() : bytes;
+        QCOMPARE(TestMap::lees(ini + ".bak"), bak);
+        QCOMPARE(QFileInfo::exists(ini + ".bak"), !bak.isEmpty());
+
+        // Later saves leave that backup alone.
+        instellingen.PauzeTijd = 20;
+        QCOMPARE(InstellingenOpslaan(), OpslaanStatus::Opgeslagen);
+        QCOMPARE(Opslag::leesInstellingen(ini).waarden.PauzeTijd, 20);
+        QCOMPARE(TestMap::lees(ini + ".bak"), bak);
+    }
+
+    void bewaartDeelsGelezenScoreLijst_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<LeesStatus>("status");
+        QTest::newRow("schoon") << kKop + "\"01:00 - A\"\r\n" << LeesStatus::Gelezen;
+        QTest::newRow("een_kopregel")
+            << QByteArray("\"Heldergroeve Software 2012\"\r\n") << LeesStatus::Afgebroken;
+        QTest::newRow("te_groot") << QByteArray(Opslag::kMaxBestandsgrootte + 1, ' ')
+                                  << LeesStatus::TeGroot;
+    }
+    void bewaartDeelsGelezenScoreLijst() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(LeesStatus, status);
+        TestMap::ProgrammaMap map;
+        const QString lijst = Opslag::scoreLijstPad();
+        QVERIFY(TestMap::schrijf(lijst, bytes));
+        QCOMPARE(ScoreLijstLaden(), status);
+        BackScoreLijst.append(u"02:00 - B"_s);
+        QCOMPARE(ScoreLijstOpslaan(), OpslaanStatus::Opgeslagen);
+        QCOMPARE(QFileInfo::exists(lijst + ".bak"), status != LeesStatus::Gelezen);
+        if (status != LeesStatus::Gelezen)
+            QCOMPARE(TestMap::lees(lijst + ".bak"), bytes);
+        QCOMPARE(Opslag::leesScoreLijst(lijst).regels, BackScoreLijst);
+    }
+
+    void scoreLijstRondreis() {
+        TestMap::ProgrammaMap map;
+        QCOMPARE(ScoreLijstLaden(), LeesStatus::Ontbreekt);
+        QVERIFY(BackScoreLijst.isEmpty());
+        QVERIFY(TestMap::schrijf(
+            Opslag::scoreLijstPad(),
+            kKop + "\"03:27 - Nobody\"\r\n\"\"\r\n\"  \"\r\n\r\n\"01:05 - Jan\"\r\n"));
+        BackScoreLijst.append(u"09:59 - Al bekend"_s);
+        QCOMPARE(ScoreLijstLaden(), LeesStatus::Gelezen);
+        QStringList verwacht = {"09:59 - Al bekend", "03:27 - Nobody", "01:05 - Jan"};
+        QCOMPARE(BackScoreLijst, verwacht);
+
+        BackScoreLijst.append(u"00:42 - Karel, de Grote"_s);
+        verwacht = BackScoreLijst;
+        QCOMPARE(ScoreLijstOpslaan(), OpslaanStatus::Opgeslagen);
+        BackScoreLijst.clear();
+        QCOMPARE(ScoreLijstLaden(), LeesStatus::Gelezen);
+        QCOMPARE(BackScoreLijst, verwacht);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstAlgemeen)
+#include "tst_algemeen.moc"

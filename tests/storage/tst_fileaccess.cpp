@@ -1,0 +1,74 @@
+// Reading and replacing files, and where the files lie.
+#include "storage/fileaccess.h"
+#include "storage/testmap.h"
+
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+using namespace Opslag;
+
+Q_DECLARE_METATYPE(Opslag::LeesStatus)
+
+class TstFileaccess : public QObject {
+    Q_OBJECT
+private slots:
+    void leesStatus_data() {
+        QTest::addColumn<int>("grootte"); // -1: no file, -2: a folder
+        QTest::addColumn<LeesStatus>("status");
+        QTest::newRow("ontbreekt") << -1 << LeesStatus::Ontbreekt;
+        QTest::newRow("map") << -2 << LeesStatus::Onleesbaar;
+        QTest::newRow("precies_1_MiB") << int(kMaxBestandsgrootte) << LeesStatus::Gelezen;
+        QTest::newRow("1_MiB_plus_1") << int(kMaxBestandsgrootte + 1) << LeesStatus::TeGroot;
+    }
+    void leesStatus() {
+        QFETCH(int, grootte);
+        QFETCH(LeesStatus, status);
+        QTemporaryDir tmp;
+        const QString pad = tmp.filePath(u"bestand.dat"_s);
+        if (grootte == -2)
+            QVERIFY(QDir().mkpath(pad));
+        else if (grootte >= 0)
+            QVERIFY(TestMap::schrijf(pad, QByteArray(grootte, 'a')));
+        const BestandsInhoud inhoud = leesTekstBestand(pad);
+        QCOMPARE(inhoud.status, status);
+        QCOMPARE(inhoud.tekst.size(), status == LeesStatus::Gelezen ? grootte : 0);
+    }
+
+    void vervangtMetReservekopie() {
+        QTemporaryDir tmp;
+        const QString pad = tmp.filePath(u"Drietalspel.ini"_s);
+        QCOMPARE(vervangBestand(pad, "een\r\n"), OpslaanStatus::Opgeslagen);
+        QCOMPARE(vervangBestand(pad, "twee\x80\r\n"), OpslaanStatus::Opgeslagen);
+        QVERIFY(!QFile::exists(pad + ".bak"));
+        QCOMPARE(vervangBestand(pad, "drie\r\n", true), OpslaanStatus::Opgeslagen);
+        QCOMPARE(TestMap::lees(pad + ".bak"), QByteArray("twee\x80\r\n"));
+        QCOMPARE(vervangBestand(pad, "vier\r\n", true), OpslaanStatus::Opgeslagen);
+        QCOMPARE(TestMap::lees(pad + ".bak"), QByteArray("drie\r\n")); // the stale one replaced
+        QCOMPARE(TestMap::lees(pad), QByteArray("vier\r\n"));
+    }
+
+    void wallpaperPad_data() {
+        QTest::addColumn<QString>("opgeslagen");
+        QTest::addColumn<QString>("verwacht"); // below the temporary folder
+        QTest::newRow("kale_naam") << "Wallpaper-01.jpg"
+                                   << "Drietalspel/Backgrounds/Wallpaper-01.jpg";
+        QTest::newRow("bestaand_absoluut") << "<tmp>/Eigen/Zee.jpg"
+                                           << "Eigen/Zee.jpg";
+        QTest::newRow("verdwenen_absoluut") << "<tmp>/Weg/Blauw.jpg"
+                                            << "Drietalspel/Backgrounds/Blauw.jpg";
+        QTest::newRow("windows_pad") << "C:\\x\\Backgrounds\\Blauw.jpg"
+                                     << "Drietalspel/Backgrounds/Blauw.jpg";
+    }
+    void wallpaperPad() {
+        QFETCH(QString, opgeslagen);
+        QFETCH(QString, verwacht);
+        TestMap::ProgrammaMap map;
+        QVERIFY(TestMap::schrijf(map.tmp.filePath(u"Eigen/Zee.jpg"_s), "jpg"));
+        opgeslagen.replace(u"<tmp>"_s, map.tmp.path());
+        QCOMPARE(QDir::cleanPath(Opslag::wallpaperPad(opgeslagen)), map.tmp.filePath(verwacht));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstFileaccess)
+#include "tst_fileaccess.moc"
