@@ -18,7 +18,7 @@ int main(int argc, char* argv[]) {
     Algemeen::EchteTijd tijd;
     Algemeen::zetTijd(&tijd);
     Algemeen::Toeval toeval;
-    Drietal::VensterDialogen dialogen;
+    Drietal::VensterDialogen dialogen(tijd);
     Drietal::Main venster(tijd, toeval, dialogen);
     Algemeen::vangAfsluitSignalen([&venster] { venster.close(); });
     venster.showFullScreen();

@@ -3,7 +3,9 @@
 
 #include "ui/main/dialogen.h"
 
+#include <QList>
 #include <QStringList>
+#include <functional>
 
 class NepDialogen : public Drietal::Dialogen {
 public:
@@ -18,4 +20,20 @@ public:
     }
     void meld(QWidget*, const QString& tekst) override { meldingen << tekst; }
     void toonScoreLijst(QWidget*) override { ++scoreLijsten; }
+    void toonOplossing(QWidget*, float strafTijd, const std::array<QString, 10>& codes) override {
+        oplossingen.append({strafTijd, codes});
+        if (bijOplossing)
+            bijOplossing();
+    }
+    void toonWoordform(QWidget*) override { ++woordforms; }
+    void toonConfig(QWidget*) override { ++configs; }
+
+    struct Getoond {
+        float strafTijd;
+        std::array<QString, 10> codes;
+    };
+    QList<Getoond> oplossingen;
+    std::function<void()> bijOplossing; // what happens while the preview is open
+    int woordforms = 0;
+    int configs = 0;
 };

@@ -1,12 +1,10 @@
 #include "ui/main/dialogen.h"
 
-#include "game/algemeen.h"
+#include "ui/windows/oplossing.h"
+#include "ui/windows/scoreform.h"
 
-#include <QDialog>
 #include <QInputDialog>
-#include <QListWidget>
 #include <QMessageBox>
-#include <QVBoxLayout>
 
 namespace Drietal {
 
@@ -23,14 +21,18 @@ void VensterDialogen::meld(QWidget* ouder, const QString& tekst) {
 }
 
 void VensterDialogen::toonScoreLijst(QWidget* ouder) {
-    QDialog venster(ouder);
-    venster.setWindowTitle(QStringLiteral(" Scorelijst"));
-    auto* lijst = new QListWidget(&venster);
-    lijst->addItems(Algemeen::BackScoreLijst);
-    auto* indeling = new QVBoxLayout(&venster);
-    indeling->addWidget(lijst);
-    venster.resize(225, 424);
+    ScoreForm venster(ouder);
     venster.exec();
 }
+
+void VensterDialogen::toonOplossing(QWidget* ouder, float strafTijd,
+                                    const std::array<QString, 10>& codes) {
+    Oplossing venster(m_tijd, strafTijd, codes, ouder);
+    venster.exec();
+}
+
+void VensterDialogen::toonWoordform(QWidget*) {}
+
+void VensterDialogen::toonConfig(QWidget*) {}
 
 } // namespace Drietal

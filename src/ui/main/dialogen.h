@@ -2,7 +2,10 @@
 // answer them without a modal window blocking the run.
 #pragma once
 
+#include "game/tijdbron.h"
+
 #include <QString>
+#include <array>
 
 class QWidget;
 
@@ -18,14 +21,29 @@ public:
     virtual void meld(QWidget* ouder, const QString& tekst) = 0;
     // The high-score window, modal.
     virtual void toonScoreLijst(QWidget* ouder) = 0;
+    // The solution preview, modal; returns when it has closed itself.
+    virtual void toonOplossing(QWidget* ouder, float strafTijd,
+                               const std::array<QString, 10>& codes) = 0;
+    // The word list editor and the settings window, modal.
+    virtual void toonWoordform(QWidget* ouder) = 0;
+    virtual void toonConfig(QWidget* ouder) = 0;
 };
 
 // The real boxes and windows.
 class VensterDialogen : public Dialogen {
 public:
+    explicit VensterDialogen(Algemeen::TijdBron& tijd) : m_tijd(tijd) {}
+
     QString vraagNaam(QWidget* ouder) override;
     void meld(QWidget* ouder, const QString& tekst) override;
     void toonScoreLijst(QWidget* ouder) override;
+    void toonOplossing(QWidget* ouder, float strafTijd,
+                       const std::array<QString, 10>& codes) override;
+    void toonWoordform(QWidget* ouder) override;
+    void toonConfig(QWidget* ouder) override;
+
+private:
+    Algemeen::TijdBron& m_tijd;
 };
 
 } // namespace Drietal

@@ -6,6 +6,7 @@
 #include "storage/paths.h"
 #include "ui/main/bordtekening.h"
 #include "ui/main/bordwidget.h"
+#include "ui/main/helppaneel.h"
 #include "ui/main/plaatjes.h"
 #include "ui/main/werkbalk.h"
 
@@ -179,8 +180,8 @@ void Main::bouwBord() {
                         Algemeen::kPijlHoogte);
     m_pijl->hide();
 
-    m_helpPic = new QWidget(m_pic);
-    m_helpPic->setGeometry(27, 27, 744, 444);
+    m_helpPic = new HelpPaneel(m_pic);
+    m_helpPic->move(27, 27);
     m_helpPic->hide();
 
     connect(m_pic, &BordWidget::muisIngedrukt, this,
@@ -191,6 +192,11 @@ void Main::laadInstellingen() {
     Algemeen::InstellingenStandaard();
     Algemeen::InstellingenLaden();
     Algemeen::ScoreLijstLaden();
+    toonInstellingen();
+}
+
+// The settings that the main window shows: think time, topic, title and its colours.
+void Main::toonInstellingen() {
     const auto& inst = Algemeen::instellingen;
     m_spel.toonPauzeTijd();
     zetTekst(m_onderwerpLabel, inst.Onderwerp);
@@ -330,16 +336,58 @@ void Main::drukEffect(QWidget* knop) {
 void Main::knopKlik(int index) {
     if (index < 0 || index > 7)
         return;
+    // While the help is shown only the help button itself reacts.
     if (m_helpPic->isVisible() && index != 0)
         return;
     drukEffect(Knop(index));
     switch (index) {
+    case 0:
+        wisselHelp();
+        break;
     case 1:
         startCommando();
         break;
-    default:
+    case 2:
+        m_spel.wisselGeluid();
+        Knop(2)->setPixmap(
+            knopPlaatje(Algemeen::instellingen.GeluidAan ? Plaatje::SoundOn : Plaatje::SoundOff,
+                        devicePixelRatioF()));
+        break;
+    case 3:
+        m_dialogen.toonWoordform(this);
+        break;
+    case 4:
+        m_dialogen.toonConfig(this);
+        toonInstellingen();
+        break;
+    case 5:
+        m_dialogen.toonScoreLijst(this);
+        break;
+    case 6:
+        Algemeen::WebPaginaOpenen(QString::fromLatin1(kThuisAdres));
+        break;
+    case 7:
+        oplossingCommando();
         break;
     }
+}
+
+void Main::wisselHelp() {
+    const bool tonen = !m_helpPic->isVisible();
+    if (tonen)
+        m_helpPic->tekenHelp();
+    m_helpPic->setVisible(tonen);
+    for (int i = 1; i < 8; ++i)
+        Knop(i)->setEnabled(!tonen);
+}
+
+// A look at the solution, only while the clock runs; its penalty counts when it closes.
+void Main::oplossingCommando() {
+    if (!m_spel.magOplossingZien())
+        return;
+    const Algemeen::SpelToestand& t = m_spel.toestand();
+    m_dialogen.toonOplossing(this, t.StrafTijd, t.DrietalCode);
+    m_spel.oplossingGezien();
 }
 
 void Main::startCommando() {

@@ -14,6 +14,7 @@
 namespace Drietal {
 
 class BordWidget;
+class HelpPaneel;
 class KnopStrook;
 class PlaatjeKnop;
 
@@ -46,6 +47,7 @@ public:
     QWidget* KnopPic() const;
     PlaatjeKnop* Knop(int index) const;
     QWidget* Pijl() const { return m_pijl; }
+    HelpPaneel* HelpPic() const { return m_helpPic; }
 
     // True from Start until the board is uncovered and the countdown runs.
     bool deeltUit() const { return m_delen.actief(); }
@@ -66,6 +68,9 @@ private:
     void verbindSpel();
     void drukEffect(QWidget* knop);
     void startCommando();
+    void wisselHelp();
+    void oplossingCommando();
+    void toonInstellingen();
     void volgendeBordStap();
     void openingsStap();
     void toonTeksten();
@@ -87,7 +92,7 @@ private:
     QLabel* m_info1 = nullptr;
     QLabel* m_info2 = nullptr;
     BordWidget* m_pic = nullptr;
-    QWidget* m_helpPic = nullptr;
+    HelpPaneel* m_helpPic = nullptr;
     QLabel* m_spelerLabel = nullptr;
     QLabel* m_onderwerpLabel = nullptr;
     QLabel* m_timerLabel = nullptr;

@@ -5,6 +5,8 @@
 #include "support/nepdialogen.h"
 #include "support/neptijd.h"
 #include "ui/main/mainwindow.h"
+#include "ui/windows/oplossing.h"
+#include "ui/windows/scoreform.h"
 
 #include <QApplication>
 #include <QDir>
@@ -51,6 +53,9 @@ int main(int argc, char* argv[]) {
     venster.resize(1280, 800);
     venster.show();
     bewaar(venster, uit + "/start.png");
+    venster.knopKlik(0);
+    bewaar(venster, uit + "/help.png");
+    venster.knopKlik(0);
 
     venster.knopKlik(1);
     tijd.verstrijk(3600 + 3000);
@@ -73,6 +78,11 @@ int main(int argc, char* argv[]) {
     venster.spel().klik(Algemeen::kKaartLinks[2] + 100, Algemeen::kaartBoven(t.PlekRij3[8]) + 15,
                         Qt::LeftButton);
     bewaar(venster, uit + "/spelen.png");
+    {
+        Drietal::Oplossing oplossing(tijd, t.StrafTijd, t.DrietalCode);
+        oplossing.show();
+        bewaar(oplossing, uit + "/oplossing.png");
+    }
     tijd.verstrijk(2000);
     for (int d = 7; d < 10; ++d) {
         tijd.verstrijk(5000);
@@ -82,5 +92,10 @@ int main(int argc, char* argv[]) {
                                 Algemeen::kaartBoven(plek[rij]) + 15, Qt::LeftButton);
     }
     bewaar(venster, uit + "/klaar.png");
+    Algemeen::BackScoreLijst << QStringLiteral("10:05 - Pieter") << QStringLiteral("02:40 - Fatima")
+                             << QStringLiteral("100:00 - Kees") << QStringLiteral("01:58 - Noor");
+    Drietal::ScoreForm scores;
+    scores.show();
+    bewaar(scores, uit + "/scorelijst.png");
     return 0;
 }

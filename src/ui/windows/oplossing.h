@@ -1,0 +1,33 @@
+// The solution preview: the penalty of this look and the ten codes of the deal, for three
+// ticks of a second.
+#pragma once
+
+#include "game/tijdbron.h"
+
+#include <QDialog>
+#include <array>
+
+class QLabel;
+
+namespace Drietal {
+
+class Oplossing : public QDialog {
+    Q_OBJECT
+public:
+    Oplossing(Algemeen::TijdBron& tijd, float strafTijd,
+              const std::array<QString, 10>& drietalCodes, QWidget* parent = nullptr);
+
+    QLabel* Label1() const { return m_straf; }
+    QLabel* Label2() const { return m_codes; }
+    int resterend() const { return m_resterend; }
+
+private:
+    void tik();
+
+    QLabel* m_straf = nullptr;
+    QLabel* m_codes = nullptr;
+    int m_resterend = 3;
+    Algemeen::SeamTimer m_timer;
+};
+
+} // namespace Drietal

@@ -1,0 +1,36 @@
+// The high-score window: the entries fastest first, their number, and a button that empties
+// the list after a question.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace Drietal {
+
+class ScoreForm : public QDialog {
+    Q_OBJECT
+public:
+    // vraag asks "empty the list?" and returns the answer; by default a Yes/No message box.
+    explicit ScoreForm(QWidget* parent = nullptr, std::function<bool(QWidget*)> vraag = {});
+
+    QListWidget* List1() const { return m_lijst; }
+    QLabel* Label2() const { return m_aantal; }
+    QPushButton* DeleteAllKnop() const { return m_verwijder; }
+    QPushButton* OkKnop() const { return m_ok; }
+
+private:
+    void vul();
+    void verwijderAlles();
+
+    std::function<bool(QWidget*)> m_vraag;
+    QListWidget* m_lijst = nullptr;
+    QLabel* m_aantal = nullptr;
+    QPushButton* m_verwijder = nullptr;
+    QPushButton* m_ok = nullptr;
+};
+
+} // namespace Drietal

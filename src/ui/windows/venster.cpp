@@ -1,0 +1,40 @@
+#include "ui/windows/venster.h"
+
+#include "game/algemeen.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace Drietal {
+
+QColor instellingenKleur() {
+    const auto& i = Algemeen::instellingen;
+    return QColor(i.ColorRed, i.ColorGreen, i.ColorBlue);
+}
+
+void zetAchtergrond(QWidget* widget, const QColor& kleur) {
+    QPalette palet = widget->palette();
+    palet.setColor(QPalette::Window, kleur);
+    widget->setPalette(palet);
+    widget->setAutoFillBackground(true);
+}
+
+QPushButton* omlijsteKnop(QWidget* ouder, const QString& tekst, const QRect& knop,
+                          const QColor& kleur) {
+    auto* paneel = new QLabel(ouder);
+    paneel->setGeometry(knop.adjusted(-2, -2, 2, 2));
+    zetAchtergrond(paneel, QColor(64, 64, 64));
+    auto* button = new QPushButton(tekst, ouder);
+    button->setGeometry(knop);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(8.25);
+    button->setFont(font);
+    button->setStyleSheet(
+        QStringLiteral("QPushButton { background-color: %1; border: 1px solid #404040; }"
+                       "QPushButton:pressed { background-color: %2; }"
+                       "QPushButton:focus { border: 1px dotted black; }")
+            .arg(kleur.name(), kleur.darker(115).name()));
+    return button;
+}
+
+} // namespace Drietal
