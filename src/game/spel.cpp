@@ -51,6 +51,10 @@ Spel::StartUitkomst Spel::start(const QString& naamAntwoord) {
 
     m_terugDraaien.stop(); // a wrong pick of the old board must not close cards of the new one
     m_spelKlok.stop();
+    if (m_gepauzeerd) {
+        m_gepauzeerd = false;
+        emit pauzeGewijzigd(false);
+    }
     m_aftelTimer.stop();
     m_t.SpelerNaam = opslaanbareNaam(naamAntwoord);
     m_speler = m_t.SpelerNaam;
@@ -137,7 +141,7 @@ void Spel::tikSpelKlok() {
 }
 
 void Spel::klik(int x, int y, Qt::MouseButton knop) {
-    if (m_fase != Fase::Spelen || m_t.Stap >= kRijen || knop != Qt::LeftButton)
+    if (m_fase != Fase::Spelen || m_gepauzeerd || m_t.Stap >= kRijen || knop != Qt::LeftButton)
         return;
     const int rij = m_t.Stap;
     const auto vak = geraaktVak(rij, x, y);
@@ -189,6 +193,23 @@ void Spel::draaiTerug() {
         zetKaart(rij, m_t.Keuze[rij], false);
     zetPijl(true, m_pijlLinks);
     m_t.Stap = 0;
+}
+
+void Spel::pauzeer() {
+    if (m_fase != Fase::Spelen || m_gepauzeerd)
+        return;
+    m_gepauzeerd = true;
+    m_spelKlok.stop();
+    emit pauzeGewijzigd(true);
+}
+
+void Spel::hervat() {
+    if (!m_gepauzeerd)
+        return;
+    m_gepauzeerd = false;
+    if (m_fase == Fase::Spelen)
+        m_spelKlok.start(m_tijd, kSeconde, true, [this] { tikSpelKlok(); });
+    emit pauzeGewijzigd(false);
 }
 
 void Spel::oplossingGezien() {

@@ -75,7 +75,12 @@ public:
     void klik(int x, int y, Qt::MouseButton knop);
 
     // The solution may be looked at only while the clock runs.
-    bool magOplossingZien() const { return m_fase == Fase::Spelen; }
+    bool magOplossingZien() const { return m_fase == Fase::Spelen && !m_gepauzeerd; }
+
+    // A pause stops the clock and refuses picks until it is lifted; only while playing.
+    bool gepauzeerd() const { return m_gepauzeerd; }
+    void pauzeer();
+    void hervat();
     // A look at the solution has ended: its penalty counts at once, the next one is 10 more.
     void oplossingGezien();
 
@@ -97,6 +102,7 @@ signals:
     void geluidGevraagd(const QString& bestand); // only when sound is on
     void spelGewonnen(const QString& regel);     // the new high-score entry
     void onderwerpOnleesbaar(const QString& naam);
+    void pauzeGewijzigd(bool gepauzeerd);
 
 private:
     void deel(const Opslag::SpelOnderwerp& onderwerp);
@@ -126,6 +132,7 @@ private:
     bool m_pijlZichtbaar = false;
     int m_pijlLinks = kPijlLinks[0];
     bool m_bezig = false;
+    bool m_gepauzeerd = false;
 
     SeamTimer m_aftelTimer;   // the reveal countdown, once a second
     SeamTimer m_spelKlok;     // the game clock, once a second

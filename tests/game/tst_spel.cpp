@@ -300,6 +300,38 @@ private slots:
         QCOMPARE(openKaarten(o.spel), 30);
     }
 
+    void pauseStopsTheClockAndRefusesPicks() {
+        Opstelling o;
+        QVERIFY(o.spel.start(QStringLiteral("Anna")) == Spel::StartUitkomst::Gestart);
+        o.spel.startAftellen();
+        o.spel.pauzeer(); // no pause during the think time
+        QVERIFY(!o.spel.gepauzeerd());
+        o.tijd.verstrijk(instellingen.PauzeTijd * 1000 + 3000);
+        QCOMPARE(o.spel.timerTekst(), QStringLiteral("00:03"));
+
+        QSignalSpy pauze(&o.spel, &Spel::pauzeGewijzigd);
+        o.spel.pauzeer();
+        QVERIFY(o.spel.gepauzeerd());
+        QVERIFY(!o.spel.magOplossingZien());
+        o.tijd.verstrijk(60000);
+        QCOMPARE(o.spel.timerTekst(), QStringLiteral("00:03"));
+        QCOMPARE(o.spel.toestand().SpelTijd, 3.0f);
+        o.kies(0);
+        QCOMPARE(openKaarten(o.spel), 0);
+
+        o.spel.hervat();
+        QCOMPARE(pauze.count(), 2);
+        o.tijd.verstrijk(2000);
+        QCOMPARE(o.spel.timerTekst(), QStringLiteral("00:05"));
+        o.kies(0);
+        QCOMPARE(o.spel.toestand().AantalGoed, 1);
+
+        // A new Start lifts a pause.
+        o.spel.pauzeer();
+        QVERIFY(o.spel.start(QStringLiteral("Bert")) == Spel::StartUitkomst::Gestart);
+        QVERIFY(!o.spel.gepauzeerd());
+    }
+
     void soundRequests() {
         Opstelling o;
         instellingen.PauzeTijd = 5;

@@ -19,6 +19,12 @@ public:
         return naam;
     }
     void meld(QWidget*, const QString& tekst) override { meldingen << tekst; }
+    bool vraag(QWidget*, const QString& tekst) override {
+        vragen << tekst;
+        return antwoord;
+    }
+    QStringList vragen;
+    bool antwoord = false;
     void toonScoreLijst(QWidget*) override { ++scoreLijsten; }
     void toonOplossing(QWidget*, float strafTijd, const std::array<QString, 10>& codes) override {
         oplossingen.append({strafTijd, codes});

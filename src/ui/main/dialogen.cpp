@@ -20,6 +20,12 @@ void VensterDialogen::meld(QWidget* ouder, const QString& tekst) {
     QMessageBox::information(ouder, QStringLiteral("Drietalspel"), tekst);
 }
 
+bool VensterDialogen::vraag(QWidget* ouder, const QString& tekst) {
+    return QMessageBox::question(ouder, QStringLiteral("Drietalspel"), tekst,
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 void VensterDialogen::toonScoreLijst(QWidget* ouder) {
     ScoreForm venster(ouder);
     venster.exec();

@@ -19,6 +19,8 @@ public:
     virtual QString vraagNaam(QWidget* ouder) = 0;
     // A message with an OK button, titled with the program's name.
     virtual void meld(QWidget* ouder, const QString& tekst) = 0;
+    // A question with Yes and No; true for Yes.
+    virtual bool vraag(QWidget* ouder, const QString& tekst) = 0;
     // The high-score window, modal.
     virtual void toonScoreLijst(QWidget* ouder) = 0;
     // The solution preview, modal; returns when it has closed itself.
@@ -36,6 +38,7 @@ public:
 
     QString vraagNaam(QWidget* ouder) override;
     void meld(QWidget* ouder, const QString& tekst) override;
+    bool vraag(QWidget* ouder, const QString& tekst) override;
     void toonScoreLijst(QWidget* ouder) override;
     void toonOplossing(QWidget* ouder, float strafTijd,
                        const std::array<QString, 10>& codes) override;

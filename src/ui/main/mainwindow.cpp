@@ -7,6 +7,7 @@
 #include "ui/main/bordtekening.h"
 #include "ui/main/bordwidget.h"
 #include "ui/main/helppaneel.h"
+#include "ui/main/kaartvak.h"
 #include "ui/main/plaatjes.h"
 #include "ui/main/werkbalk.h"
 
@@ -15,6 +16,7 @@
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QPainter>
 #include <QScreen>
@@ -70,6 +72,7 @@ Main::Main(Algemeen::TijdBron& tijd, Algemeen::Toeval& toeval, Dialogen& dialoge
     setWindowIcon(vensterIcoon());
     setWindowFlag(Qt::FramelessWindowHint);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
     if (const QScreen* scherm = QGuiApplication::primaryScreen())
         resize(scherm->size());
 
@@ -88,6 +91,10 @@ Main::Main(Algemeen::TijdBron& tijd, Algemeen::Toeval& toeval, Dialogen& dialoge
     for (int i = 0; i < 8; ++i)
         connect(m_knopPic->knop(i), &PlaatjeKnop::geklikt, this, [this, i] { knopKlik(i); });
     connect(m_knopPic->exitKnop(), &PlaatjeKnop::geklikt, this, &Main::exitKlik);
+    for (int i = 0; i < 8; ++i)
+        setTabOrder(i == 0 ? static_cast<QWidget*>(this) : Knop(i - 1), Knop(i));
+    setTabOrder(Knop(7), m_knopPic->exitKnop());
+    m_pic->setAccessibleName(QStringLiteral("Speelbord"));
     legUit();
 
     laadInstellingen();
@@ -175,11 +182,16 @@ void Main::bouwBord() {
             m_gezicht[rij][vak] = gezicht;
         }
     }
+    for (int rij = 0; rij < Algemeen::kRijen; ++rij)
+        for (int vak = 0; vak < Algemeen::kVakken; ++vak)
+            m_vakken[rij][vak] = new KaartVak(rij, vak, m_pic);
     m_pijl = new PijlWidget(m_pic);
     m_pijl->setGeometry(Algemeen::kPijlLinks[0], Algemeen::kPijlBoven, Algemeen::kPijlBreedte,
                         Algemeen::kPijlHoogte);
     m_pijl->hide();
 
+    m_pauze = new PauzePaneel(m_pic);
+    connect(m_pauze, &PauzePaneel::geklikt, this, &Main::wisselPauze);
     m_helpPic = new HelpPaneel(m_pic);
     m_helpPic->move(27, 27);
     m_helpPic->hide();
@@ -267,13 +279,17 @@ void Main::verbindSpel() {
     connect(&m_spel, &Spel::tekstenGewijzigd, this, &Main::toonTeksten);
     connect(&m_spel, &Spel::kaartGewijzigd, this, &Main::toonKaart);
     connect(&m_spel, &Spel::pijlGewijzigd, this, &Main::toonPijl);
-    connect(&m_spel, &Spel::bordGedeeld, this, [this] {
-        for (int rij = 0; rij < Algemeen::kRijen; ++rij) {
-            for (int vak = 0; vak < Algemeen::kVakken; ++vak) {
-                m_gezicht[rij][vak]->hide();
-                m_gezicht[rij][vak]->setText(m_spel.woord(rij, vak));
-            }
-        }
+    connect(&m_spel, &Spel::bordGedeeld, this, &Main::toonGezichten);
+    connect(&m_spel, &Spel::pauzeGewijzigd, this, [this](bool gepauzeerd) {
+        m_pauze->setVisible(gepauzeerd);
+        if (gepauzeerd)
+            setFocus();
+    });
+    // Leaving the game (another program in front, or the window minimised) pauses it; our own
+    // dialogs keep the application active, so the solution preview does not.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState st) {
+        if (st != Qt::ApplicationActive)
+            m_spel.pauzeer();
     });
     connect(&m_spel, &Spel::bezigGewijzigd, this, [](bool bezig) {
         if (bezig)
@@ -301,7 +317,35 @@ void Main::toonTeksten() {
     zetTekst(m_spelerLabel, m_spel.spelerTekst());
 }
 
+// New words on the faces. A word too wide for the face at 13 point gets a smaller font, down to
+// a size still easy to read.
+void Main::toonGezichten() {
+    const QFont basis = letter("Comic Sans MS", 13, true);
+    const int ruimte = Algemeen::kGezichtBreedte - 6;
+    for (int rij = 0; rij < Algemeen::kRijen; ++rij) {
+        for (int vak = 0; vak < Algemeen::kVakken; ++vak) {
+            QLabel* gezicht = m_gezicht[rij][vak];
+            const QString woord = m_spel.woord(rij, vak);
+            QFont font = basis;
+            while (font.pointSizeF() > 7 && QFontMetrics(font).horizontalAdvance(woord) > ruimte)
+                font.setPointSizeF(font.pointSizeF() - 0.5);
+            gezicht->setFont(font);
+            gezicht->setText(woord);
+            gezicht->hide();
+            toonVak(rij, vak);
+        }
+    }
+}
+
+void Main::toonVak(int rij, int vak) {
+    m_vakken[rij][vak]->zetToestand(m_spel.isOpen(rij, vak), m_spel.woord(rij, vak));
+}
+
 void Main::toonKaart(int rij, int vak) {
+    toonVak(rij, vak);
+    KaartVak* plek = m_vakken[rij][vak];
+    if (plek->hasFocus() && m_spel.isOpen(rij, vak))
+        verplaatsKaartFocus(0);
     if (m_delen.actief())
         return; // the opening animation shows the faces itself
     QLabel* gezicht = m_gezicht[rij][vak];
@@ -438,6 +482,111 @@ void Main::openingsStap() {
         m_delen.stop();
         m_spel.startAftellen();
     }
+}
+
+QWidget* Main::PauzePic() const {
+    return m_pauze;
+}
+
+// Moves the keyboard focus to a face-down card of the row to click next: stap -1 up, +1 down,
+// 0 the nearest one from where the focus was.
+void Main::verplaatsKaartFocus(int stap) {
+    if (m_spel.fase() != Algemeen::Fase::Spelen || m_spel.gepauzeerd() ||
+        m_spel.toestand().Stap >= Algemeen::kRijen)
+        return;
+    const int rij = m_spel.toestand().Stap;
+    int vak = 0;
+    if (auto* huidig = qobject_cast<KaartVak*>(focusWidget()))
+        vak = huidig->vak() + stap;
+    else if (stap < 0)
+        vak = Algemeen::kVakken - 1;
+    const int richting = stap < 0 ? -1 : 1;
+    for (int n = 0; n < 2 * Algemeen::kVakken; ++n) {
+        const int kandidaat = ((vak % Algemeen::kVakken) + Algemeen::kVakken) % Algemeen::kVakken;
+        if (!m_spel.isOpen(rij, kandidaat)) {
+            m_vakken[rij][kandidaat]->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+        vak = kandidaat + richting;
+    }
+}
+
+bool Main::openGefocusteKaart() {
+    auto* plek = qobject_cast<KaartVak*>(focusWidget());
+    if (!plek)
+        return false;
+    const QPoint midden(Algemeen::kKaartLinks[plek->rij()] + 2 + Algemeen::kGezichtBreedte / 2,
+                        Algemeen::kaartBoven(plek->vak()) + 15);
+    const int rijVoor = m_spel.toestand().Stap;
+    m_spel.klik(midden.x(), midden.y(), Qt::LeftButton);
+    // After a card the focus goes on to the same line of the next row.
+    if (m_spel.toestand().Stap != rijVoor && m_spel.toestand().Stap < Algemeen::kRijen) {
+        const int rij = m_spel.toestand().Stap;
+        if (!m_spel.isOpen(rij, plek->vak()))
+            m_vakken[rij][plek->vak()]->setFocus(Qt::OtherFocusReason);
+        else
+            verplaatsKaartFocus(0);
+    }
+    return true;
+}
+
+void Main::wisselPauze() {
+    if (m_spel.gepauzeerd())
+        m_spel.hervat();
+    else
+        m_spel.pauzeer();
+}
+
+void Main::wisselVolledigScherm() {
+    if (isFullScreen()) {
+        showNormal();
+        resize(1024, 768);
+    } else {
+        showFullScreen();
+    }
+}
+
+void Main::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        verplaatsKaartFocus(-1);
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        verplaatsKaartFocus(+1);
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!openGefocusteKaart())
+            QWidget::keyPressEvent(event);
+        break;
+    case Qt::Key_F1:
+        knopKlik(0);
+        break;
+    case Qt::Key_F2:
+        knopKlik(1);
+        break;
+    case Qt::Key_P:
+        wisselPauze();
+        break;
+    case Qt::Key_F11:
+        wisselVolledigScherm();
+        break;
+    case Qt::Key_Escape:
+        if (m_dialogen.vraag(this, QStringLiteral("Wil je Drietalspel afsluiten?")))
+            exitKlik();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void Main::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        m_spel.pauzeer();
+    QWidget::changeEvent(event);
 }
 
 void Main::exitKlik() {

@@ -15,6 +15,8 @@ namespace Drietal {
 
 class BordWidget;
 class HelpPaneel;
+class KaartVak;
+class PauzePaneel;
 class KnopStrook;
 class PlaatjeKnop;
 
@@ -48,6 +50,8 @@ public:
     PlaatjeKnop* Knop(int index) const;
     QWidget* Pijl() const { return m_pijl; }
     HelpPaneel* HelpPic() const { return m_helpPic; }
+    KaartVak* kaartVak(int rij, int vak) const { return m_vakken[rij][vak]; }
+    QWidget* PauzePic() const;
 
     // True from Start until the board is uncovered and the countdown runs.
     bool deeltUit() const { return m_delen.actief(); }
@@ -57,6 +61,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void bouwBord();
@@ -79,6 +85,12 @@ private:
     void toonKlok();
     void toonTitelKleuren();
     void opslaanBijAfsluiten();
+    void toonGezichten();
+    void toonVak(int rij, int vak);
+    void verplaatsKaartFocus(int stap);
+    bool openGefocusteKaart();
+    void wisselPauze();
+    void wisselVolledigScherm();
 
     Algemeen::TijdBron& m_tijd;
     Dialogen& m_dialogen;
@@ -100,6 +112,8 @@ private:
     QLabel* m_image1 = nullptr;
     QLabel* m_image2 = nullptr;
     std::array<std::array<QLabel*, Algemeen::kVakken>, Algemeen::kRijen> m_gezicht{};
+    std::array<std::array<KaartVak*, Algemeen::kVakken>, Algemeen::kRijen> m_vakken{};
+    PauzePaneel* m_pauze = nullptr;
     KnopStrook* m_knopPic = nullptr;
     QLabel* m_klokLabel = nullptr;
     QLabel* m_label1 = nullptr;

@@ -11,6 +11,17 @@ namespace Drietal {
 PlaatjeKnop::PlaatjeKnop(QWidget* parent) : QLabel(parent) {
     setFixedSize(kKnopMaat, kKnopMaat);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void PlaatjeKnop::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(255, 255, 255), 2, Qt::DotLine));
+    p.drawRoundedRect(QRectF(1, 1, width() - 2, height() - 2), 10, 10);
 }
 
 void PlaatjeKnop::mousePressEvent(QMouseEvent* event) {
@@ -43,12 +54,23 @@ KnopStrook::KnopStrook(QWidget* parent) : QWidget(parent) {
     const Plaatje plaatjes[8] = {Plaatje::Help,         Plaatje::Start,        Plaatje::SoundOn,
                                  Plaatje::Woorden,      Plaatje::Instellingen, Plaatje::Scorelijst,
                                  Plaatje::MeerSoftware, Plaatje::Oplossing};
+    static const char* const tips[8] = {" Help ",
+                                        " Start spel ",
+                                        " Geluid aan / uit ",
+                                        " Invoer woorden ",
+                                        " Instellingen ",
+                                        " Scorelijst ",
+                                        " Meer software ",
+                                        " Oplossing, score wordt met 10 sec. verhoogd "};
     for (int i = 0; i < 8; ++i) {
         m_knoppen[i] = new PlaatjeKnop(this);
+        m_knoppen[i]->setToolTip(QString::fromLatin1(tips[i]));
+        m_knoppen[i]->setAccessibleName(QString::fromLatin1(tips[i]).trimmed());
         m_knoppen[i]->setPixmap(knopPlaatje(plaatjes[i], devicePixelRatioF()));
         m_knoppen[i]->move(10 + 70 * i, 23);
     }
     m_exit = new PlaatjeKnop(this);
+    m_exit->setAccessibleName(QStringLiteral("Afsluiten"));
     m_exit->setPixmap(knopPlaatje(Plaatje::Exit, devicePixelRatioF()));
 }
 

@@ -1,0 +1,86 @@
+#include "ui/main/kaartvak.h"
+
+#include "game/bord.h"
+#include "ui/main/bordtekening.h"
+
+#include <QAccessible>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace Drietal {
+
+KaartVak::KaartVak(int rij, int vak, QWidget* parent) : QWidget(parent), m_rij(rij), m_vak(vak) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus); // reached with the arrow keys, not with Tab
+    setGeometry(Algemeen::kKaartLinks[rij] - 4, Algemeen::kaartBoven(vak) - 4,
+                Algemeen::kKaartBreedte + 9, Algemeen::kKaartHoogte + 9);
+    zetToestand(false, {});
+}
+
+void KaartVak::zetToestand(bool open, const QString& woord) {
+    const QString plek = QStringLiteral("Rij %1, vak %2, ").arg(m_rij + 1).arg(m_vak);
+    const QString naam = plek + (open ? QStringLiteral("open: ") + woord : QStringLiteral("dicht"));
+    if (naam == accessibleName())
+        return;
+    setAccessibleName(naam);
+    QAccessibleEvent gebeurtenis(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&gebeurtenis);
+}
+
+void KaartVak::paintEvent(QPaintEvent*) {
+    if (!hasFocus())
+        return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(255, 255, 255), 3));
+    p.drawRoundedRect(QRectF(1.5, 1.5, width() - 3, height() - 3), 4, 4);
+    p.setPen(QPen(QColor(0, 160, 255), 1.5, Qt::DashLine));
+    p.drawRoundedRect(QRectF(1.5, 1.5, width() - 3, height() - 3), 4, 4);
+}
+
+void KaartVak::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void KaartVak::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+PauzePaneel::PauzePaneel(QWidget* parent) : QWidget(parent) {
+    setGeometry(27, 27, 744, 444);
+    setAccessibleName(QStringLiteral("Pauze"));
+    setAccessibleDescription(QStringLiteral("Druk op P om verder te spelen"));
+    setCursor(Qt::PointingHandCursor);
+    hide();
+}
+
+void PauzePaneel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    tekenSchaduw(p, 0, width(), 0, height());
+    p.fillRect(rect(), QColor(0, 0, 0, 110));
+    QFont font(QStringLiteral("Comic Sans MS"));
+    font.setPointSize(40);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(QColor(30, 30, 30));
+    p.drawText(rect().translated(3, 3).adjusted(0, 0, 0, -60), Qt::AlignCenter,
+               QStringLiteral("Pauze"));
+    p.setPen(QColor(255, 255, 255));
+    p.drawText(rect().adjusted(0, 0, 0, -60), Qt::AlignCenter, QStringLiteral("Pauze"));
+    font.setPointSize(14);
+    font.setBold(false);
+    p.setFont(font);
+    p.setPen(QColor(230, 230, 200));
+    p.drawText(rect().adjusted(0, 80, 0, 0), Qt::AlignCenter,
+               QStringLiteral("Druk op P (of klik hier) om verder te spelen"));
+}
+
+void PauzePaneel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        emit geklikt();
+}
+
+} // namespace Drietal

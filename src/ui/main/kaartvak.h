@@ -1,0 +1,44 @@
+// One card's spot on the board for the keyboard and for screen readers: it paints nothing but a
+// focus frame, lets mouse clicks through to the board, and carries the card's accessible name.
+#pragma once
+
+#include <QWidget>
+
+namespace Drietal {
+
+class KaartVak : public QWidget {
+    Q_OBJECT
+public:
+    KaartVak(int rij, int vak, QWidget* parent);
+
+    int rij() const { return m_rij; }
+    int vak() const { return m_vak; }
+
+    // "Rij 2, vak 7, dicht" or "Rij 2, vak 7, open: Rotterdam"; announced when it changes.
+    void zetToestand(bool open, const QString& woord);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    int m_rij;
+    int m_vak;
+};
+
+// The panel over the cards while the game is paused.
+class PauzePaneel : public QWidget {
+    Q_OBJECT
+public:
+    explicit PauzePaneel(QWidget* parent);
+
+signals:
+    void geklikt();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+} // namespace Drietal

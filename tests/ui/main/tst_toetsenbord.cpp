@@ -1,0 +1,142 @@
+// Playing with the keyboard, what a screen reader hears of the cards, the pause, long words.
+#include "game/algemeen.h"
+#include "support/nepdialogen.h"
+#include "support/neptijd.h"
+#include "support/testonderwerp.h"
+#include "ui/main/kaartvak.h"
+#include "ui/main/mainwindow.h"
+#include "ui/main/werkbalk.h"
+
+#include <QAccessible>
+#include <QTest>
+
+using namespace Algemeen;
+using Drietal::Main;
+
+class TestToetsenbord : public QObject {
+    Q_OBJECT
+
+    struct Opstelling {
+        TestProgrammaMap map;
+        NepTijd tijd;
+        Toeval toeval{11};
+        NepDialogen dialogen;
+        std::unique_ptr<Main> venster;
+
+        explicit Opstelling(QList<QStringList> rijen = TestProgrammaMap::tienRijen()) {
+            map.schrijfOnderwerp(QStringLiteral("Geografie"), rijen);
+            venster = std::make_unique<Main>(tijd, toeval, dialogen);
+            venster->resize(1280, 800);
+            venster->show();
+            venster->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(venster.get()));
+        }
+        void toets(Qt::Key toets) { QTest::keyClick(QApplication::focusWidget(), toets); }
+        void startMetF2() {
+            toets(Qt::Key_F2);
+            tijd.verstrijk(3600 + instellingen.PauzeTijd * 1000);
+            QCOMPARE(venster->spel().fase(), Fase::Spelen);
+        }
+        int gefocustVak() {
+            auto* vak = qobject_cast<Drietal::KaartVak*>(QApplication::focusWidget());
+            return vak ? vak->vak() : -1;
+        }
+    };
+
+private slots:
+    void wholeGameWithTheKeyboardAlone() {
+        Opstelling o;
+        o.startMetF2();
+        const SpelToestand& t = o.venster->spel().toestand();
+        for (int d = 0; d < kVakken; ++d) {
+            const int doel[3] = {t.PlekRij1[d], t.PlekRij2[d], t.PlekRij3[d]};
+            for (int rij = 0; rij < kRijen; ++rij) {
+                if (o.gefocustVak() < 0)
+                    o.toets(Qt::Key_Down);
+                for (int n = 0; n < 12 && o.gefocustVak() != doel[rij]; ++n)
+                    o.toets(Qt::Key_Down);
+                QCOMPARE(o.gefocustVak(), doel[rij]);
+                auto* vak = qobject_cast<Drietal::KaartVak*>(QApplication::focusWidget());
+                QCOMPARE(vak->rij(), rij);
+                o.toets(Qt::Key_Space);
+            }
+            QCOMPARE(t.AantalGoed, d + 1);
+        }
+        QCOMPARE(o.venster->spel().fase(), Fase::Klaar);
+        QCOMPARE(BackScoreLijst.size(), 1);
+    }
+
+    void arrowsSkipOpenCards() {
+        Opstelling o;
+        o.startMetF2();
+        const SpelToestand& t = o.venster->spel().toestand();
+        // Find Drietal whose row-1 card is in slot 0, open it, then walk row 1 from the top.
+        const int d = int(std::find(t.PlekRij1.begin(), t.PlekRij1.end(), 0) - t.PlekRij1.begin());
+        o.venster->spel().klik(100, kaartBoven(0) + 15, Qt::LeftButton);
+        o.venster->spel().klik(kKaartLinks[1] + 100, kaartBoven(t.PlekRij2[d]) + 15,
+                               Qt::LeftButton);
+        o.venster->spel().klik(kKaartLinks[2] + 100, kaartBoven(t.PlekRij3[d]) + 15,
+                               Qt::LeftButton);
+        QCOMPARE(t.AantalGoed, 1);
+        o.toets(Qt::Key_Down);
+        QCOMPARE(o.gefocustVak(), 1);
+        o.toets(Qt::Key_Up); // slot 0 is open: the focus wraps to the bottom
+        QCOMPARE(o.gefocustVak(), 9);
+    }
+
+    void accessibleNamesFollowTheCards() {
+        Opstelling o;
+        o.startMetF2();
+        const int vak = o.venster->spel().toestand().PlekRij1[4];
+        Drietal::KaartVak* plek = o.venster->kaartVak(0, vak);
+        QAccessibleInterface* toegang = QAccessible::queryAccessibleInterface(plek);
+        QVERIFY(toegang);
+        QCOMPARE(toegang->text(QAccessible::Name), QStringLiteral("Rij 1, vak %1, dicht").arg(vak));
+        o.venster->spel().klik(kKaartLinks[0] + 100, kaartBoven(vak) + 15, Qt::LeftButton);
+        QCOMPARE(toegang->text(QAccessible::Name),
+                 QStringLiteral("Rij 1, vak %1, open: a4").arg(vak));
+        QCOMPARE(o.venster->Knop(1)->accessibleName(), QStringLiteral("Start spel"));
+        QCOMPARE(o.venster->Knop(7)->toolTip(),
+                 QStringLiteral(" Oplossing, score wordt met 10 sec. verhoogd "));
+    }
+
+    void pauseHidesTheCardsAndStopsTheClock() {
+        Opstelling o;
+        o.startMetF2();
+        o.tijd.verstrijk(3000);
+        o.toets(Qt::Key_P);
+        QVERIFY(o.venster->PauzePic()->isVisible());
+        o.tijd.verstrijk(20000);
+        QCOMPARE(o.venster->TimerLabel()->text(), QStringLiteral("00:03"));
+        o.toets(Qt::Key_P);
+        QVERIFY(!o.venster->PauzePic()->isVisible());
+        o.tijd.verstrijk(1000);
+        QCOMPARE(o.venster->TimerLabel()->text(), QStringLiteral("00:04"));
+    }
+
+    void escapeAsksBeforeLeaving() {
+        Opstelling o;
+        o.toets(Qt::Key_Escape);
+        QCOMPARE(o.dialogen.vragen.size(), 1);
+        QVERIFY(o.venster->isVisible());
+        o.dialogen.antwoord = true;
+        o.toets(Qt::Key_Escape);
+        QVERIFY(!o.venster->isVisible());
+    }
+
+    void longWordsShrinkToFitTheFace() {
+        auto rijen = TestProgrammaMap::tienRijen();
+        rijen[2][1] = QStringLiteral("Hottentottententententoonstelling");
+        Opstelling o(rijen);
+        o.startMetF2();
+        const int vak = o.venster->spel().toestand().PlekRij2[2];
+        QLabel* gezicht = o.venster->gezicht(1, vak);
+        QVERIFY(gezicht->font().pointSizeF() < 13);
+        QVERIFY(QFontMetrics(gezicht->font()).horizontalAdvance(gezicht->text()) <=
+                kGezichtBreedte);
+        QCOMPARE(o.venster->gezicht(0, 0)->font().pointSizeF(), 13.0);
+    }
+};
+
+QTEST_MAIN(TestToetsenbord)
+#include "tst_toetsenbord.moc"
