@@ -4,8 +4,11 @@
 #include "ui/main/dialogen.h"
 #include "ui/main/mainwindow.h"
 
+#include "storage/paths.h"
+
 #include <QApplication>
 #include <QFont>
+#include <QStandardPaths>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -14,6 +17,11 @@ int main(int argc, char* argv[]) {
     // The game asks for its fonts by name; where they are not installed, the free look-alikes.
     QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+
+    const QString programma = Opslag::programmaMap();
+    Opslag::kiesGebruikersMap(programma,
+                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+                              Opslag::isSchrijfbareMap(programma));
 
     Algemeen::EchteTijd tijd;
     Algemeen::zetTijd(&tijd);

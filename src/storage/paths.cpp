@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 namespace Opslag {
 namespace {
@@ -44,6 +45,35 @@ QString gebruikersMap() {
 
 void zetGebruikersMap(const QString& map) {
     gebruikersMapOverride() = map;
+}
+
+bool isSchrijfbareMap(const QString& map) {
+    for (const QString& m : {map, pad(map, QStringLiteral("Data"))}) {
+        if (m != map && !QFileInfo(m).isDir())
+            continue;
+        QTemporaryFile proef(pad(m, QStringLiteral(".schrijfproef-XXXXXX")));
+        if (!proef.open())
+            return false;
+    }
+    return true;
+}
+
+QString kiesGebruikersMap(const QString& programma, const QString& persoonlijk,
+                          bool programmaSchrijfbaar) {
+    if (programmaSchrijfbaar) {
+        zetGebruikersMap({});
+        return programma;
+    }
+    const QString eigenData = pad(persoonlijk, QStringLiteral("Data"));
+    if (!QFileInfo(eigenData).isDir() && QDir().mkpath(eigenData)) {
+        const QString bron = pad(programma, QStringLiteral("Data"));
+        const QStringList onderwerpen =
+            QDir(bron).entryList({QStringLiteral("*.dat")}, QDir::Files | QDir::CaseSensitive);
+        for (const QString& bestand : onderwerpen)
+            QFile::copy(pad(bron, bestand), pad(eigenData, bestand));
+    }
+    zetGebruikersMap(persoonlijk);
+    return persoonlijk;
 }
 
 QString dataMap() {

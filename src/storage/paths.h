@@ -15,6 +15,16 @@ void zetProgrammaMap(const QString& map);
 QString gebruikersMap();
 void zetGebruikersMap(const QString& map);
 
+// Where the settings, the high-score list and the topics live. A program folder the user may
+// write in (a portable copy) keeps them itself; a read-only one (installed under /usr or /opt)
+// sends them to the user's own data folder, whose Data is seeded once with the installed topics.
+// Returns the folder chosen.
+QString kiesGebruikersMap(const QString& programma, const QString& persoonlijk,
+                          bool programmaSchrijfbaar);
+
+// True when files can be created in the folder (and in its Data, if that exists).
+bool isSchrijfbareMap(const QString& map);
+
 QString dataMap();
 QString instellingenPad();
 QString scoreLijstPad();
