@@ -2,6 +2,7 @@
 
 #include "ui/windows/oplossing.h"
 #include "ui/windows/scoreform.h"
+#include "ui/windows/woordform.h"
 
 #include <QInputDialog>
 #include <QMessageBox>
@@ -37,7 +38,10 @@ void VensterDialogen::toonOplossing(QWidget* ouder, float strafTijd,
     venster.exec();
 }
 
-void VensterDialogen::toonWoordform(QWidget*) {}
+void VensterDialogen::toonWoordform(QWidget* ouder) {
+    Woordform venster(ouder);
+    venster.exec();
+}
 
 void VensterDialogen::toonConfig(QWidget*) {}
 

@@ -1,0 +1,93 @@
+// The rules of the word list editor: three column lists of one topic, the row last clicked, the
+// topic names, and what each button does to them. The window Woordform only forwards the user's
+// actions here and shows the result.
+#pragma once
+
+#include "storage/topicfiles.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace Algemeen {
+
+class WoordEditor {
+public:
+    static constexpr int kMaxRegels = 10;
+    // Regel and the selections hold a plain row index, with this for "no row". The old byte
+    // with 99 for "no row" would make row 99 of an over-long file (written by other means)
+    // unchangeable and would wrap past row 255; an int lets every row be clicked and changed.
+    static constexpr int kGeenRegel = -1;
+
+    // What an action did. melding, when not empty, is shown in a message box.
+    struct Uitkomst {
+        bool gedaan = false;
+        QString melding;
+    };
+
+    // The texts of the messages and of the name box.
+    static QString meldingTeVeelRegels();
+    static QString meldingNietIngevuld();
+    static QString meldingGeenSelectie();
+    static QString meldingDubbeleNaam();
+    static QString meldingAanhalingsteken();
+    static QString meldingOnopslaanbaarTeken(const QString& teken);
+    static QString meldingRegeleinde();
+    static QString meldingOngeldigeNaam();
+    static QString meldingGeenNaam();
+    static QString meldingNietOpgeslagen();
+    static QString meldingOnopslaanbareWoorden();
+    static QString nieuwVraag();
+
+    // The window opens: the topic names of Data, the given topic (Onderwerp) in the lists.
+    void openen(const QString& onderwerp);
+
+    // Entry index of Combo1 picked: the lists are reloaded from its file, the text boxes
+    // emptied. Unsaved changes are dropped; Regel keeps its value.
+    void kiesOnderwerp(int index);
+
+    // A click on row rij of List1 (kolom 0) selects the whole Drietal and copies it into the
+    // text boxes; a click in List2 or List3 only selects that row there.
+    void klikRegel(int kolom, int rij);
+
+    Uitkomst toevoegen();   // Add
+    Uitkomst wijzigen();    // Wijzig; gedaan means the lists should flash
+    Uitkomst verwijderen(); // Delete
+    // Nieuw, with the answer of the name box (empty when it was cancelled).
+    Uitkomst nieuw(const QString& antwoord);
+    Uitkomst opslaan(); // Save, under the text of Combo1
+
+    // What the user types; it counts only when a button is pressed.
+    void zetTekst(int kolom, const QString& tekst);
+    void zetOnderwerpTekst(const QString& tekst) { m_onderwerpTekst = tekst; }
+
+    const QStringList& kolom(int k) const { return m_kolommen.kolom[k]; }
+    const QString& tekst(int k) const { return m_tekst[k]; }
+    int selectie(int k) const { return m_selectie[k]; }
+    int regel() const { return m_regel; }
+    const QString& item() const { return m_item; }
+    const QStringList& onderwerpNamen() const { return m_namen; }
+    const QString& onderwerpTekst() const { return m_onderwerpTekst; }
+    // Label5: "7 Woorden".
+    QString regelTeller() const;
+
+private:
+    void laad(const QString& naam);
+    void wisLijsten();
+    void wisTeksten();
+    void wisSelectie();
+    // An empty string when every text box holds a word the topic file can store.
+    QString woordMelding() const;
+
+    Opslag::WoordKolommen m_kolommen;
+    QString m_tekst[3];
+    int m_selectie[3] = {kGeenRegel, kGeenRegel, kGeenRegel};
+    int m_regel = kGeenRegel;
+    QString m_item;
+    QStringList m_namen;
+    QString m_onderwerpTekst;
+};
+
+// Why a topic name cannot be used, or an empty string when it can.
+QString onderwerpNaamMelding(const QString& naam);
+
+} // namespace Algemeen
