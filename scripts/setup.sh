@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev
           fonts-comic-neue fonts-liberation2)
 if [ "${1:-}" = "--tests" ]; then
-    packages+=(xvfb xauth clang libclang-rt-14-dev pulseaudio pulseaudio-utils sox clang-format)
+    packages+=(xvfb xauth clang libclang-rt-14-dev pulseaudio pulseaudio-utils sox clang-format
+               libxcb1-dev appstream)
 fi
 
 missing=()

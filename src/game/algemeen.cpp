@@ -1,9 +1,11 @@
 #include "game/algemeen.h"
 
 #include "storage/paths.h"
+#include "storage/recordformat.h"
 #include "storage/scorefile.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace Algemeen {
 
@@ -40,10 +42,25 @@ Opslag::LeesStatus InstellingenLaden() {
     return gelezen.status;
 }
 
+// A wallpaper path the file cannot hold (a folder name outside Windows-1252) is stored as its
+// bare file name, which is looked up in Backgrounds, rather than losing the whole file.
+namespace {
+Opslag::OpgeslagenInstellingen opslaanbaar(const Opslag::OpgeslagenInstellingen& waarden) {
+    Opslag::OpgeslagenInstellingen w = waarden;
+    if (!Opslag::isOpslaanbareTekst(w.WallpaperFile)) {
+        const QString naam = QFileInfo(w.WallpaperFile).fileName();
+        w.WallpaperFile = Opslag::isOpslaanbareTekst(naam)
+                              ? naam
+                              : Opslag::OpgeslagenInstellingen().WallpaperFile;
+    }
+    return w;
+}
+} // namespace
+
 Opslag::OpslaanStatus InstellingenOpslaan() {
     QDir().mkpath(Opslag::gebruikersMap());
-    const auto status =
-        Opslag::schrijfInstellingen(Opslag::instellingenPad(), instellingen, instellingenBewaren);
+    const auto status = Opslag::schrijfInstellingen(Opslag::instellingenPad(),
+                                                    opslaanbaar(instellingen), instellingenBewaren);
     if (status == Opslag::OpslaanStatus::Opgeslagen)
         instellingenBewaren = false;
     return status;

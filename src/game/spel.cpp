@@ -38,13 +38,24 @@ QString Spel::opslaanbareNaam(const QString& naam) {
     return schoon;
 }
 
+// An empty word would be dealt as a blank card that no pick can find.
+bool Spel::isCompleet(const Opslag::SpelOnderwerp& onderwerp) {
+    for (const Opslag::Drietal& drietal : onderwerp) {
+        for (const QString& woord : drietal) {
+            if (woord.isEmpty())
+                return false;
+        }
+    }
+    return true;
+}
+
 Spel::StartUitkomst Spel::start(const QString& naamAntwoord) {
     if (naamAntwoord.isEmpty())
         return StartUitkomst::Geannuleerd;
     zetBezig(true);
     const auto onderwerp = Opslag::leesSpelOnderwerp(instellingen.Onderwerp);
     zetBezig(false);
-    if (!onderwerp) {
+    if (!onderwerp || !isCompleet(*onderwerp)) {
         emit onderwerpOnleesbaar(instellingen.Onderwerp);
         return StartUitkomst::OnderwerpOnleesbaar;
     }

@@ -105,6 +105,7 @@ signals:
     void pauzeGewijzigd(bool gepauzeerd);
 
 private:
+    static bool isCompleet(const Opslag::SpelOnderwerp& onderwerp);
     void deel(const Opslag::SpelOnderwerp& onderwerp);
     void tikAftellen();
     void tikSpelKlok();

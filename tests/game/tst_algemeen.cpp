@@ -100,6 +100,20 @@ private slots:
         QCOMPARE(Opslag::leesScoreLijst(lijst).regels, BackScoreLijst);
     }
 
+    void programFolderOutsideWindows1252StillSavesItsSettings() {
+        QTemporaryDir tmp;
+        const QString map = tmp.filePath(u"\u0141\u00f3d\u017a"_s); // Łódź
+        QVERIFY(QDir().mkpath(map));
+        Opslag::zetProgrammaMap(map);
+        auto herstel = qScopeGuard([] { Opslag::zetProgrammaMap({}); });
+        QCOMPARE(InstellingenLaden(), LeesStatus::Ontbreekt);
+        QVERIFY(instellingen.WallpaperFile.startsWith(map));
+        instellingen.PauzeTijd = 17;
+        QCOMPARE(InstellingenOpslaan(), OpslaanStatus::Opgeslagen);
+        const QByteArray bytes = TestMap::lees(map + u"/Drietalspel.ini"_s);
+        QVERIFY(bytes.contains("\r\n\"Wallpaper-01.jpg\"\r\n17\r\n"));
+    }
+
     void scoreLijstRondreis() {
         TestMap::ProgrammaMap map;
         QCOMPARE(ScoreLijstLaden(), LeesStatus::Ontbreekt);

@@ -264,6 +264,7 @@ private slots:
         QTest::newRow("missing") << -1;
         QTest::newRow("nineRows") << 9;
         QTest::newRow("empty") << 0;
+        QTest::newRow("emptyWord") << 99;
     }
     void unreadableTopicStartsNoGame() {
         QFETCH(int, rijen);
@@ -272,9 +273,16 @@ private slots:
         o.kies(0);
         const SpelToestand voor = o.spel.toestand();
         instellingen.Onderwerp = QStringLiteral("Kapot");
-        if (rijen >= 0)
+        if (rijen == 99) {
+            // Eleven rows with one empty word: thirty words, but a blank card among the ten.
+            auto elf = TestProgrammaMap::tienRijen();
+            elf[4][1].clear();
+            elf.append({QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z")});
+            o.map.schrijfOnderwerp(instellingen.Onderwerp, elf);
+        } else if (rijen >= 0) {
             o.map.schrijfOnderwerp(instellingen.Onderwerp,
                                    TestProgrammaMap::tienRijen().mid(0, rijen));
+        }
         QSignalSpy gemeld(&o.spel, &Spel::onderwerpOnleesbaar);
         QCOMPARE(o.spel.start(QStringLiteral("Bert")), Spel::StartUitkomst::OnderwerpOnleesbaar);
         QCOMPARE(gemeld.count(), 1);

@@ -32,7 +32,13 @@ public:
             bijOplossing();
     }
     void toonWoordform(QWidget*) override { ++woordforms; }
-    void toonConfig(QWidget*) override { ++configs; }
+    void toonConfig(QWidget*, std::function<void()> gewijzigd, std::function<void()>) override {
+        ++configs;
+        if (bijConfig)
+            bijConfig(gewijzigd);
+    }
+    // What the settings window does while it is open; it hands over its change callback.
+    std::function<void(const std::function<void()>&)> bijConfig;
 
     struct Getoond {
         float strafTijd;

@@ -1,5 +1,7 @@
 #include "ui/main/dialogen.h"
 
+#include "ui/main/plaatjes.h"
+#include "ui/windows/config.h"
 #include "ui/windows/oplossing.h"
 #include "ui/windows/scoreform.h"
 #include "ui/windows/woordform.h"
@@ -43,6 +45,13 @@ void VensterDialogen::toonWoordform(QWidget* ouder) {
     venster.exec();
 }
 
-void VensterDialogen::toonConfig(QWidget*) {}
+void VensterDialogen::toonConfig(QWidget* ouder, std::function<void()> gewijzigd,
+                                 std::function<void()> wallpaper) {
+    const qreal dpr = ouder ? ouder->devicePixelRatioF() : 1.0;
+    Config venster(ouder, knopPlaatje(Plaatje::Instellingen, dpr));
+    QObject::connect(&venster, &Config::instellingenGewijzigd, &venster, std::move(gewijzigd));
+    QObject::connect(&venster, &Config::wallpaperGewijzigd, &venster, std::move(wallpaper));
+    venster.exec();
+}
 
 } // namespace Drietal

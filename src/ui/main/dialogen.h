@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 
 class QWidget;
 
@@ -26,9 +27,12 @@ public:
     // The solution preview, modal; returns when it has closed itself.
     virtual void toonOplossing(QWidget* ouder, float strafTijd,
                                const std::array<QString, 10>& codes) = 0;
-    // The word list editor and the settings window, modal.
+    // The word list editor, modal.
     virtual void toonWoordform(QWidget* ouder) = 0;
-    virtual void toonConfig(QWidget* ouder) = 0;
+    // The settings window, modal. While it is open, gewijzigd is called whenever a setting that
+    // the main window shows changes, and wallpaper when another wallpaper is chosen.
+    virtual void toonConfig(QWidget* ouder, std::function<void()> gewijzigd,
+                            std::function<void()> wallpaper) = 0;
 };
 
 // The real boxes and windows.
@@ -43,7 +47,8 @@ public:
     void toonOplossing(QWidget* ouder, float strafTijd,
                        const std::array<QString, 10>& codes) override;
     void toonWoordform(QWidget* ouder) override;
-    void toonConfig(QWidget* ouder) override;
+    void toonConfig(QWidget* ouder, std::function<void()> gewijzigd,
+                    std::function<void()> wallpaper) override;
 
 private:
     Algemeen::TijdBron& m_tijd;

@@ -33,10 +33,10 @@ void KaartVak::paintEvent(QPaintEvent*) {
         return;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(255, 255, 255), 3));
-    p.drawRoundedRect(QRectF(1.5, 1.5, width() - 3, height() - 3), 4, 4);
-    p.setPen(QPen(QColor(0, 160, 255), 1.5, Qt::DashLine));
-    p.drawRoundedRect(QRectF(1.5, 1.5, width() - 3, height() - 3), 4, 4);
+    p.setPen(QPen(QColor(0, 190, 255), 4));
+    p.drawRoundedRect(QRectF(2, 2, width() - 4, height() - 4), 5, 5);
+    p.setPen(QPen(QColor(255, 255, 255), 1));
+    p.drawRoundedRect(QRectF(4.5, 4.5, width() - 9, height() - 9), 3, 3);
 }
 
 void KaartVak::focusInEvent(QFocusEvent* event) {

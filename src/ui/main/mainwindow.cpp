@@ -401,7 +401,8 @@ void Main::knopKlik(int index) {
         m_dialogen.toonWoordform(this);
         break;
     case 4:
-        m_dialogen.toonConfig(this);
+        m_dialogen.toonConfig(
+            this, [this] { toonInstellingen(); }, [this] { laadWallpaper(); });
         toonInstellingen();
         break;
     case 5:

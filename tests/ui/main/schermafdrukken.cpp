@@ -5,13 +5,18 @@
 #include "support/nepdialogen.h"
 #include "support/neptijd.h"
 #include "ui/main/mainwindow.h"
+#include "ui/main/plaatjes.h"
+#include "ui/windows/config.h"
 #include "ui/windows/oplossing.h"
 #include "ui/windows/scoreform.h"
+#include "ui/windows/woordform.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFont>
+#include <QKeyEvent>
+#include <QListWidget>
 #include <QTemporaryDir>
 
 namespace {
@@ -84,6 +89,21 @@ int main(int argc, char* argv[]) {
         bewaar(oplossing, uit + "/oplossing.png");
     }
     tijd.verstrijk(2000);
+    {
+        // Keyboard play: the focus frame on a face-down card of row 1, then the pause.
+        venster.activateWindow();
+        for (int i = 0; i < 20 && !venster.isActiveWindow(); ++i)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        for (int n = 0; n < 3; ++n) {
+            QKeyEvent omlaag(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+            QCoreApplication::sendEvent(&venster, &omlaag);
+        }
+        bewaar(venster, uit + "/toetsenbord.png");
+        QKeyEvent pauze(QEvent::KeyPress, Qt::Key_P, Qt::NoModifier);
+        QCoreApplication::sendEvent(&venster, &pauze);
+        bewaar(venster, uit + "/pauze.png");
+        QCoreApplication::sendEvent(&venster, &pauze);
+    }
     for (int d = 7; d < 10; ++d) {
         tijd.verstrijk(5000);
         const int plek[3] = {t.PlekRij1[d], t.PlekRij2[d], t.PlekRij3[d]};
@@ -97,5 +117,21 @@ int main(int argc, char* argv[]) {
     Drietal::ScoreForm scores;
     scores.show();
     bewaar(scores, uit + "/scorelijst.png");
+    {
+        // The editor on a sample topic, with a Drietal clicked.
+        Algemeen::instellingen.Onderwerp = QStringLiteral("Geografie");
+        Drietal::Woordform woorden(
+            nullptr, [](QWidget*, const QString&) {}, [](QWidget*) { return QString(); });
+        woorden.show();
+        woorden.List1()->setCurrentRow(2);
+        bewaar(woorden, uit + "/woordform.png");
+    }
+    {
+        // The settings window over the finished game, the topic and wallpaper in force selected.
+        Drietal::Config config(&venster, Drietal::knopPlaatje(Drietal::Plaatje::Instellingen),
+                               [](QWidget*, const QString&) {});
+        config.show();
+        bewaar(config, uit + "/config.png");
+    }
     return 0;
 }

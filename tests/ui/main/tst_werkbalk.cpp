@@ -107,6 +107,26 @@ private slots:
         QVERIFY(cyaan);
     }
 
+    void settingsWindowChangesShowAtOnce() {
+        Opstelling o;
+        QString tijdens;
+        o.dialogen.bijConfig = [&o, &tijdens](const std::function<void()>& gewijzigd) {
+            instellingen.PauzeTijd = 30;
+            instellingen.Onderwerp = QStringLiteral("Dieren");
+            instellingen.TitelTekst = QStringLiteral("Mijn spel");
+            gewijzigd();
+            tijdens = o.venster.Label2()->text();
+        };
+        o.venster.knopKlik(4);
+        QCOMPARE(o.dialogen.configs, 1);
+        QCOMPARE(tijdens, QStringLiteral("30"));
+        QCOMPARE(o.venster.OnderwerpLabel()->text(), QStringLiteral("Dieren"));
+        const auto labels = o.venster.findChildren<QLabel*>();
+        QCOMPARE(std::count_if(labels.begin(), labels.end(),
+                               [](QLabel* l) { return l->text() == QStringLiteral("Mijn spel"); }),
+                 2);
+    }
+
     void soundSwitchPlaysTheButtonSoundOnlyWhenSwitchingOff() {
         Opstelling o;
         QSignalSpy geluid(&o.venster.spel(), &Spel::geluidGevraagd);

@@ -1,0 +1,319 @@
+#include "ui/windows/config.h"
+
+#include "game/algemeen.h"
+#include "game/instellingenkeuze.h"
+#include "ui/windows/venster.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace Drietal {
+namespace {
+
+void meldInVenster(QWidget* ouder, const QString& tekst) {
+    QMessageBox melding(QMessageBox::NoIcon, QStringLiteral("Drietalspel"), tekst, QMessageBox::Ok,
+                        ouder);
+    melding.exec();
+}
+
+QFont arial() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(9.75);
+    return font;
+}
+
+// The text label style of the window: dark grey on the window's own colour, sized to its text.
+QLabel* tekstLabel(QWidget* ouder, const QString& tekst, int links, int boven) {
+    auto* label = new QLabel(tekst, ouder);
+    label->setFont(arial());
+    QPalette palet = label->palette();
+    palet.setColor(QPalette::WindowText, QColor(64, 64, 64));
+    label->setPalette(palet);
+    label->move(twips(links), twips(boven));
+    label->adjustSize();
+    return label;
+}
+
+void zetTekst(QLabel* label, const QString& tekst) {
+    label->setText(tekst);
+    label->adjustSize();
+}
+
+// A plain coloured area: the dark panels that frame the bars and buttons, and the swatches.
+QLabel* vlak(QWidget* ouder, const QRect& plek, const QColor& kleur) {
+    auto* label = new QLabel(ouder);
+    label->setGeometry(plek);
+    zetAchtergrond(label, kleur);
+    return label;
+}
+
+QScrollBar* balk(QWidget* ouder, const QRect& plek, int laag, int hoog, int blad) {
+    auto* scroll = new QScrollBar(Qt::Horizontal, ouder);
+    scroll->setGeometry(plek);
+    scroll->setRange(laag, hoog);
+    scroll->setSingleStep(1);
+    scroll->setPageStep(blad);
+    return scroll;
+}
+
+QPushButton* knop(QWidget* ouder, const QString& tekst, const QRect& plek, const QColor& kleur) {
+    auto* button = new QPushButton(tekst, ouder);
+    button->setGeometry(plek);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(8.25);
+    button->setFont(font);
+    button->setAutoDefault(false);
+    button->setStyleSheet(
+        QStringLiteral("QPushButton { background-color: %1; border: 1px solid #404040; }"
+                       "QPushButton:pressed { background-color: %2; }"
+                       "QPushButton:focus { border: 1px dotted black; }")
+            .arg(kleur.name(), kleur.darker(115).name()));
+    return button;
+}
+
+// A list whose choice is made by a click on an entry (also on the one already selected) or by
+// moving the selection with the keyboard, not by selecting from code.
+class KeuzeLijst : public QListWidget {
+public:
+    KeuzeLijst(QWidget* ouder, const QRect& plek, std::function<void(int)> bijKeuze)
+        : QListWidget(ouder), m_bijKeuze(std::move(bijKeuze)) {
+        setGeometry(plek);
+        setFont(arial());
+        setSelectionMode(QAbstractItemView::SingleSelection);
+        setStyleSheet(QStringLiteral(
+            "QListWidget { background: rgb(30, 30, 60); color: rgb(200, 200, 200); }"));
+        connect(this, &QListWidget::itemClicked, this,
+                [this](QListWidgetItem* item) { m_bijKeuze(row(item)); });
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const int voor = currentRow();
+        QListWidget::keyPressEvent(event);
+        if (currentRow() != voor && currentRow() >= 0)
+            m_bijKeuze(currentRow());
+    }
+
+private:
+    std::function<void(int)> m_bijKeuze;
+};
+
+// A swatch takes a click like a button: released over it with the left button.
+class Kleurvlak : public QLabel {
+public:
+    Kleurvlak(QWidget* ouder, const QRect& plek, const QColor& kleur, std::function<void()> bijKlik)
+        : QLabel(ouder), m_bijKlik(std::move(bijKlik)) {
+        setGeometry(plek);
+        zetAchtergrond(this, kleur);
+        setCursor(Config::handCursor());
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+            m_bijKlik();
+    }
+
+private:
+    std::function<void()> m_bijKlik;
+};
+
+} // namespace
+
+Config::Config(QWidget* parent, const QPixmap& tandwiel,
+               std::function<void(QWidget*, const QString&)> meld)
+    : QDialog(parent), m_meld(meld ? std::move(meld) : meldInVenster) {
+    auto& inst = Algemeen::instellingen;
+    // The bars cannot show a value outside their range, and an edited settings file may hold one.
+    Algemeen::begrensInstellingen(inst);
+    bouw(tandwiel);
+
+    m_colorScroll[0]->setValue(inst.ColorRed);
+    m_colorScroll[1]->setValue(inst.ColorGreen);
+    m_colorScroll[2]->setValue(inst.ColorBlue);
+    m_pauzeScroll->setValue(inst.PauzeTijd);
+    zetTekst(m_label7, QStringLiteral("%1 Seconden").arg(inst.PauzeTijd));
+    m_text1->setText(inst.TitelTekst);
+
+    for (int i = 0; i < 3; ++i)
+        connect(m_colorScroll[i], &QScrollBar::valueChanged, this,
+                [this, i](int waarde) { kleurGewijzigd(i + 1, waarde); });
+    connect(m_pauzeScroll, &QScrollBar::valueChanged, this, &Config::pauzeGewijzigd);
+    connect(m_resetKnop, &QPushButton::clicked, this, &Config::resetKlik);
+    connect(m_cancelKnop, &QPushButton::clicked, this, &Config::exitKlik);
+
+    vulOnderwerpen();
+    vulAchtergronden();
+    // Not on Reset, where a stray key press would undo the colours.
+    m_text1->setFocus();
+}
+
+void Config::bouw(const QPixmap& tandwiel) {
+    setWindowTitle(QStringLiteral(" Configuratie"));
+    setModal(true);
+    setFixedSize(twips(7860), twips(4560) - twips(360));
+    zetAchtergrond(this, instellingenKleur());
+
+    m_label1 = vlak(this, twipsRect(240, 240, 1740, 960), Qt::black);
+    for (int i = 0; i < 3; ++i)
+        m_colorScroll[i] = balk(this, twipsRect(270, 270 + 300 * i, 1680, 300),
+                                Algemeen::kMinKleurDeel, Algemeen::kMaxKleurDeel, 16);
+    m_label2 = tekstLabel(this, QStringLiteral("Kleur formulieren"), 270, 1230);
+    m_label3 = vlak(this, twipsRect(2130, 240, 990, 390), Qt::black);
+    m_resetKnop =
+        knop(this, QStringLiteral("Reset"), twipsRect(2160, 270, 930, 330), QColor(190, 220, 220));
+    m_resetKnop->setToolTip(QStringLiteral(" Reset kleuren "));
+
+    m_image1 = new QLabel(this);
+    m_image1->setGeometry(twipsRect(2250, 1200, 720, 720));
+    m_image1->setPixmap(tandwiel);
+
+    m_label6 = vlak(this, twipsRect(240, 2400, 1935, 360), QColor(64, 64, 64));
+    m_pauzeScroll = balk(this, twipsRect(270, 2430, 1875, 300), Opslag::kMinPauzeTijd,
+                         Opslag::kMaxPauzeTijd, 5);
+    m_label7 = tekstLabel(this, {}, 2220, 2445);
+    m_label8 = tekstLabel(this, QStringLiteral("Bedenktijd na de start"), 240, 2100);
+
+    m_text1 = new QLineEdit(this);
+    m_text1->setGeometry(twipsRect(240, 3525, 3000, 330));
+    m_text1->setFont(arial());
+    QPalette palet = m_text1->palette();
+    palet.setColor(QPalette::Base, QColor(230, 240, 180));
+    m_text1->setPalette(palet);
+    m_label12 = tekstLabel(
+        this, QStringLiteral("Titel programma") + QString(27, u' ') + QStringLiteral("kleur"), 255,
+        3210);
+
+    m_label5[0] = new Kleurvlak(this, twipsRect(3300, 3510, 375, 375), QColor(64, 64, 64),
+                                [this] { kiesTitelKleur(0); });
+    m_label5[1] = new Kleurvlak(this, twipsRect(3750, 3510, 375, 375), QColor(224, 224, 224),
+                                [this] { kiesTitelKleur(1); });
+    m_backKnoppen = vlak(this, twipsRect(6630, 3525, 900, 390), Qt::black);
+    m_cancelKnop =
+        knop(this, QStringLiteral("Exit"), twipsRect(6660, 3555, 840, 330), QColor(240, 240, 240));
+
+    m_list1 = new KeuzeLijst(this, twipsRect(3300, 240, 1890, 1740),
+                             [this](int rij) { kiesOnderwerp(rij); });
+    m_label11 = tekstLabel(this, {}, 3330, 2040);
+    m_list2 = new KeuzeLijst(this, twipsRect(5400, 240, 2160, 1740),
+                             [this](int rij) { kiesAchtergrond(rij); });
+    m_label4 = tekstLabel(this, {}, 5400, 2040);
+}
+
+// The topic in force is checked again at every opening: its file may have been changed in the
+// editor since it was chosen.
+void Config::vulOnderwerpen() {
+    m_list1->addItems(Algemeen::keuzeOnderwerpen());
+    for (int rij = 0; rij < m_list1->count(); ++rij) {
+        if (m_list1->item(rij)->text() == Algemeen::instellingen.Onderwerp) {
+            m_list1->setCurrentRow(rij);
+            kiesOnderwerp(rij);
+            break;
+        }
+    }
+    zetTekst(m_label11, QStringLiteral("Keuze onderwerp"));
+}
+
+// Only shows which entry is in force: opening the window leaves the wallpaper as it is.
+void Config::vulAchtergronden() {
+    const QStringList namen = Algemeen::keuzeAchtergronden();
+    m_list2->addItems(namen);
+    const int rij = Algemeen::wallpaperKeuze(namen, Algemeen::instellingen.WallpaperFile);
+    if (rij >= 0)
+        m_list2->setCurrentRow(rij);
+    zetTekst(m_label4, QStringLiteral("Keuze achtergrond"));
+}
+
+void Config::kleurGewijzigd(int index, int waarde) {
+    auto& inst = Algemeen::instellingen;
+    int* deel[] = {&inst.ColorRed, &inst.ColorGreen, &inst.ColorBlue};
+    *deel[index - 1] = waarde;
+    zetAchtergrond(this, instellingenKleur());
+}
+
+void Config::pauzeGewijzigd(int waarde) {
+    Algemeen::instellingen.PauzeTijd = waarde;
+    zetTekst(m_label7, QStringLiteral("%1 Seconden").arg(waarde));
+    emit instellingenGewijzigd();
+}
+
+void Config::kiesTitelKleur(int index) {
+    Algemeen::instellingen.TitelKleur = index != 0;
+    emit instellingenGewijzigd();
+}
+
+void Config::kiesOnderwerp(int rij) {
+    const QString naam = m_list1->item(rij)->text();
+    if (const auto weigering = Algemeen::onderwerpWeigering(naam)) {
+        m_meld(meldOuder(), *weigering);
+        return;
+    }
+    Algemeen::instellingen.Onderwerp = naam;
+    zetTekst(m_label11, naam);
+    emit instellingenGewijzigd();
+}
+
+void Config::kiesAchtergrond(int rij) {
+    Algemeen::instellingen.WallpaperFile = Algemeen::achtergrondBestand(m_list2->item(rij)->text());
+    emit wallpaperGewijzigd();
+}
+
+void Config::resetKlik() {
+    const Opslag::OpgeslagenInstellingen standaard;
+    auto& inst = Algemeen::instellingen;
+    inst.ColorRed = standaard.ColorRed;
+    inst.ColorGreen = standaard.ColorGreen;
+    inst.ColorBlue = standaard.ColorBlue;
+    m_colorScroll[0]->setValue(standaard.ColorRed);
+    m_colorScroll[1]->setValue(standaard.ColorGreen);
+    m_colorScroll[2]->setValue(standaard.ColorBlue);
+    zetAchtergrond(this, instellingenKleur());
+    // The default title waits in the box like a typed one: only Exit applies it.
+    m_text1->setText(standaard.TitelTekst);
+}
+
+void Config::exitKlik() {
+    const QString titel = m_text1->text();
+    if (const auto weigering = Algemeen::titelWeigering(titel)) {
+        m_meld(this, *weigering);
+        return;
+    }
+    Algemeen::instellingen.TitelTekst = titel;
+    emit instellingenGewijzigd();
+    accept();
+}
+
+// At opening the window is not shown yet; a message then stands over the window below it.
+QWidget* Config::meldOuder() {
+    return isVisible() ? this : parentWidget();
+}
+
+QCursor Config::handCursor() {
+    QPixmap beeld(32, 32);
+    beeld.fill(Qt::transparent);
+    QPainter p(&beeld);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1));
+    // The cuff, the pointing finger (its tip is the hot spot) with its root under the fist, the
+    // three folded fingers and the thumb over the fist.
+    p.setBrush(QColor(70, 110, 170));
+    p.drawRect(QRectF(25.5, 8.5, 5, 18));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(5.5, 10.5, 13, 4), 1.5, 1.5);
+    p.drawRoundedRect(QRectF(14.5, 8.5, 12, 18), 3, 3);
+    for (int i = 0; i < 3; ++i)
+        p.drawRoundedRect(QRectF(11.5, 14.5 + 4 * i, 7, 4), 2, 2);
+    p.drawRoundedRect(QRectF(15.5, 5.5, 9, 5), 2.5, 2.5);
+    p.end();
+    return QCursor(beeld, 5, 12);
+}
+
+} // namespace Drietal
