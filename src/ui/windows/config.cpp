@@ -64,21 +64,6 @@ QScrollBar* balk(QWidget* ouder, const QRect& plek, int laag, int hoog, int blad
     return scroll;
 }
 
-QPushButton* knop(QWidget* ouder, const QString& tekst, const QRect& plek, const QColor& kleur) {
-    auto* button = new QPushButton(tekst, ouder);
-    button->setGeometry(plek);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(8.25);
-    button->setFont(font);
-    button->setAutoDefault(false);
-    button->setStyleSheet(
-        QStringLiteral("QPushButton { background-color: %1; border: 1px solid #404040; }"
-                       "QPushButton:pressed { background-color: %2; }"
-                       "QPushButton:focus { border: 1px dotted black; }")
-            .arg(kleur.name(), kleur.darker(115).name()));
-    return button;
-}
-
 // A list whose choice is made by a click on an entry (also on the one already selected) or by
 // moving the selection with the keyboard, not by selecting from code.
 class KeuzeLijst : public QListWidget {
@@ -168,8 +153,8 @@ void Config::bouw(const QPixmap& tandwiel) {
                                 Algemeen::kMinKleurDeel, Algemeen::kMaxKleurDeel, 16);
     m_label2 = tekstLabel(this, QStringLiteral("Kleur formulieren"), 270, 1230);
     m_label3 = vlak(this, twipsRect(2130, 240, 990, 390), Qt::black);
-    m_resetKnop =
-        knop(this, QStringLiteral("Reset"), twipsRect(2160, 270, 930, 330), QColor(190, 220, 220));
+    m_resetKnop = gekleurdeKnop(this, QStringLiteral("Reset"), twipsRect(2160, 270, 930, 330),
+                                QColor(190, 220, 220));
     m_resetKnop->setToolTip(QStringLiteral(" Reset kleuren "));
 
     m_image1 = new QLabel(this);
@@ -197,8 +182,8 @@ void Config::bouw(const QPixmap& tandwiel) {
     m_label5[1] = new Kleurvlak(this, twipsRect(3750, 3510, 375, 375), QColor(224, 224, 224),
                                 [this] { kiesTitelKleur(1); });
     m_backKnoppen = vlak(this, twipsRect(6630, 3525, 900, 390), Qt::black);
-    m_cancelKnop =
-        knop(this, QStringLiteral("Exit"), twipsRect(6660, 3555, 840, 330), QColor(240, 240, 240));
+    m_cancelKnop = gekleurdeKnop(this, QStringLiteral("Exit"), twipsRect(6660, 3555, 840, 330),
+                                 QColor(240, 240, 240));
 
     m_list1 = new KeuzeLijst(this, twipsRect(3300, 240, 1890, 1740),
                              [this](int rij) { kiesOnderwerp(rij); });

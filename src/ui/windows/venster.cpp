@@ -19,22 +19,28 @@ void zetAchtergrond(QWidget* widget, const QColor& kleur) {
     widget->setAutoFillBackground(true);
 }
 
-QPushButton* omlijsteKnop(QWidget* ouder, const QString& tekst, const QRect& knop,
-                          const QColor& kleur) {
-    auto* paneel = new QLabel(ouder);
-    paneel->setGeometry(knop.adjusted(-2, -2, 2, 2));
-    zetAchtergrond(paneel, QColor(64, 64, 64));
+QPushButton* gekleurdeKnop(QWidget* ouder, const QString& tekst, const QRect& plek,
+                           const QColor& kleur) {
     auto* button = new QPushButton(tekst, ouder);
-    button->setGeometry(knop);
+    button->setGeometry(plek);
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(8.25);
     button->setFont(font);
+    button->setAutoDefault(false);
     button->setStyleSheet(
         QStringLiteral("QPushButton { background-color: %1; border: 1px solid #404040; }"
                        "QPushButton:pressed { background-color: %2; }"
                        "QPushButton:focus { border: 1px dotted black; }")
             .arg(kleur.name(), kleur.darker(115).name()));
     return button;
+}
+
+QPushButton* omlijsteKnop(QWidget* ouder, const QString& tekst, const QRect& knop,
+                          const QColor& kleur) {
+    auto* paneel = new QLabel(ouder);
+    paneel->setGeometry(knop.adjusted(-2, -2, 2, 2));
+    zetAchtergrond(paneel, QColor(64, 64, 64));
+    return gekleurdeKnop(ouder, tekst, knop, kleur);
 }
 
 } // namespace Drietal

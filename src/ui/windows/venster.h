@@ -22,6 +22,10 @@ inline QRect twipsRect(int links, int boven, int breedte, int hoogte) {
 QColor instellingenKleur();
 void zetAchtergrond(QWidget* widget, const QColor& kleur);
 
+// A button in its own background colour; Enter in a text box never presses it.
+QPushButton* gekleurdeKnop(QWidget* ouder, const QString& tekst, const QRect& plek,
+                           const QColor& kleur);
+
 // A coloured button on a dark panel 2 pixels larger on every side, so the button looks framed.
 QPushButton* omlijsteKnop(QWidget* ouder, const QString& tekst, const QRect& knop,
                           const QColor& kleur);

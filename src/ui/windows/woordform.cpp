@@ -92,17 +92,8 @@ QLabel* zwartVlak(QWidget* ouder, const QRect& plek) {
 
 QPushButton* knop(QWidget* ouder, const QString& tekst, const QString& tip, const QRect& plek,
                   const QColor& kleur) {
-    auto* button = new QPushButton(tekst, ouder);
-    button->setGeometry(plek);
-    button->setFont(arial(8.25));
+    QPushButton* button = gekleurdeKnop(ouder, tekst, plek, kleur);
     button->setToolTip(tip);
-    // Enter in a text box must not press a button: every action waits for a click.
-    button->setAutoDefault(false);
-    button->setStyleSheet(
-        QStringLiteral("QPushButton { background-color: %1; border: 1px solid #404040; }"
-                       "QPushButton:pressed { background-color: %2; }"
-                       "QPushButton:focus { border: 1px dotted black; }")
-            .arg(kleur.name(), kleur.darker(115).name()));
     return button;
 }
 
