@@ -101,8 +101,6 @@ Main::Main(Algemeen::TijdBron& tijd, Algemeen::Toeval& toeval, Dialogen& dialoge
     verbindSpel();
     m_klokTimer.start(m_tijd, 60, true, [this] { toonKlok(); });
     toonKlok();
-    // The wallpaper is decoded after the first frame is up, so start-up does not wait for it.
-    QMetaObject::invokeMethod(this, &Main::laadWallpaper, Qt::QueuedConnection);
 }
 
 Main::~Main() = default;
@@ -192,9 +190,6 @@ void Main::bouwBord() {
 
     m_pauze = new PauzePaneel(m_pic);
     connect(m_pauze, &PauzePaneel::geklikt, this, &Main::wisselPauze);
-    m_helpPic = new HelpPaneel(m_pic);
-    m_helpPic->move(27, 27);
-    m_helpPic->hide();
 
     connect(m_pic, &BordWidget::muisIngedrukt, this,
             [this](QPoint p, Qt::MouseButton knop) { m_spel.klik(p.x(), p.y(), knop); });
@@ -218,13 +213,14 @@ void Main::toonInstellingen() {
     toonTeksten();
 }
 
+// Decodes the wallpaper straight to the window's size: one full-screen copy, no scaling at paint.
 void Main::laadWallpaper() {
     QImageReader lezer(Opslag::wallpaperPad(Algemeen::instellingen.WallpaperFile));
     const QSize doel = size() * devicePixelRatioF();
     if (lezer.size().isValid())
-        lezer.setScaledSize(lezer.size().scaled(doel, Qt::KeepAspectRatioByExpanding));
+        lezer.setScaledSize(doel);
     m_wallpaper = QPixmap::fromImage(lezer.read());
-    m_wallpaperGeschaald = QPixmap();
+    m_wallpaper.setDevicePixelRatio(devicePixelRatioF());
     update();
 }
 
@@ -251,22 +247,24 @@ void Main::plaatsKlok() {
 
 void Main::resizeEvent(QResizeEvent*) {
     legUit();
-    m_wallpaperGeschaald = QPixmap();
+    if (m_wallpaperGevraagd)
+        QMetaObject::invokeMethod(this, &Main::laadWallpaper, Qt::QueuedConnection);
 }
 
-void Main::paintEvent(QPaintEvent*) {
+void Main::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    if (m_wallpaper.isNull()) {
-        p.fillRect(rect(), QColor(40, 50, 60));
-        return;
+    if (!m_wallpaperGevraagd) {
+        // The wallpaper is decoded once the first frame is on the screen, so start-up does not
+        // wait for it.
+        m_wallpaperGevraagd = true;
+        QMetaObject::invokeMethod(this, &Main::laadWallpaper, Qt::QueuedConnection);
     }
-    if (m_wallpaperGeschaald.isNull()) {
-        const QSize doel = size() * devicePixelRatioF();
-        m_wallpaperGeschaald =
-            m_wallpaper.scaled(doel, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        m_wallpaperGeschaald.setDevicePixelRatio(devicePixelRatioF());
-    }
-    p.drawPixmap(0, 0, m_wallpaperGeschaald);
+    if (m_wallpaper.isNull())
+        p.fillRect(event->rect(), QColor(40, 50, 60));
+    else
+        p.drawPixmap(event->rect(), m_wallpaper,
+                     QRectF(QPointF(event->rect().topLeft()) * m_wallpaper.devicePixelRatio(),
+                            QSizeF(event->rect().size()) * m_wallpaper.devicePixelRatio()));
 }
 
 void Main::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -360,9 +358,13 @@ void Main::toonPijl() {
 
 void Main::toonKlok() {
     const QDateTime nu = QDateTime::currentDateTime();
+    if (nu.date() != m_klokDatum) {
+        // The date in the locale's short form changes once a day; formatting it is not free.
+        m_klokDatum = nu.date();
+        m_klokDatumTekst = QLocale::system().toString(m_klokDatum, QLocale::ShortFormat);
+    }
     const QString tekst = QStringLiteral(" %1 / %2")
-                              .arg(nu.time().toString(QStringLiteral("H:mm:ss")),
-                                   QLocale::system().toString(nu.date(), QLocale::ShortFormat));
+                              .arg(nu.time().toString(QStringLiteral("H:mm:ss")), m_klokDatumTekst);
     if (m_klokLabel->text() == tekst)
         return;
     zetTekst(m_klokLabel, tekst);
@@ -381,7 +383,7 @@ void Main::knopKlik(int index) {
     if (index < 0 || index > 7)
         return;
     // While the help is shown only the help button itself reacts.
-    if (m_helpPic->isVisible() && index != 0)
+    if (m_helpPic && m_helpPic->isVisible() && index != 0)
         return;
     drukEffect(Knop(index));
     switch (index) {
@@ -418,10 +420,11 @@ void Main::knopKlik(int index) {
 }
 
 void Main::wisselHelp() {
-    const bool tonen = !m_helpPic->isVisible();
+    HelpPaneel* help = HelpPic();
+    const bool tonen = !help->isVisible();
     if (tonen)
-        m_helpPic->tekenHelp();
-    m_helpPic->setVisible(tonen);
+        help->tekenHelp();
+    help->setVisible(tonen);
     for (int i = 1; i < 8; ++i)
         Knop(i)->setEnabled(!tonen);
 }
@@ -487,6 +490,16 @@ void Main::openingsStap() {
 
 QWidget* Main::PauzePic() const {
     return m_pauze;
+}
+
+// The help panel is made the first time it is wanted: most games never open it.
+HelpPaneel* Main::HelpPic() {
+    if (!m_helpPic) {
+        m_helpPic = new HelpPaneel(m_pic);
+        m_helpPic->move(27, 27);
+        m_helpPic->hide();
+    }
+    return m_helpPic;
 }
 
 // Moves the keyboard focus to a face-down card of the row to click next: stap -1 up, +1 down,

@@ -6,6 +6,7 @@
 #include "game/tijdbron.h"
 #include "ui/main/dialogen.h"
 
+#include <QDate>
 #include <QLabel>
 #include <QPixmap>
 #include <QWidget>
@@ -49,7 +50,7 @@ public:
     QWidget* KnopPic() const;
     PlaatjeKnop* Knop(int index) const;
     QWidget* Pijl() const { return m_pijl; }
-    HelpPaneel* HelpPic() const { return m_helpPic; }
+    HelpPaneel* HelpPic();
     KaartVak* kaartVak(int rij, int vak) const { return m_vakken[rij][vak]; }
     QWidget* PauzePic() const;
 
@@ -97,7 +98,7 @@ private:
     Algemeen::Spel m_spel;
 
     QPixmap m_wallpaper;
-    QPixmap m_wallpaperGeschaald;
+    bool m_wallpaperGevraagd = false;
 
     QLabel* m_titel1 = nullptr;
     QLabel* m_titel2 = nullptr;
@@ -124,6 +125,8 @@ private:
     int m_bordStap = 0;
     qint64 m_openingsBegin = 0;
     bool m_opgeslagen = false;
+    QDate m_klokDatum;
+    QString m_klokDatumTekst;
 };
 
 } // namespace Drietal

@@ -87,11 +87,16 @@ void KnopStrook::tekenAchtergrond() {
     m_achtergrond.setDevicePixelRatio(dpr);
     m_achtergrond.fill(QColor(80, 80, 100));
     QPainter p(&m_achtergrond);
-    p.setPen(QColor(20, 20, 50));
-    for (int x = 0; x < width(); x += 3) {
-        for (int y = 10; y < kStrookHoogte; y += 3)
-            p.drawPoint(x, y);
+    // One dot in a 3 x 3 tile, repeated from (0, 10) down to the bottom.
+    QPixmap tegel(3, 3);
+    tegel.fill(QColor(80, 80, 100));
+    {
+        QPainter t(&tegel);
+        t.setPen(QColor(20, 20, 50));
+        t.drawPoint(0, 0);
     }
+    p.setBrushOrigin(0, 10);
+    p.fillRect(QRect(0, 10, width(), kStrookHoogte - 10), QBrush(tegel));
     p.fillRect(QRect(QPoint(574, 28), QPoint(620, 65)), QColor(20, 20, 40));
     p.setPen(QColor(170, 170, 170));
     p.drawRect(QRect(QPoint(574, 28), QPoint(619, 64)));

@@ -22,6 +22,9 @@
 namespace {
 
 void bewaar(QWidget& venster, const QString& pad) {
+    // Twice: the first paint asks for the wallpaper, which is decoded after it.
+    QCoreApplication::processEvents();
+    venster.repaint();
     QCoreApplication::processEvents();
     venster.grab().save(pad);
 }
