@@ -95,6 +95,17 @@ private slots:
         QVERIFY(m.KlokLabel()->text().contains(QStringLiteral(" / ")));
     }
 
+    void fontsAskedByNameResolveToInstalledFamilies() {
+        Opstelling o;
+        Main& m = o.open();
+        const QString kaart = QFontInfo(m.gezicht(0, 0)->font()).family();
+        const QString info = QFontInfo(m.InfoLabel1()->font()).family();
+        QVERIFY2(kaart == QStringLiteral("Comic Neue") || kaart == QStringLiteral("Comic Sans MS"),
+                 qPrintable(kaart));
+        QVERIFY2(info == QStringLiteral("Liberation Sans") || info == QStringLiteral("Arial"),
+                 qPrintable(info));
+    }
+
     void thinkTimeFromTheFileIsShown() {
         Opstelling o;
         Opslag::OpgeslagenInstellingen w;
