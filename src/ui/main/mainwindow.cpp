@@ -32,6 +32,7 @@ constexpr int twips(int t) {
 constexpr int kBordStapMs = 200;      // the board is drawn one card line per step
 constexpr int kOpeningPerVakMs = 150; // each card line uncovers in this time
 constexpr int kAnimatieTikMs = 15;
+constexpr int kWallpaperDeler = 2;
 
 QFont letter(const char* familie, qreal punten, bool vet) {
     QFont font(QString::fromLatin1(familie));
@@ -213,14 +214,15 @@ void Main::toonInstellingen() {
     toonTeksten();
 }
 
-// Decodes the wallpaper straight to the window's size: one full-screen copy, no scaling at paint.
+// The wallpaper is kept at half the screen's resolution and stretched smoothly when painted:
+// its soft shapes lose nothing, the JPEG decoder can scale while decoding, and the program
+// holds a quarter of a full-screen picture.
 void Main::laadWallpaper() {
     QImageReader lezer(Opslag::wallpaperPad(Algemeen::instellingen.WallpaperFile));
-    const QSize doel = size() * devicePixelRatioF();
+    const QSize doel = size() * devicePixelRatioF() / kWallpaperDeler;
     if (lezer.size().isValid())
-        lezer.setScaledSize(doel);
+        lezer.setScaledSize(doel.boundedTo(lezer.size()));
     m_wallpaper = QPixmap::fromImage(lezer.read());
-    m_wallpaper.setDevicePixelRatio(devicePixelRatioF());
     update();
 }
 
@@ -259,12 +261,14 @@ void Main::paintEvent(QPaintEvent* event) {
         m_wallpaperGevraagd = true;
         QMetaObject::invokeMethod(this, &Main::laadWallpaper, Qt::QueuedConnection);
     }
-    if (m_wallpaper.isNull())
+    if (m_wallpaper.isNull()) {
         p.fillRect(event->rect(), QColor(40, 50, 60));
-    else
-        p.drawPixmap(event->rect(), m_wallpaper,
-                     QRectF(QPointF(event->rect().topLeft()) * m_wallpaper.devicePixelRatio(),
-                            QSizeF(event->rect().size()) * m_wallpaper.devicePixelRatio()));
+        return;
+    }
+    // Stretched as a whole and clipped, so partial repaints meet without seams.
+    p.setClipRect(event->rect());
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawPixmap(rect(), m_wallpaper);
 }
 
 void Main::mouseDoubleClickEvent(QMouseEvent* event) {
