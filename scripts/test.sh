@@ -20,7 +20,7 @@ trap 'scripts/soundsink.sh stop || true' EXIT
 run_suite() {
     local dir=$1; shift
     echo "== $dir: configure and build"
-    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRIETAL_TESTS=ON "$@" >/dev/null
     cmake --build "$dir" -j"$jobs"
     echo "== $dir: tests"
     (cd "$dir" && ctest --output-on-failure -j"$jobs")
