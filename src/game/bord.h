@@ -1,6 +1,7 @@
 // The board's geometry in the board picture's pixels, and the small texts the game shows.
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <array>
 #include <optional>
@@ -26,6 +27,11 @@ constexpr int kPijlHoogte = 433;
 
 constexpr int kaartBoven(int vak) {
     return kKaartBoven0 + kVakAfstand * vak;
+}
+
+// The middle of the face of card (rij, vak): a point that hits the card.
+constexpr QPoint kaartMidden(int rij, int vak) {
+    return {kKaartLinks[rij] + 2 + kGezichtBreedte / 2, kaartBoven(vak) + 2 + 13};
 }
 
 // The slot of card row rij whose hit area holds (x, y): the inside of the card face, borders

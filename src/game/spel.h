@@ -28,6 +28,11 @@ struct SpelToestand {
     float SpelTijd = 0;
     float StrafTijd = 10; // penalty of the next look at the solution
     int Aftellen = 0;
+
+    // The slot of Drietal drietal's word in card row rij (0..2).
+    int plek(int drietal, int rij) const {
+        return (rij == 0 ? PlekRij1 : rij == 1 ? PlekRij2 : PlekRij3)[drietal];
+    }
 };
 
 enum class Fase {

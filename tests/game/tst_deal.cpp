@@ -25,12 +25,13 @@ private slots:
         for (int n = 0; n < kDelingen; ++n) {
             QVERIFY(spel.start(QStringLiteral("x")) == Spel::StartUitkomst::Gestart);
             const SpelToestand& t = spel.toestand();
-            const std::array<int, kVakken>* plek[] = {&t.PlekRij1, &t.PlekRij2, &t.PlekRij3};
             for (int rij = 0; rij < kRijen; ++rij) {
-                std::set<int> vakken((*plek[rij]).begin(), (*plek[rij]).end());
+                std::set<int> vakken;
+                for (int i = 0; i < kVakken; ++i)
+                    vakken.insert(t.plek(i, rij));
                 QCOMPARE(int(vakken.size()), kVakken);
                 for (int i = 0; i < kVakken; ++i) {
-                    const int vak = (*plek[rij])[i];
+                    const int vak = t.plek(i, rij);
                     QCOMPARE(spel.woord(rij, vak), rijen[i][rij]);
                     ++telling[rij][i][vak];
                 }

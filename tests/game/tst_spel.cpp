@@ -1,6 +1,7 @@
 // Whole games played through the model with a seeded deal and a fake clock.
 #include "game/algemeen.h"
 #include "game/spel.h"
+#include "support/bordhulp.h"
 #include "support/neptijd.h"
 #include "support/testonderwerp.h"
 
@@ -13,23 +14,8 @@ using namespace Algemeen;
 
 namespace {
 
-// The middle of the face of card (rij, vak), in board pixels.
-QPoint midden(int rij, int vak) {
-    return {kKaartLinks[rij] + 2 + kGezichtBreedte / 2, kaartBoven(vak) + 2 + 13};
-}
-
 int vakVan(const Spel& spel, int drietal, int rij) {
-    const SpelToestand& t = spel.toestand();
-    const std::array<int, kVakken>* plek[] = {&t.PlekRij1, &t.PlekRij2, &t.PlekRij3};
-    return (*plek[rij])[drietal];
-}
-
-int openKaarten(const Spel& spel) {
-    int n = 0;
-    for (int rij = 0; rij < kRijen; ++rij)
-        for (int vak = 0; vak < kVakken; ++vak)
-            n += spel.isOpen(rij, vak);
-    return n;
+    return spel.toestand().plek(drietal, rij);
 }
 
 } // namespace
@@ -47,13 +33,9 @@ class TestSpel : public QObject {
         }
 
         void klik(int rij, int vak, Qt::MouseButton knop = Qt::LeftButton) {
-            const QPoint p = midden(rij, vak);
-            spel.klik(p.x(), p.y(), knop);
+            klikKaart(spel, rij, vak, knop);
         }
-        void kies(int drietal) {
-            for (int rij = 0; rij < kRijen; ++rij)
-                klik(rij, vakVan(spel, drietal, rij));
-        }
+        void kies(int drietal) { kiesDrietal(spel, drietal); }
         // Start, uncover and let the think time pass: the clock runs.
         void startEnSpeel(const QString& naam = QStringLiteral("Anna")) {
             QCOMPARE(spel.start(naam), Spel::StartUitkomst::Gestart);
@@ -139,7 +121,7 @@ private slots:
         QVERIFY(o.spel.start(QStringLiteral("Anna")) == Spel::StartUitkomst::Gestart);
         o.spel.startAftellen();
         o.tijd.verstrijk(1000);
-        o.spel.klik(midden(0, 0).x(), midden(0, 0).y(), Qt::LeftButton); // reveal phase
+        o.klik(0, 0); // reveal phase
         o.tijd.verstrijk(instellingen.PauzeTijd * 1000);
         kaarten.clear();
         geluid.clear();

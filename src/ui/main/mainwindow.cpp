@@ -533,8 +533,7 @@ bool Main::openGefocusteKaart() {
     auto* plek = qobject_cast<KaartVak*>(focusWidget());
     if (!plek)
         return false;
-    const QPoint midden(Algemeen::kKaartLinks[plek->rij()] + 2 + Algemeen::kGezichtBreedte / 2,
-                        Algemeen::kaartBoven(plek->vak()) + 15);
+    const QPoint midden = Algemeen::kaartMidden(plek->rij(), plek->vak());
     const int rijVoor = m_spel.toestand().Stap;
     m_spel.klik(midden.x(), midden.y(), Qt::LeftButton);
     // After a card the focus goes on to the same line of the next row.

@@ -2,6 +2,7 @@
 // finished game. Usage: schermafdrukken <program folder> <output folder>
 #include "game/algemeen.h"
 #include "storage/paths.h"
+#include "support/bordhulp.h"
 #include "support/nepdialogen.h"
 #include "support/neptijd.h"
 #include "ui/main/mainwindow.h"
@@ -73,18 +74,12 @@ int main(int argc, char* argv[]) {
     const Algemeen::SpelToestand& t = venster.spel().toestand();
     for (int d = 0; d < 7; ++d) {
         tijd.verstrijk(9000);
-        const int plek[3] = {t.PlekRij1[d], t.PlekRij2[d], t.PlekRij3[d]};
-        for (int rij = 0; rij < 3; ++rij)
-            venster.spel().klik(Algemeen::kKaartLinks[rij] + 100,
-                                Algemeen::kaartBoven(plek[rij]) + 15, Qt::LeftButton);
+        kiesDrietal(venster.spel(), d);
     }
     // A wrong pick on show: two cards of one Drietal, the third of another.
-    venster.spel().klik(Algemeen::kKaartLinks[0] + 100, Algemeen::kaartBoven(t.PlekRij1[7]) + 15,
-                        Qt::LeftButton);
-    venster.spel().klik(Algemeen::kKaartLinks[1] + 100, Algemeen::kaartBoven(t.PlekRij2[7]) + 15,
-                        Qt::LeftButton);
-    venster.spel().klik(Algemeen::kKaartLinks[2] + 100, Algemeen::kaartBoven(t.PlekRij3[8]) + 15,
-                        Qt::LeftButton);
+    klikKaart(venster.spel(), 0, t.plek(7, 0));
+    klikKaart(venster.spel(), 1, t.plek(7, 1));
+    klikKaart(venster.spel(), 2, t.plek(8, 2));
     bewaar(venster, uit + "/spelen.png");
     {
         Drietal::Oplossing oplossing(tijd, t.StrafTijd, t.DrietalCode);
@@ -109,10 +104,7 @@ int main(int argc, char* argv[]) {
     }
     for (int d = 7; d < 10; ++d) {
         tijd.verstrijk(5000);
-        const int plek[3] = {t.PlekRij1[d], t.PlekRij2[d], t.PlekRij3[d]};
-        for (int rij = 0; rij < 3; ++rij)
-            venster.spel().klik(Algemeen::kKaartLinks[rij] + 100,
-                                Algemeen::kaartBoven(plek[rij]) + 15, Qt::LeftButton);
+        kiesDrietal(venster.spel(), d);
     }
     bewaar(venster, uit + "/klaar.png");
     Algemeen::BackScoreLijst << QStringLiteral("10:05 - Pieter") << QStringLiteral("02:40 - Fatima")

@@ -22,14 +22,8 @@ QByteArray inhoud(const QString& pad) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QPoint midden(int rij, int vak) {
-    return {kKaartLinks[rij] + 2 + kGezichtBreedte / 2, kaartBoven(vak) + 2 + 13};
-}
-
 int vakVan(Main& m, int drietal, int rij) {
-    const SpelToestand& t = m.spel().toestand();
-    const std::array<int, kVakken>* plek[] = {&t.PlekRij1, &t.PlekRij2, &t.PlekRij3};
-    return (*plek[rij])[drietal];
+    return m.spel().toestand().plek(drietal, rij);
 }
 
 int zichtbareGezichten(Main& m) {
@@ -71,7 +65,7 @@ class TestMain : public QObject {
             QCOMPARE(venster->spel().fase(), Fase::Spelen);
         }
         void klik(int rij, int vak) {
-            QTest::mouseClick(venster->Pic(), Qt::LeftButton, {}, midden(rij, vak));
+            QTest::mouseClick(venster->Pic(), Qt::LeftButton, {}, kaartMidden(rij, vak));
         }
     };
 

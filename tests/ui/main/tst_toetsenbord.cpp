@@ -1,5 +1,6 @@
 // Playing with the keyboard, what a screen reader hears of the cards, the pause, long words.
 #include "game/algemeen.h"
+#include "support/bordhulp.h"
 #include "support/nepdialogen.h"
 #include "support/neptijd.h"
 #include "support/testonderwerp.h"
@@ -49,13 +50,13 @@ private slots:
         o.startMetF2();
         const SpelToestand& t = o.venster->spel().toestand();
         for (int d = 0; d < kVakken; ++d) {
-            const int doel[3] = {t.PlekRij1[d], t.PlekRij2[d], t.PlekRij3[d]};
             for (int rij = 0; rij < kRijen; ++rij) {
+                const int doel = t.plek(d, rij);
                 if (o.gefocustVak() < 0)
                     o.toets(Qt::Key_Down);
-                for (int n = 0; n < 12 && o.gefocustVak() != doel[rij]; ++n)
+                for (int n = 0; n < 12 && o.gefocustVak() != doel; ++n)
                     o.toets(Qt::Key_Down);
-                QCOMPARE(o.gefocustVak(), doel[rij]);
+                QCOMPARE(o.gefocustVak(), doel);
                 auto* vak = qobject_cast<Drietal::KaartVak*>(QApplication::focusWidget());
                 QCOMPARE(vak->rij(), rij);
                 o.toets(Qt::Key_Space);
@@ -72,11 +73,7 @@ private slots:
         const SpelToestand& t = o.venster->spel().toestand();
         // Find Drietal whose row-1 card is in slot 0, open it, then walk row 1 from the top.
         const int d = int(std::find(t.PlekRij1.begin(), t.PlekRij1.end(), 0) - t.PlekRij1.begin());
-        o.venster->spel().klik(100, kaartBoven(0) + 15, Qt::LeftButton);
-        o.venster->spel().klik(kKaartLinks[1] + 100, kaartBoven(t.PlekRij2[d]) + 15,
-                               Qt::LeftButton);
-        o.venster->spel().klik(kKaartLinks[2] + 100, kaartBoven(t.PlekRij3[d]) + 15,
-                               Qt::LeftButton);
+        kiesDrietal(o.venster->spel(), d);
         QCOMPARE(t.AantalGoed, 1);
         o.toets(Qt::Key_Down);
         QCOMPARE(o.gefocustVak(), 1);
@@ -92,7 +89,7 @@ private slots:
         QAccessibleInterface* toegang = QAccessible::queryAccessibleInterface(plek);
         QVERIFY(toegang);
         QCOMPARE(toegang->text(QAccessible::Name), QStringLiteral("Rij 1, vak %1, dicht").arg(vak));
-        o.venster->spel().klik(kKaartLinks[0] + 100, kaartBoven(vak) + 15, Qt::LeftButton);
+        klikKaart(o.venster->spel(), 0, vak);
         QCOMPARE(toegang->text(QAccessible::Name),
                  QStringLiteral("Rij 1, vak %1, open: a4").arg(vak));
         QCOMPARE(o.venster->Knop(1)->accessibleName(), QStringLiteral("Start spel"));

@@ -1,6 +1,7 @@
 // The word list editor window, driven through its controls; a topic made in it is then played.
 #include "game/algemeen.h"
 #include "game/spel.h"
+#include "support/bordhulp.h"
 #include "support/neptijd.h"
 #include "support/testonderwerp.h"
 #include "ui/windows/woordform.h"
@@ -219,12 +220,9 @@ private slots:
         QCOMPARE(spel.fase(), Fase::Spelen);
         const SpelToestand& t = spel.toestand();
         for (int d = 0; d < 10; ++d) {
-            const int plek[3] = {t.PlekRij1[d], t.PlekRij2[d], t.PlekRij3[d]};
-            for (int rij = 0; rij < 3; ++rij) {
-                QCOMPARE(spel.woord(rij, plek[rij]), kLanden[d][rij]);
-                spel.klik(kKaartLinks[rij] + 2 + kGezichtBreedte / 2, kaartBoven(plek[rij]) + 15,
-                          Qt::LeftButton);
-            }
+            for (int rij = 0; rij < 3; ++rij)
+                QCOMPARE(spel.woord(rij, t.plek(d, rij)), kLanden[d][rij]);
+            kiesDrietal(spel, d);
             QCOMPARE(t.Uitslag, "Goed");
             o.tijd.verstrijk(3000);
         }
