@@ -2,8 +2,8 @@
 // window drives it (Start, clicks, the toolbar) and mirrors what it tells through its signals.
 #pragma once
 
+#include "core/tijdbron.h"
 #include "game/bord.h"
-#include "game/tijdbron.h"
 #include "game/toeval.h"
 #include "storage/topicfiles.h"
 
@@ -89,6 +89,8 @@ public:
     // A look at the solution has ended: its penalty counts at once, the next one is 10 more.
     void oplossingGezien();
 
+    // Every sound of the game goes through here, so the sound switch is decided in one place.
+    void speel(const QString& bestand);
     // The toolbar's press sound, and its sound switch.
     void knopGeluid();
     void wisselGeluid();
@@ -116,7 +118,6 @@ private:
     void tikSpelKlok();
     void beoordeelKeuze();
     void draaiTerug();
-    void speel(const QString& bestand);
     void zetKaart(int rij, int vak, bool open);
     void zetPijl(bool zichtbaar, int links);
     void zetBezig(bool bezig);

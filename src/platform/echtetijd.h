@@ -1,7 +1,7 @@
 // The program's time source: Qt timers on the event loop and a monotonic clock.
 #pragma once
 
-#include "game/tijdbron.h"
+#include "core/tijdbron.h"
 
 #include <QElapsedTimer>
 #include <QHash>

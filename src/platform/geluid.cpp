@@ -1,7 +1,5 @@
 #include "platform/geluid.h"
 
-#include "game/algemeen.h"
-
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
@@ -173,7 +171,7 @@ void ruimSpelerOp() {
 } // namespace
 
 void GeluidSpelen(const QString& pad) {
-    if (!instellingen.GeluidAan || !QCoreApplication::instance())
+    if (!QCoreApplication::instance())
         return;
     if (!speler()) {
         speler() = new GeluidSpeler;

@@ -1,6 +1,6 @@
 #include "platform/platform.h"
 
-#include "game/tijdbron.h"
+#include "core/tijdbron.h"
 
 #include <QProcess>
 #include <QUrl>

@@ -1,7 +1,7 @@
 // A time source for tests: time moves only when the test says so, and due timers fire in order.
 #pragma once
 
-#include "game/tijdbron.h"
+#include "core/tijdbron.h"
 
 #include <map>
 #include <utility>

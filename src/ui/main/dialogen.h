@@ -2,7 +2,7 @@
 // answer them without a modal window blocking the run.
 #pragma once
 
-#include "game/tijdbron.h"
+#include "core/tijdbron.h"
 
 #include <QString>
 #include <array>

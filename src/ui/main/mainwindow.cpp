@@ -610,7 +610,7 @@ void Main::exitKlik() {
     PlaatjeKnop* knop = m_knopPic->exitKnop();
     const int links = knop->x();
     knop->move(links + 2, 25);
-    Algemeen::GeluidSpelen(Opslag::geluidPad(QStringLiteral("exit.wav")));
+    m_spel.speel(QStringLiteral("exit.wav"));
     Algemeen::Wachten(0.2);
     knop->move(links, 23);
     Algemeen::Wachten(3);

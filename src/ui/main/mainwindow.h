@@ -3,7 +3,7 @@
 #pragma once
 
 #include "game/spel.h"
-#include "game/tijdbron.h"
+#include "core/tijdbron.h"
 #include "ui/main/dialogen.h"
 
 #include <QDate>

@@ -2,7 +2,7 @@
 // ticks of a second.
 #pragma once
 
-#include "game/tijdbron.h"
+#include "core/tijdbron.h"
 
 #include <QDialog>
 #include <array>

@@ -1,4 +1,4 @@
-#include "game/tijdbron.h"
+#include "core/tijdbron.h"
 
 #include <QtGlobal>
 
