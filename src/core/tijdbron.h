@@ -1,4 +1,4 @@
-// The one seam through which every timer tick and every wait of the program goes, so tests can
+// The one seam through which every timer tick of the program goes, so tests can
 // drive time without sleeping.
 #pragma once
 
@@ -18,9 +18,6 @@ public:
     // Calls f after intervalMs, again and again when herhalen is set, until stop(id).
     virtual Id start(int intervalMs, bool herhalen, std::function<void()> f) = 0;
     virtual void stop(Id id) = 0;
-
-    // Returns after ms milliseconds; events (and due timers) are handled meanwhile.
-    virtual void wacht(int ms) = 0;
 };
 
 // The time source in force; the program sets a real one at start-up, tests a fake one.

@@ -4,6 +4,8 @@
 #include "storage/recordformat.h"
 #include "storage/textcodec.h"
 
+#include <algorithm>
+
 namespace Algemeen {
 namespace {
 
@@ -69,11 +71,11 @@ Spel::StartUitkomst Spel::start(const QString& naamAntwoord) {
     m_aftelTimer.stop();
     m_t.SpelerNaam = opslaanbareNaam(naamAntwoord);
     m_speler = m_t.SpelerNaam;
-    zetPijl(false, kPijlLinks[0]);
+    zetPijl(false, 0);
     m_info = QStringLiteral("Info");
     m_timer = QStringLiteral("00:00");
     deel(*onderwerp);
-    zetFase(Fase::Delen);
+    m_fase = Fase::Delen;
     emit tekstenGewijzigd();
     return StartUitkomst::Gestart;
 }
@@ -114,7 +116,7 @@ void Spel::startAftellen() {
     m_t.Aftellen = instellingen.PauzeTijd;
     m_aftel = QString::number(m_t.Aftellen);
     m_t.StrafTijd = 10;
-    zetFase(Fase::Onthullen);
+    m_fase = Fase::Onthullen;
     emit tekstenGewijzigd();
     m_aftelTimer.start(m_tijd, kSeconde, true, [this] { tikAftellen(); });
 }
@@ -138,37 +140,44 @@ void Spel::tikAftellen() {
     m_t.SpelTijd = 0;
     m_t.Stap = 0;
     m_t.AantalGoed = 0;
-    zetPijl(true, m_pijlLinks);
-    zetFase(Fase::Spelen);
-    m_spelKlok.start(m_tijd, kSeconde, true, [this] { tikSpelKlok(); });
+    zetPijl(true, m_pijlRij);
+    m_fase = Fase::Spelen;
+    startSpelKlok(kSeconde);
     zetBezig(false);
     zetInfo(kKlikRij[0]);
 }
 
+// The clock ticks on single shots aimed at whole seconds since it started, so neither the time
+// the handlers take nor a pause can make a second longer or shorter.
+void Spel::startSpelKlok(qint64 eersteTikMs) {
+    m_volgendeTik = m_tijd.nuMs() + eersteTikMs;
+    m_spelKlok.start(m_tijd, int(eersteTikMs), false, [this] { tikSpelKlok(); });
+}
+
 void Spel::tikSpelKlok() {
+    m_volgendeTik += kSeconde;
+    const qint64 wacht = std::max<qint64>(0, m_volgendeTik - m_tijd.nuMs());
+    m_spelKlok.start(m_tijd, int(wacht), false, [this] { tikSpelKlok(); });
     m_t.SpelTijd += 1;
     m_timer = klokTekst(m_t.SpelTijd);
     emit tekstenGewijzigd();
 }
 
-void Spel::klik(int x, int y, Qt::MouseButton knop) {
-    if (m_fase != Fase::Spelen || m_gepauzeerd || m_t.Stap >= kRijen || knop != Qt::LeftButton)
-        return;
-    const int rij = m_t.Stap;
-    const auto vak = geraaktVak(rij, x, y);
-    // An open card's face covers its hit area and takes the click itself.
-    if (!vak || m_open[rij][*vak])
-        return;
+bool Spel::kies(int rij, int vak) {
+    if (m_fase != Fase::Spelen || m_gepauzeerd || rij != m_t.Stap || vak < 0 || vak >= kVakken ||
+        m_open[rij][vak])
+        return false;
 
     speel(QStringLiteral("kaart.wav"));
-    zetKaart(rij, *vak, true);
+    zetKaart(rij, vak, true);
     const int volgende = (rij + 1) % kRijen;
-    zetPijl(m_pijlZichtbaar, kPijlLinks[volgende]);
+    zetPijl(m_pijlZichtbaar, volgende);
     zetInfo(kKlikRij[volgende]);
-    m_t.Keuze[rij] = *vak;
+    m_t.Keuze[rij] = vak;
     ++m_t.Stap;
     if (m_t.Stap == kRijen)
         beoordeelKeuze();
+    return true;
 }
 
 void Spel::beoordeelKeuze() {
@@ -177,7 +186,7 @@ void Spel::beoordeelKeuze() {
     const bool goed = std::find(m_t.DrietalCode.begin(), m_t.DrietalCode.end(), m_t.KeuzeCode) !=
                       m_t.DrietalCode.end();
     if (!goed) {
-        zetPijl(false, m_pijlLinks);
+        zetPijl(false, m_pijlRij);
         m_terugDraaien.start(m_tijd, kTerugDraaiMs, false, [this] { draaiTerug(); });
         return;
     }
@@ -192,7 +201,7 @@ void Spel::beoordeelKeuze() {
         return;
 
     m_spelKlok.stop();
-    zetFase(Fase::Klaar);
+    m_fase = Fase::Klaar;
     zetInfo(QStringLiteral("Je hebt alle 10 woorden goed geraden!"));
     const QString regel = m_timer + QStringLiteral(" - ") + m_t.SpelerNaam;
     BackScoreLijst.append(regel);
@@ -202,7 +211,7 @@ void Spel::beoordeelKeuze() {
 void Spel::draaiTerug() {
     for (int rij = 0; rij < kRijen; ++rij)
         zetKaart(rij, m_t.Keuze[rij], false);
-    zetPijl(true, m_pijlLinks);
+    zetPijl(true, m_pijlRij);
     m_t.Stap = 0;
 }
 
@@ -210,6 +219,7 @@ void Spel::pauzeer() {
     if (m_fase != Fase::Spelen || m_gepauzeerd)
         return;
     m_gepauzeerd = true;
+    m_restVanSeconde = std::clamp<qint64>(m_volgendeTik - m_tijd.nuMs(), 0, kSeconde);
     m_spelKlok.stop();
     emit pauzeGewijzigd(true);
 }
@@ -219,7 +229,7 @@ void Spel::hervat() {
         return;
     m_gepauzeerd = false;
     if (m_fase == Fase::Spelen)
-        m_spelKlok.start(m_tijd, kSeconde, true, [this] { tikSpelKlok(); });
+        startSpelKlok(m_restVanSeconde);
     emit pauzeGewijzigd(false);
 }
 
@@ -252,11 +262,11 @@ void Spel::zetKaart(int rij, int vak, bool open) {
     emit kaartGewijzigd(rij, vak);
 }
 
-void Spel::zetPijl(bool zichtbaar, int links) {
-    if (m_pijlZichtbaar == zichtbaar && m_pijlLinks == links)
+void Spel::zetPijl(bool zichtbaar, int rij) {
+    if (m_pijlZichtbaar == zichtbaar && m_pijlRij == rij)
         return;
     m_pijlZichtbaar = zichtbaar;
-    m_pijlLinks = links;
+    m_pijlRij = rij;
     emit pijlGewijzigd();
 }
 
@@ -265,13 +275,6 @@ void Spel::zetBezig(bool bezig) {
         return;
     m_bezig = bezig;
     emit bezigGewijzigd(bezig);
-}
-
-void Spel::zetFase(Fase fase) {
-    if (m_fase == fase)
-        return;
-    m_fase = fase;
-    emit faseGewijzigd(fase);
 }
 
 void Spel::zetInfo(const QString& tekst) {

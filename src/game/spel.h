@@ -61,8 +61,9 @@ public:
     const QString& aftelTekst() const { return m_aftel; }   // think time, then the countdown
     const QString& timerTekst() const { return m_timer; }   // game clock "MM:SS"
     const QString& spelerTekst() const { return m_speler; } // player name
+    // The frame around the card row to click next (0..2), while it is shown.
     bool pijlZichtbaar() const { return m_pijlZichtbaar; }
-    int pijlLinks() const { return m_pijlLinks; }
+    int pijlRij() const { return m_pijlRij; }
     bool bezig() const { return m_bezig; }
 
     // Start with the answer of the name box. An empty answer (cancelled) changes nothing; a
@@ -76,13 +77,16 @@ public:
     // The board has been uncovered: the think time counts down, then the cards turn.
     void startAftellen();
 
-    // A mouse press on the board at (x, y) in board pixels.
-    void klik(int x, int y, Qt::MouseButton knop);
+    // The player opens card vak of card row rij. Only a face-down card of the row whose turn it
+    // is, while the clock runs, is taken; returns whether it was.
+    bool kies(int rij, int vak);
 
     // The solution may be looked at only while the clock runs.
     bool magOplossingZien() const { return m_fase == Fase::Spelen && !m_gepauzeerd; }
 
-    // A pause stops the clock and refuses picks until it is lifted; only while playing.
+    // A pause stops the clock and refuses picks until it is lifted; only while playing. The part
+    // of the second that had run when the pause began is kept: the next tick comes when the rest
+    // of it has run after the pause.
     bool gepauzeerd() const { return m_gepauzeerd; }
     void pauzeer();
     void hervat();
@@ -105,7 +109,6 @@ signals:
     void tekstenGewijzigd();               // one of the captions changed
     void pijlGewijzigd();
     void bezigGewijzigd(bool bezig);
-    void faseGewijzigd(Algemeen::Fase fase);
     void geluidGevraagd(const QString& bestand); // only when sound is on
     void spelGewonnen(const QString& regel);     // the new high-score entry
     void onderwerpOnleesbaar(const QString& naam);
@@ -115,13 +118,13 @@ private:
     static bool isCompleet(const Opslag::SpelOnderwerp& onderwerp);
     void deel(const Opslag::SpelOnderwerp& onderwerp);
     void tikAftellen();
+    void startSpelKlok(qint64 eersteTikMs);
     void tikSpelKlok();
     void beoordeelKeuze();
     void draaiTerug();
     void zetKaart(int rij, int vak, bool open);
-    void zetPijl(bool zichtbaar, int links);
+    void zetPijl(bool zichtbaar, int rij);
     void zetBezig(bool bezig);
-    void zetFase(Fase fase);
     void zetInfo(const QString& tekst);
 
     TijdBron& m_tijd;
@@ -137,9 +140,11 @@ private:
     QString m_timer = QStringLiteral("00:00");
     QString m_speler = QStringLiteral("Naam Speler");
     bool m_pijlZichtbaar = false;
-    int m_pijlLinks = kPijlLinks[0];
+    int m_pijlRij = 0;
     bool m_bezig = false;
     bool m_gepauzeerd = false;
+    qint64 m_volgendeTik = 0;    // when the game clock ticks next, on the seam's clock
+    qint64 m_restVanSeconde = 0; // while paused: what was left of the running second
 
     SeamTimer m_aftelTimer;   // the reveal countdown, once a second
     SeamTimer m_spelKlok;     // the game clock, once a second

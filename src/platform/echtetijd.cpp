@@ -1,6 +1,5 @@
 #include "platform/echtetijd.h"
 
-#include <QEventLoop>
 #include <QTimer>
 
 namespace Algemeen {
@@ -32,15 +31,6 @@ void EchteTijd::stop(Id id) {
         timer->stop();
         timer->deleteLater();
     }
-}
-
-// Waits on a nested event loop: paints, clicks and timer ticks go on being handled.
-void EchteTijd::wacht(int ms) {
-    if (ms <= 0)
-        return;
-    QEventLoop lus;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &lus, &QEventLoop::quit);
-    lus.exec();
 }
 
 } // namespace Algemeen

@@ -19,7 +19,6 @@ public:
     qint64 nuMs() const override { return m_klok.elapsed(); }
     Id start(int intervalMs, bool herhalen, std::function<void()> f) override;
     void stop(Id id) override;
-    void wacht(int ms) override;
 
 private:
     QElapsedTimer m_klok;

@@ -1,12 +1,9 @@
-// The desktop services of the program: waiting while events go on, and the "open" action.
+// The desktop's "open" action.
 #pragma once
 
 #include <QString>
 
 namespace Algemeen {
-
-// Returns after the given seconds, handling events meanwhile (through the time seam).
-void Wachten(double seconden);
 
 // Opens an address with the desktop's "open" action and returns at once; the result is not
 // reported (there is nobody to report it to).

@@ -3,6 +3,7 @@
 
 #include "core/tijdbron.h"
 
+#include <algorithm>
 #include <map>
 #include <utility>
 
@@ -20,12 +21,6 @@ public:
     }
 
     void stop(Id id) override { m_timers.erase(id); }
-
-    // A wait lets the time pass, firing what falls due meanwhile, as the real event loop does.
-    void wacht(int ms) override {
-        ++m_wachten;
-        verstrijk(ms);
-    }
 
     // Moves time on by ms, firing every timer that falls due, earliest first.
     void verstrijk(qint64 ms) {
@@ -47,11 +42,11 @@ public:
                 m_timers.erase(eerste);
             f();
         }
-        m_nu = eind;
+        // A timer's work may have let time pass itself (a modal window open meanwhile).
+        m_nu = std::max(m_nu, eind);
     }
 
     int actieveTimers() const { return static_cast<int>(m_timers.size()); }
-    int aantalWachten() const { return m_wachten; }
 
 private:
     struct Timer {
@@ -63,5 +58,4 @@ private:
     std::map<Id, Timer> m_timers;
     qint64 m_nu = 0;
     Id m_volgende = 1;
-    int m_wachten = 0;
 };

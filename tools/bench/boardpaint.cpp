@@ -123,8 +123,8 @@ int main(int argc, char* argv[]) {
     meetBord(venster, QStringLiteral("start screen"), n);
 
     // Start a game and let the board be dealt and uncovered: the solution lies face up.
-    venster.knopKlik(1);
-    tijd.verstrijk(2000 + 1500 + 50);
+    venster.knopKlik(Drietal::Commando::Start);
+    tijd.verstrijk(Drietal::DrukEffect::kDrukMs + 2000 + 1500 + 50);
     if (venster.spel().fase() != Algemeen::Fase::Onthullen) {
         std::fprintf(stderr, "boardpaint: the game did not reach the reveal\n");
         return 1;

@@ -1,6 +1,6 @@
 #include "ui/main/bordtekening.h"
 
-#include "game/bord.h"
+#include "ui/main/bordmaten.h"
 
 #include <QFont>
 #include <QPainter>
@@ -35,8 +35,8 @@ void print(QPainter& p, int x, int y, const QString& tekst) {
 // The back with its two outlines. The card covers (X, Y) to (X + 225, Y + 30) inclusive and the
 // outer outline one pixel more on each side, so the picture starts at (X - 1, Y - 1).
 QPixmap maakAchterkant(int rij) {
-    const int b = Algemeen::kKaartBreedte;
-    const int h = Algemeen::kKaartHoogte;
+    const int b = kKaartBreedte;
+    const int h = kKaartHoogte;
     QPixmap beeld(b + 3, h + 3);
     beeld.fill(kRijKleuren[rij].kaart);
     QPainter p(&beeld);
@@ -113,13 +113,13 @@ void tekenWelkom(QPainter& p) {
 }
 
 void tekenKaartRegel(QPainter& p, int vak) {
-    const int y = Algemeen::kaartBoven(vak);
+    const int y = kaartBoven(vak);
     p.setFont(bordLetter(12, true));
     p.setPen(QColor(120, 60, 10));
     print(p, 4, y + 7, QString::number(vak));
     print(p, 777, y + 7, QString::number(vak));
     for (int rij = 0; rij < Algemeen::kRijen; ++rij)
-        p.drawPixmap(Algemeen::kKaartLinks[rij] - 1, y - 1, kaartAchterkant(rij));
+        p.drawPixmap(kKaartLinks[rij] - 1, y - 1, kaartAchterkant(rij));
 }
 
 const QPixmap& kaartAchterkant(int rij) {

@@ -35,7 +35,7 @@ void VensterDialogen::toonScoreLijst(QWidget* ouder) {
 }
 
 void VensterDialogen::toonOplossing(QWidget* ouder, float strafTijd,
-                                    const std::array<QString, 10>& codes) {
+                                    const std::array<QString, Algemeen::kVakken>& codes) {
     Oplossing venster(m_tijd, strafTijd, codes, ouder);
     venster.exec();
 }

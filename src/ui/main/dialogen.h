@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/tijdbron.h"
+#include "game/bord.h"
 
 #include <QString>
 #include <array>
@@ -26,7 +27,7 @@ public:
     virtual void toonScoreLijst(QWidget* ouder) = 0;
     // The solution preview, modal; returns when it has closed itself.
     virtual void toonOplossing(QWidget* ouder, float strafTijd,
-                               const std::array<QString, 10>& codes) = 0;
+                               const std::array<QString, Algemeen::kVakken>& codes) = 0;
     // The word list editor, modal.
     virtual void toonWoordform(QWidget* ouder) = 0;
     // The settings window, modal. While it is open, gewijzigd is called whenever a setting that
@@ -45,7 +46,7 @@ public:
     bool vraag(QWidget* ouder, const QString& tekst) override;
     void toonScoreLijst(QWidget* ouder) override;
     void toonOplossing(QWidget* ouder, float strafTijd,
-                       const std::array<QString, 10>& codes) override;
+                       const std::array<QString, Algemeen::kVakken>& codes) override;
     void toonWoordform(QWidget* ouder) override;
     void toonConfig(QWidget* ouder, std::function<void()> gewijzigd,
                     std::function<void()> wallpaper) override;

@@ -1,6 +1,6 @@
 #include "ui/main/kaartvak.h"
 
-#include "game/bord.h"
+#include "ui/main/bordmaten.h"
 #include "ui/main/bordtekening.h"
 
 #include <QAccessible>
@@ -13,8 +13,7 @@ KaartVak::KaartVak(int rij, int vak, QWidget* parent) : QWidget(parent), m_rij(r
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus); // reached with the arrow keys, not with Tab
-    setGeometry(Algemeen::kKaartLinks[rij] - 4, Algemeen::kaartBoven(vak) - 4,
-                Algemeen::kKaartBreedte + 9, Algemeen::kKaartHoogte + 9);
+    setGeometry(kKaartLinks[rij] - 4, kaartBoven(vak) - 4, kKaartBreedte + 9, kKaartHoogte + 9);
     zetToestand(false, {});
 }
 

@@ -2,73 +2,62 @@
 
 #include "game/algemeen.h"
 #include "platform/geluid.h"
-#include "platform/platform.h"
 #include "storage/paths.h"
-#include "ui/main/bordtekening.h"
 #include "ui/main/bordwidget.h"
-#include "ui/main/helppaneel.h"
 #include "ui/main/kaartvak.h"
 #include "ui/main/plaatjes.h"
-#include "ui/main/werkbalk.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QImageReader>
-#include <QKeyEvent>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 
 namespace Drietal {
 namespace {
 
-// Positions on the window are given in twips, 15 to a pixel.
-constexpr int twips(int t) {
-    return t / 15;
-}
+// Where the fixed labels stand: on the window in twips, on the board and on the toolbar strip in
+// their own pixels. They size themselves to their text. The wall clock follows the strip's width
+// (plaatsKlok).
+namespace plek {
+constexpr QPoint kTitel1 = twipsPunt(5910, 300);
+constexpr QPoint kTitel2 = twipsPunt(5940, 330);
+constexpr QPoint kInfo1 = twipsPunt(6900, 8790);
+constexpr QPoint kInfo2 = twipsPunt(6930, 8820);
+constexpr QPoint kSpeler(644, 2);
+constexpr QPoint kTimer(710, 474);
+constexpr QPoint kOnderwerp(35, 473);
+constexpr QPoint kLabel2(582, 32);
+constexpr QPoint kLabel1(640, 28);
+constexpr int kKlokBoven = 38;
+} // namespace plek
 
-constexpr int kBordStapMs = 200;      // the board is drawn one card line per step
-constexpr int kOpeningPerVakMs = 150; // each card line uncovers in this time
-constexpr int kAnimatieTikMs = 15;
 constexpr int kWallpaperDeler = 2;
+constexpr int kKlokTikMs = 60;
 
-QFont letter(const char* familie, qreal punten, bool vet) {
-    QFont font(QString::fromLatin1(familie));
-    font.setPointSizeF(punten);
-    font.setBold(vet);
-    return font;
-}
+const QColor kDonker(0, 0, 0);
+const QColor kLicht(225, 225, 225);
+const QColor kStrookTekst(250, 250, 250);
 
-QLabel* maakLabel(QWidget* ouder, const QString& tekst, const QFont& font, const QColor& kleur) {
+QLabel* maakLabel(QWidget* ouder, const QString& tekst, const QFont& font, const QColor& kleur,
+                  QPoint plek) {
     auto* label = new QLabel(tekst, ouder);
     label->setFont(font);
-    QPalette palet = label->palette();
-    palet.setColor(QPalette::WindowText, kleur);
-    label->setPalette(palet);
+    zetTekstKleur(label, kleur);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     label->adjustSize();
+    label->move(plek);
     return label;
-}
-
-void zetKleur(QLabel* label, const QColor& kleur) {
-    QPalette palet = label->palette();
-    palet.setColor(QPalette::WindowText, kleur);
-    label->setPalette(palet);
-}
-
-void zetTekst(QLabel* label, const QString& tekst) {
-    if (label->text() == tekst)
-        return;
-    label->setText(tekst);
-    label->adjustSize();
 }
 
 } // namespace
 
 Main::Main(Algemeen::TijdBron& tijd, Algemeen::Toeval& toeval, Dialogen& dialogen, QWidget* parent)
-    : QWidget(parent), m_tijd(tijd), m_dialogen(dialogen), m_spel(tijd, toeval) {
+    : QWidget(parent), m_tijd(tijd), m_dialogen(dialogen), m_spel(tijd, toeval),
+      m_drukEffect(tijd) {
     setWindowTitle(QStringLiteral("Drietalspel"));
     setWindowIcon(vensterIcoon());
     setWindowFlag(Qt::FramelessWindowHint);
@@ -79,28 +68,13 @@ Main::Main(Algemeen::TijdBron& tijd, Algemeen::Toeval& toeval, Dialogen& dialoge
 
     bouwTitel();
     bouwBord();
-    m_knopPic = new KnopStrook(this);
-    const QColor wit(255, 255, 255);
-    m_klokLabel =
-        maakLabel(m_knopPic, QStringLiteral("00:00:00"), letter("Arial", 9.75, false), wit);
-    m_label2 = maakLabel(m_knopPic, QStringLiteral("10"), letter("Arial", 20.25, true),
-                         QColor(250, 250, 250));
-    m_label2->move(582, 32);
-    m_label1 = maakLabel(m_knopPic, QStringLiteral("0 Goed"), letter("Arial", 26.25, true),
-                         QColor(250, 250, 250));
-    m_label1->move(640, 28);
-    for (int i = 0; i < 8; ++i)
-        connect(m_knopPic->knop(i), &PlaatjeKnop::geklikt, this, [this, i] { knopKlik(i); });
-    connect(m_knopPic->exitKnop(), &PlaatjeKnop::geklikt, this, &Main::exitKlik);
-    for (int i = 0; i < 8; ++i)
-        setTabOrder(i == 0 ? static_cast<QWidget*>(this) : Knop(i - 1), Knop(i));
-    setTabOrder(Knop(7), m_knopPic->exitKnop());
-    m_pic->setAccessibleName(QStringLiteral("Speelbord"));
+    bouwWerkbalk();
     legUit();
 
     laadInstellingen();
     verbindSpel();
-    m_klokTimer.start(m_tijd, 60, true, [this] { toonKlok(); });
+    verbindMeldingen();
+    m_klokTimer.start(m_tijd, kKlokTikMs, true, [this] { toonKlok(); });
     toonKlok();
 }
 
@@ -109,91 +83,49 @@ Main::~Main() = default;
 QWidget* Main::KnopPic() const {
     return m_knopPic;
 }
-PlaatjeKnop* Main::Knop(int index) const {
-    return m_knopPic->knop(index);
+PlaatjeKnop* Main::Knop(Commando commando) const {
+    return m_knopPic->knop(commando);
+}
+PlaatjeKnop* Main::ExitKnop() const {
+    return m_knopPic->exitKnop();
 }
 
 void Main::bouwTitel() {
-    const QFont titel = letter("Comic Sans MS", 20.25, true);
-    m_titel2 = maakLabel(this, QStringLiteral("Drietalspel"), titel, QColor(225, 225, 225));
-    m_titel1 = maakLabel(this, QStringLiteral("Drietalspel"), titel, QColor(0, 0, 0));
-    m_titel1->move(twips(5910), twips(300));
-    m_titel2->move(twips(5940), twips(330));
-    const QFont info = letter("Arial", 14.25, true);
-    m_info2 = maakLabel(this, QStringLiteral("Info"), info, QColor(225, 225, 225));
-    m_info1 = maakLabel(this, QStringLiteral("Info"), info, QColor(0, 0, 0));
-    m_info1->move(twips(6900), twips(8790));
-    m_info2->move(twips(6930), twips(8820));
+    const QFont titel = comicSans(20.25, true);
+    m_titel2 = maakLabel(this, QStringLiteral("Drietalspel"), titel, kLicht, plek::kTitel2);
+    m_titel1 = maakLabel(this, QStringLiteral("Drietalspel"), titel, kDonker, plek::kTitel1);
+    const QFont info = arial(14.25, true);
+    m_info2 = maakLabel(this, QStringLiteral("Info"), info, kLicht, plek::kInfo2);
+    m_info1 = maakLabel(this, QStringLiteral("Info"), info, kDonker, plek::kInfo1);
 }
 
-void Main::bouwBord() {
-    m_pic = new BordWidget(this);
-    m_pic->move(twips(1200), twips(1200));
-    m_pic->setCursor(bordCursor());
-    const qreal dpr = devicePixelRatioF();
-    QPixmap& beeld = m_pic->beeld();
-    beeld = QPixmap(QSize(kBordBreedte, kBordHoogte) * dpr);
-    beeld.setDevicePixelRatio(dpr);
-    {
-        QPainter p(&beeld);
-        tekenBordAchtergrond(p);
-        tekenWelkom(p);
+void Main::bouwBordLabels() {
+    const QFont bordLetter = arial(14.25, true);
+    const QColor bruin(60, 40, 20);
+    m_spelerLabel =
+        maakLabel(m_pic, QStringLiteral("Naam Speler"), bordLetter, bruin, plek::kSpeler);
+    m_timerLabel = maakLabel(m_pic, QStringLiteral("00:00"), bordLetter, bruin, plek::kTimer);
+    m_onderwerpLabel =
+        maakLabel(m_pic, QStringLiteral("Onderwerp"), bordLetter, bruin, plek::kOnderwerp);
+}
+
+void Main::bouwWerkbalk() {
+    m_knopPic = new KnopStrook(this);
+    m_klokLabel = maakLabel(m_knopPic, QStringLiteral("00:00:00"), arial(9.75), Qt::white, {});
+    m_label2 =
+        maakLabel(m_knopPic, QStringLiteral("10"), arial(20.25, true), kStrookTekst, plek::kLabel2);
+    m_label1 = maakLabel(m_knopPic, QStringLiteral("0 Goed"), arial(26.25, true), kStrookTekst,
+                         plek::kLabel1);
+    QWidget* vorige = this;
+    for (int i = 0; i < kAantalKnoppen; ++i) {
+        const auto commando = Commando(i);
+        connect(Knop(commando), &PlaatjeKnop::geklikt, this,
+                [this, commando] { knopKlik(commando); });
+        setTabOrder(vorige, Knop(commando));
+        vorige = Knop(commando);
     }
-    // The start and help pictures fill the gaps the welcome text leaves for them.
-    constexpr int kWelkomKnop = 38;
-    const auto klein = [dpr](Plaatje soort) {
-        QPixmap beeld = knopPlaatje(soort, dpr)
-                            .scaled(QSize(kWelkomKnop, kWelkomKnop) * dpr, Qt::KeepAspectRatio,
-                                    Qt::SmoothTransformation);
-        beeld.setDevicePixelRatio(dpr);
-        return beeld;
-    };
-    m_image1 = new QLabel(m_pic);
-    m_image1->setPixmap(klein(Plaatje::Start));
-    m_image1->setGeometry(382, 212, kWelkomKnop, kWelkomKnop);
-    m_image2 = new QLabel(m_pic);
-    m_image2->setPixmap(klein(Plaatje::Help));
-    m_image2->setGeometry(382, 254, kWelkomKnop, kWelkomKnop);
-
-    const QFont bordLetter = letter("Arial", 14.25, true);
-    const QColor donker(60, 40, 20);
-    m_spelerLabel = maakLabel(m_pic, QStringLiteral("Naam Speler"), bordLetter, donker);
-    m_spelerLabel->move(644, 2);
-    m_timerLabel = maakLabel(m_pic, QStringLiteral("00:00"), bordLetter, donker);
-    m_timerLabel->move(710, 474);
-    m_onderwerpLabel = maakLabel(m_pic, QStringLiteral("Onderwerp"), bordLetter, donker);
-    m_onderwerpLabel->move(35, 473);
-
-    const QFont kaartLetter = letter("Comic Sans MS", 13, true);
-    for (int rij = 0; rij < Algemeen::kRijen; ++rij) {
-        for (int vak = 0; vak < Algemeen::kVakken; ++vak) {
-            auto* gezicht = new QLabel(m_pic);
-            gezicht->setFont(kaartLetter);
-            gezicht->setAlignment(Qt::AlignCenter);
-            gezicht->setAutoFillBackground(true);
-            QPalette palet = gezicht->palette();
-            palet.setColor(QPalette::Window, Qt::white);
-            palet.setColor(QPalette::WindowText, Qt::black);
-            gezicht->setPalette(palet);
-            gezicht->setGeometry(Algemeen::kKaartLinks[rij] + 2, Algemeen::kaartBoven(vak) + 2,
-                                 Algemeen::kGezichtBreedte, Algemeen::kGezichtHoogte);
-            gezicht->hide();
-            m_gezicht[rij][vak] = gezicht;
-        }
-    }
-    for (int rij = 0; rij < Algemeen::kRijen; ++rij)
-        for (int vak = 0; vak < Algemeen::kVakken; ++vak)
-            m_vakken[rij][vak] = new KaartVak(rij, vak, m_pic);
-    m_pijl = new PijlWidget(m_pic);
-    m_pijl->setGeometry(Algemeen::kPijlLinks[0], Algemeen::kPijlBoven, Algemeen::kPijlBreedte,
-                        Algemeen::kPijlHoogte);
-    m_pijl->hide();
-
-    m_pauze = new PauzePaneel(m_pic);
-    connect(m_pauze, &PauzePaneel::geklikt, this, &Main::wisselPauze);
-
-    connect(m_pic, &BordWidget::muisIngedrukt, this,
-            [this](QPoint p, Qt::MouseButton knop) { m_spel.klik(p.x(), p.y(), knop); });
+    connect(ExitKnop(), &PlaatjeKnop::geklikt, this, &Main::exitKlik);
+    setTabOrder(vorige, ExitKnop());
 }
 
 void Main::laadInstellingen() {
@@ -227,13 +159,13 @@ void Main::laadWallpaper() {
 }
 
 void Main::toonTitelKleuren() {
-    const QColor zwart(0, 0, 0);
-    const QColor grijs(225, 225, 225);
     const bool standaard = Algemeen::instellingen.TitelKleur;
-    zetKleur(m_titel1, standaard ? zwart : grijs);
-    zetKleur(m_info1, standaard ? zwart : grijs);
-    zetKleur(m_titel2, standaard ? grijs : zwart);
-    zetKleur(m_info2, standaard ? grijs : zwart);
+    const QColor voor = standaard ? kDonker : kLicht;
+    const QColor schaduw = standaard ? kLicht : kDonker;
+    zetTekstKleur(m_titel1, voor);
+    zetTekstKleur(m_info1, voor);
+    zetTekstKleur(m_titel2, schaduw);
+    zetTekstKleur(m_info2, schaduw);
 }
 
 void Main::legUit() {
@@ -244,7 +176,7 @@ void Main::legUit() {
 // The wall clock stands left of the exit button; a long date form moves it further left.
 void Main::plaatsKlok() {
     const int ruimte = m_knopPic->width() - 64 - m_klokLabel->width();
-    m_klokLabel->move(std::min(m_knopPic->width() - 185, ruimte), 38);
+    m_klokLabel->move(std::min(m_knopPic->width() - 185, ruimte), plek::kKlokBoven);
 }
 
 void Main::resizeEvent(QResizeEvent*) {
@@ -301,6 +233,12 @@ void Main::verbindSpel() {
     });
     connect(&m_spel, &Spel::geluidGevraagd, this,
             [](const QString& bestand) { Algemeen::GeluidSpelen(Opslag::geluidPad(bestand)); });
+}
+
+// What the game reports in a window of its own: the high-score list after a win, and a topic
+// it could not deal.
+void Main::verbindMeldingen() {
+    using Algemeen::Spel;
     connect(&m_spel, &Spel::spelGewonnen, this, [this] { m_dialogen.toonScoreLijst(this); });
     connect(&m_spel, &Spel::onderwerpOnleesbaar, this, [this](const QString& naam) {
         m_dialogen.meld(this, QStringLiteral("Het onderwerp \"%1\" kan niet worden gelezen of is "
@@ -319,47 +257,6 @@ void Main::toonTeksten() {
     zetTekst(m_spelerLabel, m_spel.spelerTekst());
 }
 
-// New words on the faces. A word too wide for the face at 13 point gets a smaller font, down to
-// a size still easy to read.
-void Main::toonGezichten() {
-    const QFont basis = letter("Comic Sans MS", 13, true);
-    const int ruimte = Algemeen::kGezichtBreedte - 6;
-    for (int rij = 0; rij < Algemeen::kRijen; ++rij) {
-        for (int vak = 0; vak < Algemeen::kVakken; ++vak) {
-            QLabel* gezicht = m_gezicht[rij][vak];
-            const QString woord = m_spel.woord(rij, vak);
-            QFont font = basis;
-            while (font.pointSizeF() > 7 && QFontMetrics(font).horizontalAdvance(woord) > ruimte)
-                font.setPointSizeF(font.pointSizeF() - 0.5);
-            gezicht->setFont(font);
-            gezicht->setText(woord);
-            gezicht->hide();
-            toonVak(rij, vak);
-        }
-    }
-}
-
-void Main::toonVak(int rij, int vak) {
-    m_vakken[rij][vak]->zetToestand(m_spel.isOpen(rij, vak), m_spel.woord(rij, vak));
-}
-
-void Main::toonKaart(int rij, int vak) {
-    toonVak(rij, vak);
-    KaartVak* plek = m_vakken[rij][vak];
-    if (plek->hasFocus() && m_spel.isOpen(rij, vak))
-        verplaatsKaartFocus(0);
-    if (m_delen.actief())
-        return; // the opening animation shows the faces itself
-    QLabel* gezicht = m_gezicht[rij][vak];
-    gezicht->resize(Algemeen::kGezichtBreedte, Algemeen::kGezichtHoogte);
-    gezicht->setVisible(m_spel.isOpen(rij, vak));
-}
-
-void Main::toonPijl() {
-    m_pijl->move(m_spel.pijlLinks(), Algemeen::kPijlBoven);
-    m_pijl->setVisible(m_spel.pijlZichtbaar());
-}
-
 void Main::toonKlok() {
     const QDateTime nu = QDateTime::currentDateTime();
     if (nu.date() != m_klokDatum) {
@@ -373,272 +270,6 @@ void Main::toonKlok() {
         return;
     zetTekst(m_klokLabel, tekst);
     plaatsKlok();
-}
-
-void Main::drukEffect(QWidget* knop) {
-    const int links = knop->x();
-    knop->move(links + 2, 25);
-    m_spel.knopGeluid();
-    Algemeen::Wachten(0.2);
-    knop->move(links, 23);
-}
-
-void Main::knopKlik(int index) {
-    if (index < 0 || index > 7)
-        return;
-    // While the help is shown only the help button itself reacts.
-    if (m_helpPic && m_helpPic->isVisible() && index != 0)
-        return;
-    drukEffect(Knop(index));
-    switch (index) {
-    case 0:
-        wisselHelp();
-        break;
-    case 1:
-        startCommando();
-        break;
-    case 2:
-        m_spel.wisselGeluid();
-        Knop(2)->setPixmap(
-            knopPlaatje(Algemeen::instellingen.GeluidAan ? Plaatje::SoundOn : Plaatje::SoundOff,
-                        devicePixelRatioF()));
-        break;
-    case 3:
-        m_dialogen.toonWoordform(this);
-        break;
-    case 4:
-        m_dialogen.toonConfig(
-            this, [this] { toonInstellingen(); }, [this] { laadWallpaper(); });
-        toonInstellingen();
-        break;
-    case 5:
-        m_dialogen.toonScoreLijst(this);
-        break;
-    case 6:
-        Algemeen::WebPaginaOpenen(QString::fromLatin1(kThuisAdres));
-        break;
-    case 7:
-        oplossingCommando();
-        break;
-    }
-}
-
-void Main::wisselHelp() {
-    HelpPaneel* help = HelpPic();
-    const bool tonen = !help->isVisible();
-    if (tonen)
-        help->tekenHelp();
-    help->setVisible(tonen);
-    for (int i = 1; i < 8; ++i)
-        Knop(i)->setEnabled(!tonen);
-}
-
-// A look at the solution, only while the clock runs; its penalty counts when it closes.
-void Main::oplossingCommando() {
-    if (!m_spel.magOplossingZien())
-        return;
-    const Algemeen::SpelToestand& t = m_spel.toestand();
-    m_dialogen.toonOplossing(this, t.StrafTijd, t.DrietalCode);
-    m_spel.oplossingGezien();
-}
-
-void Main::startCommando() {
-    const QString naam = m_dialogen.vraagNaam(this);
-    if (m_spel.start(naam) != Algemeen::Spel::StartUitkomst::Gestart)
-        return;
-    m_image1->hide();
-    m_image2->hide();
-    // The board is drawn afresh, one card line per step, then the cards are uncovered.
-    QPixmap& beeld = m_pic->beeld();
-    {
-        QPainter p(&beeld);
-        tekenBordAchtergrond(p);
-    }
-    m_pic->beeldGewijzigd();
-    m_bordStap = 0;
-    volgendeBordStap();
-    m_delen.start(m_tijd, kBordStapMs, true, [this] { volgendeBordStap(); });
-}
-
-void Main::volgendeBordStap() {
-    if (m_bordStap < Algemeen::kVakken) {
-        QPainter p(&m_pic->beeld());
-        tekenKaartRegel(p, m_bordStap++);
-        m_pic->beeldGewijzigd();
-        return;
-    }
-    m_openingsBegin = m_tijd.nuMs();
-    m_delen.start(m_tijd, kAnimatieTikMs, true, [this] { openingsStap(); });
-}
-
-// Uncovers the solution line by line from the top: the three faces of a line widen together.
-void Main::openingsStap() {
-    const qint64 verstreken = m_tijd.nuMs() - m_openingsBegin;
-    for (int vak = 0; vak < Algemeen::kVakken; ++vak) {
-        const qint64 begin = vak * qint64(kOpeningPerVakMs);
-        if (verstreken < begin)
-            break;
-        const double deel = std::min(1.0, double(verstreken - begin) / kOpeningPerVakMs);
-        const int breedte = 2 + int(std::lround(deel * (Algemeen::kGezichtBreedte - 2)));
-        for (int rij = 0; rij < Algemeen::kRijen; ++rij) {
-            QLabel* gezicht = m_gezicht[rij][vak];
-            gezicht->resize(breedte, Algemeen::kGezichtHoogte);
-            gezicht->show();
-        }
-    }
-    if (verstreken >= qint64(kOpeningPerVakMs) * Algemeen::kVakken) {
-        m_delen.stop();
-        m_spel.startAftellen();
-    }
-}
-
-QWidget* Main::PauzePic() const {
-    return m_pauze;
-}
-
-// The help panel is made the first time it is wanted: most games never open it.
-HelpPaneel* Main::HelpPic() {
-    if (!m_helpPic) {
-        m_helpPic = new HelpPaneel(m_pic);
-        m_helpPic->move(27, 27);
-        m_helpPic->hide();
-    }
-    return m_helpPic;
-}
-
-// Moves the keyboard focus to a face-down card of the row to click next: stap -1 up, +1 down,
-// 0 the nearest one from where the focus was.
-void Main::verplaatsKaartFocus(int stap) {
-    if (m_spel.fase() != Algemeen::Fase::Spelen || m_spel.gepauzeerd() ||
-        m_spel.toestand().Stap >= Algemeen::kRijen)
-        return;
-    const int rij = m_spel.toestand().Stap;
-    int vak = 0;
-    if (auto* huidig = qobject_cast<KaartVak*>(focusWidget()))
-        vak = huidig->vak() + stap;
-    else if (stap < 0)
-        vak = Algemeen::kVakken - 1;
-    const int richting = stap < 0 ? -1 : 1;
-    for (int n = 0; n < 2 * Algemeen::kVakken; ++n) {
-        const int kandidaat = ((vak % Algemeen::kVakken) + Algemeen::kVakken) % Algemeen::kVakken;
-        if (!m_spel.isOpen(rij, kandidaat)) {
-            m_vakken[rij][kandidaat]->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-        vak = kandidaat + richting;
-    }
-}
-
-bool Main::openGefocusteKaart() {
-    auto* plek = qobject_cast<KaartVak*>(focusWidget());
-    if (!plek)
-        return false;
-    const QPoint midden = Algemeen::kaartMidden(plek->rij(), plek->vak());
-    const int rijVoor = m_spel.toestand().Stap;
-    m_spel.klik(midden.x(), midden.y(), Qt::LeftButton);
-    // After a card the focus goes on to the same line of the next row.
-    if (m_spel.toestand().Stap != rijVoor && m_spel.toestand().Stap < Algemeen::kRijen) {
-        const int rij = m_spel.toestand().Stap;
-        if (!m_spel.isOpen(rij, plek->vak()))
-            m_vakken[rij][plek->vak()]->setFocus(Qt::OtherFocusReason);
-        else
-            verplaatsKaartFocus(0);
-    }
-    return true;
-}
-
-void Main::wisselPauze() {
-    if (m_spel.gepauzeerd())
-        m_spel.hervat();
-    else
-        m_spel.pauzeer();
-}
-
-void Main::wisselVolledigScherm() {
-    if (isFullScreen()) {
-        showNormal();
-        resize(1024, 768);
-    } else {
-        showFullScreen();
-    }
-}
-
-void Main::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Left:
-        verplaatsKaartFocus(-1);
-        break;
-    case Qt::Key_Down:
-    case Qt::Key_Right:
-        verplaatsKaartFocus(+1);
-        break;
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (!openGefocusteKaart())
-            QWidget::keyPressEvent(event);
-        break;
-    case Qt::Key_F1:
-        knopKlik(0);
-        break;
-    case Qt::Key_F2:
-        knopKlik(1);
-        break;
-    case Qt::Key_P:
-        wisselPauze();
-        break;
-    case Qt::Key_F11:
-        wisselVolledigScherm();
-        break;
-    case Qt::Key_Escape:
-        if (m_dialogen.vraag(this, QStringLiteral("Wil je Drietalspel afsluiten?")))
-            exitKlik();
-        break;
-    default:
-        QWidget::keyPressEvent(event);
-    }
-}
-
-void Main::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::WindowStateChange && isMinimized())
-        m_spel.pauzeer();
-    QWidget::changeEvent(event);
-}
-
-void Main::exitKlik() {
-    PlaatjeKnop* knop = m_knopPic->exitKnop();
-    const int links = knop->x();
-    knop->move(links + 2, 25);
-    m_spel.speel(QStringLiteral("exit.wav"));
-    Algemeen::Wachten(0.2);
-    knop->move(links, 23);
-    Algemeen::Wachten(3);
-    close();
-}
-
-void Main::opslaanBijAfsluiten() {
-    if (m_opgeslagen)
-        return;
-    m_opgeslagen = true;
-    QStringList mislukt;
-    if (Algemeen::InstellingenOpslaan() != Opslag::OpslaanStatus::Opgeslagen)
-        mislukt << QStringLiteral("de instellingen (%1)").arg(Opslag::instellingenPad());
-    if (Algemeen::ScoreLijstOpslaan() != Opslag::OpslaanStatus::Opgeslagen)
-        mislukt << QStringLiteral("de scorelijst (%1)").arg(Opslag::scoreLijstPad());
-    if (!mislukt.isEmpty())
-        m_dialogen.meld(this, QStringLiteral("Het opslaan van %1 is mislukt.\nDe vorige versie "
-                                             "is bewaard gebleven.")
-                                  .arg(mislukt.join(QStringLiteral(" en "))));
-}
-
-void Main::closeEvent(QCloseEvent* event) {
-    opslaanBijAfsluiten();
-    m_klokTimer.stop();
-    m_delen.stop();
-    event->accept();
-    if (QCoreApplication::instance())
-        QCoreApplication::quit();
 }
 
 } // namespace Drietal

@@ -1,10 +1,13 @@
 // The main window: a full-screen wallpaper with the title, the board box and the toolbar strip.
-// It mirrors the game model onto its controls and turns clicks into moves.
+// It mirrors the game model onto its controls and turns clicks and keys into moves. Its parts:
+// mainwindow.cpp builds it and mirrors the settings and texts, toolbar.cpp runs the toolbar's
+// commands, speelbord.cpp shows the board and takes the player's picks, afsluiten.cpp ends it.
 #pragma once
 
 #include "game/spel.h"
-#include "core/tijdbron.h"
 #include "ui/main/dialogen.h"
+#include "ui/main/werkbalk.h"
+#include "ui/windows/venster.h"
 
 #include <QDate>
 #include <QLabel>
@@ -32,9 +35,11 @@ public:
 
     Algemeen::Spel& spel() { return m_spel; }
 
-    // The toolbar: the press effect, then the command of button index (0..7).
-    void knopKlik(int index);
-    // The exit button: press effect, the exit sound, a pause for it, then the window closes.
+    // A press of a toolbar button: the press effect, then its command. Ignored while the same
+    // button's press is still running, and for every button but Help while the help is shown.
+    void knopKlik(Commando commando);
+    // The exit button: press effect and the exit sound, which is let finish; then the window
+    // closes.
     void exitKlik();
 
     // The controls, by the names the game gives them.
@@ -48,7 +53,8 @@ public:
     QLabel* Label2() const { return m_label2; }
     QLabel* KlokLabel() const { return m_klokLabel; }
     QWidget* KnopPic() const;
-    PlaatjeKnop* Knop(int index) const;
+    PlaatjeKnop* Knop(Commando commando) const;
+    PlaatjeKnop* ExitKnop() const;
     QWidget* Pijl() const { return m_pijl; }
     HelpPaneel* HelpPic();
     KaartVak* kaartVak(int rij, int vak) const { return m_vakken[rij][vak]; }
@@ -66,36 +72,52 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void bouwBord();
+    // mainwindow.cpp: building, settings, wallpaper, texts.
     void bouwTitel();
+    void bouwBordLabels();
+    void bouwWerkbalk();
     void laadInstellingen();
     void laadWallpaper();
     void legUit();
     void plaatsKlok();
     void verbindSpel();
-    void drukEffect(QWidget* knop);
-    void startCommando();
-    void wisselHelp();
-    void oplossingCommando();
+    void verbindMeldingen();
     void toonInstellingen();
-    void volgendeBordStap();
-    void openingsStap();
     void toonTeksten();
-    void toonKaart(int rij, int vak);
-    void toonPijl();
     void toonKlok();
     void toonTitelKleuren();
-    void opslaanBijAfsluiten();
+
+    // toolbar.cpp: the commands.
+    void voerUit(Commando commando);
+    void wisselHelp();
+    void startCommando();
+    void geluidCommando();
+    void instellingenCommando();
+    void oplossingCommando();
+
+    // speelbord.cpp: the board, the deal's animation, the picks by mouse and keyboard.
+    void bouwBord();
+    void bouwGezichten();
+    void bordKlik(QPoint plek, Qt::MouseButton knop);
+    void deelUit();
+    void volgendeBordStap();
+    void openingsStap();
     void toonGezichten();
     void toonVak(int rij, int vak);
+    void toonKaart(int rij, int vak);
+    void toonPijl();
     void verplaatsKaartFocus(int stap);
     bool openGefocusteKaart();
     void wisselPauze();
     void wisselVolledigScherm();
 
+    // afsluiten.cpp: the end.
+    void opslaanBijAfsluiten();
+
     Algemeen::TijdBron& m_tijd;
     Dialogen& m_dialogen;
     Algemeen::Spel m_spel;
+    DrukEffect m_drukEffect;
 
     QPixmap m_wallpaper;
     bool m_wallpaperGevraagd = false;

@@ -7,6 +7,32 @@
 #include <QPainter>
 
 namespace Drietal {
+namespace {
+
+// The buttons in the order of Commando, with their pictures and tooltips.
+struct KnopSoort {
+    Plaatje plaatje;
+    const char* tip;
+};
+constexpr KnopSoort kKnoppen[kAantalKnoppen] = {
+    {Plaatje::Help, " Help "},
+    {Plaatje::Start, " Start spel "},
+    {Plaatje::SoundOn, " Geluid aan / uit "},
+    {Plaatje::Woorden, " Invoer woorden "},
+    {Plaatje::Instellingen, " Instellingen "},
+    {Plaatje::Scorelijst, " Scorelijst "},
+    {Plaatje::MeerSoftware, " Meer software "},
+    {Plaatje::Oplossing, " Oplossing, score wordt met 10 sec. verhoogd "},
+};
+
+// Places on the strip, in its pixels; the exit button keeps to the right edge.
+constexpr int kKnopLinks0 = 10;
+constexpr int kKnopAfstand = 70;
+constexpr int kKnopBoven = 23;
+constexpr int kExitVanRechts = 60;
+constexpr QRect kAftelVak(QPoint(574, 28), QPoint(620, 65));
+
+} // namespace
 
 PlaatjeKnop::PlaatjeKnop(QWidget* parent) : QLabel(parent) {
     setFixedSize(kKnopMaat, kKnopMaat);
@@ -51,23 +77,13 @@ KnopStrook::KnopStrook(QWidget* parent) : QWidget(parent) {
     QPalette licht = m_streep->palette();
     licht.setColor(QPalette::Window, QColor(180, 180, 180));
     m_streep->setPalette(licht);
-    const Plaatje plaatjes[8] = {Plaatje::Help,         Plaatje::Start,        Plaatje::SoundOn,
-                                 Plaatje::Woorden,      Plaatje::Instellingen, Plaatje::Scorelijst,
-                                 Plaatje::MeerSoftware, Plaatje::Oplossing};
-    static const char* const tips[8] = {" Help ",
-                                        " Start spel ",
-                                        " Geluid aan / uit ",
-                                        " Invoer woorden ",
-                                        " Instellingen ",
-                                        " Scorelijst ",
-                                        " Meer software ",
-                                        " Oplossing, score wordt met 10 sec. verhoogd "};
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < kAantalKnoppen; ++i) {
+        const KnopSoort& soort = kKnoppen[i];
         m_knoppen[i] = new PlaatjeKnop(this);
-        m_knoppen[i]->setToolTip(QString::fromLatin1(tips[i]));
-        m_knoppen[i]->setAccessibleName(QString::fromLatin1(tips[i]).trimmed());
-        m_knoppen[i]->setPixmap(knopPlaatje(plaatjes[i], devicePixelRatioF()));
-        m_knoppen[i]->move(10 + 70 * i, 23);
+        m_knoppen[i]->setToolTip(QString::fromLatin1(soort.tip));
+        m_knoppen[i]->setAccessibleName(QString::fromLatin1(soort.tip).trimmed());
+        m_knoppen[i]->setPixmap(knopPlaatje(soort.plaatje, devicePixelRatioF()));
+        m_knoppen[i]->move(kKnopLinks0 + kKnopAfstand * i, kKnopBoven);
     }
     m_exit = new PlaatjeKnop(this);
     m_exit->setAccessibleName(QStringLiteral("Afsluiten"));
@@ -76,7 +92,7 @@ KnopStrook::KnopStrook(QWidget* parent) : QWidget(parent) {
 
 void KnopStrook::resizeEvent(QResizeEvent*) {
     m_streep->setGeometry(-2, 0, width() + 4, 1);
-    m_exit->move(width() - 60, 23);
+    m_exit->move(width() - kExitVanRechts, kKnopBoven);
     tekenAchtergrond();
 }
 
@@ -97,9 +113,9 @@ void KnopStrook::tekenAchtergrond() {
     }
     p.setBrushOrigin(0, 10);
     p.fillRect(QRect(0, 10, width(), kStrookHoogte - 10), QBrush(tegel));
-    p.fillRect(QRect(QPoint(574, 28), QPoint(620, 65)), QColor(20, 20, 40));
+    p.fillRect(kAftelVak, QColor(20, 20, 40));
     p.setPen(QColor(170, 170, 170));
-    p.drawRect(QRect(QPoint(574, 28), QPoint(619, 64)));
+    p.drawRect(kAftelVak.adjusted(0, 0, -1, -1));
 }
 
 void KnopStrook::paintEvent(QPaintEvent* event) {

@@ -10,6 +10,10 @@ namespace Drietal {
 
 constexpr int kStrookHoogte = 80;
 
+// The toolbar's commands, in the order of their buttons from the left.
+enum class Commando { Help, Start, Geluid, Woorden, Instellingen, Scores, Web, Oplossing };
+constexpr int kAantalKnoppen = int(Commando::Oplossing) + 1;
+
 // A picture that acts as a button: a click is a press and a release over it.
 class PlaatjeKnop : public QLabel {
     Q_OBJECT
@@ -34,7 +38,7 @@ class KnopStrook : public QWidget {
 public:
     explicit KnopStrook(QWidget* parent = nullptr);
 
-    PlaatjeKnop* knop(int index) const { return m_knoppen[index]; }
+    PlaatjeKnop* knop(Commando c) const { return m_knoppen[int(c)]; }
     PlaatjeKnop* exitKnop() const { return m_exit; }
 
 protected:
@@ -46,7 +50,7 @@ private:
 
     QPixmap m_achtergrond;
     QWidget* m_streep = nullptr;
-    PlaatjeKnop* m_knoppen[8] = {};
+    PlaatjeKnop* m_knoppen[kAantalKnoppen] = {};
     PlaatjeKnop* m_exit = nullptr;
 };
 

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -18,33 +17,16 @@
 namespace Drietal {
 namespace {
 
-void meldInVenster(QWidget* ouder, const QString& tekst) {
-    QMessageBox melding(QMessageBox::NoIcon, QStringLiteral("Drietalspel"), tekst, QMessageBox::Ok,
-                        ouder);
-    melding.exec();
-}
-
-QFont arial() {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(9.75);
-    return font;
-}
-
 // The text label style of the window: dark grey on the window's own colour, sized to its text.
 QLabel* tekstLabel(QWidget* ouder, const QString& tekst, int links, int boven) {
     auto* label = new QLabel(tekst, ouder);
-    label->setFont(arial());
+    label->setFont(arial(9.75));
     QPalette palet = label->palette();
     palet.setColor(QPalette::WindowText, QColor(64, 64, 64));
     label->setPalette(palet);
     label->move(twips(links), twips(boven));
     label->adjustSize();
     return label;
-}
-
-void zetTekst(QLabel* label, const QString& tekst) {
-    label->setText(tekst);
-    label->adjustSize();
 }
 
 // A plain coloured area: the dark panels that frame the bars and buttons, and the swatches.
@@ -71,10 +53,9 @@ public:
     KeuzeLijst(QWidget* ouder, const QRect& plek, std::function<void(int)> bijKeuze)
         : QListWidget(ouder), m_bijKeuze(std::move(bijKeuze)) {
         setGeometry(plek);
-        setFont(arial());
+        setFont(arial(9.75));
         setSelectionMode(QAbstractItemView::SingleSelection);
-        setStyleSheet(QStringLiteral(
-            "QListWidget { background: rgb(30, 30, 60); color: rgb(200, 200, 200); }"));
+        setStyleSheet(lijstStijl());
         connect(this, &QListWidget::itemClicked, this,
                 [this](QListWidgetItem* item) { m_bijKeuze(row(item)); });
     }
@@ -115,7 +96,7 @@ private:
 
 Config::Config(QWidget* parent, const QPixmap& tandwiel,
                std::function<void(QWidget*, const QString&)> meld)
-    : QDialog(parent), m_meld(meld ? std::move(meld) : meldInVenster) {
+    : QDialog(parent), m_meld(meld ? std::move(meld) : Drietal::meld) {
     auto& inst = Algemeen::instellingen;
     // The bars cannot show a value outside their range, and an edited settings file may hold one.
     Algemeen::begrensInstellingen(inst);
@@ -169,7 +150,7 @@ void Config::bouw(const QPixmap& tandwiel) {
 
     m_text1 = new QLineEdit(this);
     m_text1->setGeometry(twipsRect(240, 3525, 3000, 330));
-    m_text1->setFont(arial());
+    m_text1->setFont(arial(9.75));
     QPalette palet = m_text1->palette();
     palet.setColor(QPalette::Base, QColor(230, 240, 180));
     m_text1->setPalette(palet);

@@ -8,28 +8,24 @@
 namespace Drietal {
 
 Oplossing::Oplossing(Algemeen::TijdBron& tijd, float strafTijd,
-                     const std::array<QString, 10>& drietalCodes, QWidget* parent)
+                     const std::array<QString, Algemeen::kVakken>& drietalCodes, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Oplossing "));
     setFixedSize(twips(2400), twips(4410) - twips(360));
     zetAchtergrond(this, instellingenKleur());
 
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPointSizeF(9.75);
     m_straf = new QLabel(this);
     // The message wraps to three lines at this width; it may use the room down to the codes.
     m_straf->setGeometry(twipsRect(150, 180, 2010, 735));
-    m_straf->setFont(arial);
+    m_straf->setFont(arial(9.75));
     m_straf->setWordWrap(true);
     m_straf->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_straf->setText(QStringLiteral("De score wordt nu met %1 seconden verhoogd.")
                          .arg(Opslag::kortsteGetal(strafTijd)));
 
-    arial.setPointSizeF(12);
-    arial.setBold(true);
     m_codes = new QLabel(this);
     m_codes->setGeometry(twipsRect(150, 930, 2010, 2940));
-    m_codes->setFont(arial);
+    m_codes->setFont(arial(12, true));
     m_codes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QString codes;
     for (const QString& code : drietalCodes)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/tijdbron.h"
+#include "game/bord.h"
 
 #include <QDialog>
 #include <array>
@@ -15,7 +16,8 @@ class Oplossing : public QDialog {
     Q_OBJECT
 public:
     Oplossing(Algemeen::TijdBron& tijd, float strafTijd,
-              const std::array<QString, 10>& drietalCodes, QWidget* parent = nullptr);
+              const std::array<QString, Algemeen::kVakken>& drietalCodes,
+              QWidget* parent = nullptr);
 
     QLabel* Label1() const { return m_straf; }
     QLabel* Label2() const { return m_codes; }

@@ -21,13 +21,6 @@ bool vraagVerwijderen(QWidget* ouder) {
     return vraag.exec() == QMessageBox::Yes;
 }
 
-QFont arial(bool vet) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(9.75);
-    font.setBold(vet);
-    return font;
-}
-
 } // namespace
 
 ScoreForm::ScoreForm(QWidget* parent, std::function<bool(QWidget*)> vraag)
@@ -45,12 +38,11 @@ ScoreForm::ScoreForm(QWidget* parent, std::function<bool(QWidget*)> vraag)
 
     m_lijst = new QListWidget(this);
     m_lijst->setGeometry(twipsRect(105, 195, 2895, 4620));
-    m_lijst->setFont(arial(true));
-    m_lijst->setStyleSheet(
-        QStringLiteral("QListWidget { background: rgb(30, 30, 60); color: rgb(200, 200, 200); }"));
+    m_lijst->setFont(arial(9.75, true));
+    m_lijst->setStyleSheet(lijstStijl());
 
     m_aantal = new QLabel(this);
-    m_aantal->setFont(arial(false));
+    m_aantal->setFont(arial(9.75));
     m_aantal->move(twips(150), twips(4920));
     QPalette palet = m_aantal->palette();
     palet.setColor(QPalette::WindowText, QColor(64, 64, 0));

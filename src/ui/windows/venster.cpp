@@ -3,9 +3,51 @@
 #include "game/algemeen.h"
 
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 
 namespace Drietal {
+
+namespace {
+QFont letter(const QString& familie, qreal punten, bool vet) {
+    QFont font(familie);
+    font.setPointSizeF(punten);
+    font.setBold(vet);
+    return font;
+}
+} // namespace
+
+QFont arial(qreal punten, bool vet) {
+    return letter(QStringLiteral("Arial"), punten, vet);
+}
+
+QFont comicSans(qreal punten, bool vet) {
+    return letter(QStringLiteral("Comic Sans MS"), punten, vet);
+}
+
+void meld(QWidget* ouder, const QString& tekst) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Drietalspel"), tekst, QMessageBox::Ok,
+                    ouder);
+    box.exec();
+}
+
+void zetTekst(QLabel* label, const QString& tekst) {
+    if (label->text() == tekst)
+        return;
+    label->setText(tekst);
+    label->adjustSize();
+}
+
+void zetTekstKleur(QLabel* label, const QColor& kleur) {
+    QPalette palet = label->palette();
+    palet.setColor(QPalette::WindowText, kleur);
+    label->setPalette(palet);
+}
+
+QString lijstStijl() {
+    return QStringLiteral(
+        "QListWidget { background: rgb(30, 30, 60); color: rgb(200, 200, 200); }");
+}
 
 QColor instellingenKleur() {
     const auto& i = Algemeen::instellingen;
@@ -23,9 +65,7 @@ QPushButton* gekleurdeKnop(QWidget* ouder, const QString& tekst, const QRect& pl
                            const QColor& kleur) {
     auto* button = new QPushButton(tekst, ouder);
     button->setGeometry(plek);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(8.25);
-    button->setFont(font);
+    button->setFont(arial(8.25));
     button->setAutoDefault(false);
     button->setStyleSheet(
         QStringLiteral("QPushButton { background-color: %1; border: 1px solid #404040; }"
@@ -41,6 +81,22 @@ QPushButton* omlijsteKnop(QWidget* ouder, const QString& tekst, const QRect& kno
     paneel->setGeometry(knop.adjusted(-2, -2, 2, 2));
     zetAchtergrond(paneel, QColor(64, 64, 64));
     return gekleurdeKnop(ouder, tekst, knop, kleur);
+}
+
+bool DrukEffect::druk(QWidget* knop, std::function<void()> commando, int nawerkMs) {
+    const auto [plek, nieuw] = m_bezig.try_emplace(knop);
+    if (!nieuw)
+        return false;
+    const QPoint rust = knop->pos();
+    knop->move(rust + QPoint(2, 2));
+    Lopend& lopend = plek->second;
+    lopend.terug.start(m_tijd, kDrukMs, false, [knop, rust] { knop->move(rust); });
+    // The command may open a modal window: the button stays busy until that has closed.
+    lopend.klaar.start(m_tijd, nawerkMs, false, [this, knop, commando = std::move(commando)] {
+        commando();
+        m_bezig.erase(knop);
+    });
+    return true;
 }
 
 } // namespace Drietal

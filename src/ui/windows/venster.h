@@ -1,9 +1,14 @@
-// What the secondary windows share: the background colour of the settings, and positions in
-// twips.
+// What the program's windows share: positions in twips, the fonts, the message box, the list
+// style, the background colour of the settings, and the press effect of the picture buttons.
 #pragma once
 
+#include "core/tijdbron.h"
+
 #include <QColor>
+#include <QFont>
 #include <QRect>
+#include <functional>
+#include <map>
 
 class QWidget;
 class QLabel;
@@ -14,9 +19,26 @@ namespace Drietal {
 constexpr int twips(int t) {
     return t / 15;
 }
-inline QRect twipsRect(int links, int boven, int breedte, int hoogte) {
+constexpr QPoint twipsPunt(int links, int boven) {
+    return {twips(links), twips(boven)};
+}
+constexpr QRect twipsRect(int links, int boven, int breedte, int hoogte) {
     return {twips(links), twips(boven), twips(breedte), twips(hoogte)};
 }
+
+// The program's fonts by the names it asks for; main() maps them to installed look-alikes.
+QFont arial(qreal punten, bool vet = false);
+QFont comicSans(qreal punten, bool vet = false);
+
+// A message with an OK button, titled with the program's name.
+void meld(QWidget* ouder, const QString& tekst);
+
+// A label that sizes itself to its text: the text is set only when it changed.
+void zetTekst(QLabel* label, const QString& tekst);
+void zetTekstKleur(QLabel* label, const QColor& kleur);
+
+// The light text on dark blue of the lists in the windows.
+QString lijstStijl();
 
 // RGB (ColorRed, ColorGreen, ColorBlue) of the settings.
 QColor instellingenKleur();
@@ -29,5 +51,28 @@ QPushButton* gekleurdeKnop(QWidget* ouder, const QString& tekst, const QRect& pl
 // A coloured button on a dark panel 2 pixels larger on every side, so the button looks framed.
 QPushButton* omlijsteKnop(QWidget* ouder, const QString& tekst, const QRect& knop,
                           const QColor& kleur);
+
+// The press of a picture button: it sinks 2 pixels right and down, and 0.2 s later it springs
+// back and its command runs. A second press of the same button before its command has finished is
+// ignored; other buttons keep working meanwhile.
+class DrukEffect {
+public:
+    static constexpr int kDrukMs = 200;
+
+    explicit DrukEffect(Algemeen::TijdBron& tijd) : m_tijd(tijd) {}
+
+    // False when the press was ignored. With a longer nawerkMs, the button counts as busy until
+    // that time after the press, and the command runs then (the exit lets its sound finish).
+    bool druk(QWidget* knop, std::function<void()> commando, int nawerkMs = kDrukMs);
+    bool bezig(QWidget* knop) const { return m_bezig.count(knop) > 0; }
+
+private:
+    struct Lopend {
+        Algemeen::SeamTimer terug;
+        Algemeen::SeamTimer klaar;
+    };
+    Algemeen::TijdBron& m_tijd;
+    std::map<QWidget*, Lopend> m_bezig;
+};
 
 } // namespace Drietal

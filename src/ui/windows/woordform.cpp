@@ -1,7 +1,6 @@
 #include "ui/windows/woordform.h"
 
 #include "game/algemeen.h"
-#include "platform/platform.h"
 #include "ui/windows/venster.h"
 
 #include <QComboBox>
@@ -18,12 +17,7 @@ namespace {
 
 const QColor kLijstKleur(30, 30, 60);
 const QColor kWijzigKleur(255, 160, 160);
-
-void meldStandaard(QWidget* ouder, const QString& tekst) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Drietalspel"), tekst, QMessageBox::Ok,
-                    ouder);
-    box.exec();
-}
+constexpr int kFlitsMs = 200;
 
 QString vraagNaamStandaard(QWidget* ouder) {
     QInputDialog vraag(ouder);
@@ -37,13 +31,6 @@ QString vraagNaamStandaard(QWidget* ouder) {
         label->setMinimumWidth(360);
     }
     return vraag.exec() == QDialog::Accepted ? vraag.textValue() : QString();
-}
-
-QFont arial(double punten, bool vet = false) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(punten);
-    font.setBold(vet);
-    return font;
 }
 
 // The column header: its blanks stand for the distance between the columns. The characters are
@@ -132,7 +119,7 @@ void zetRijen(QListWidget* lijst, const QStringList& woorden, int selectie) {
 
 Woordform::Woordform(QWidget* parent, std::function<void(QWidget*, const QString&)> meld,
                      std::function<QString(QWidget*)> vraagNaam)
-    : QDialog(parent), m_meld(meld ? std::move(meld) : meldStandaard),
+    : QDialog(parent), m_meld(meld ? std::move(meld) : Drietal::meld),
       m_vraagNaam(vraagNaam ? std::move(vraagNaam) : vraagNaamStandaard) {
     bouw();
     m_editor.openen(Algemeen::instellingen.Onderwerp);
@@ -278,10 +265,9 @@ void Woordform::wijzigen() {
     toon(uitkomst);
     if (!uitkomst.gedaan)
         return;
-    // A short flash of the lists shows that the row changed; events go on meanwhile.
+    // A short flash of the lists shows that the row changed.
     zetLijstKleur(kWijzigKleur);
-    Algemeen::Wachten(0.2);
-    zetLijstKleur(kLijstKleur);
+    m_flits.start(Algemeen::tijd(), kFlitsMs, false, [this] { zetLijstKleur(kLijstKleur); });
 }
 
 void Woordform::verwijderen() {

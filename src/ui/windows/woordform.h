@@ -3,6 +3,7 @@
 // Algemeen::WoordEditor; this window forwards the user's actions to it and shows its state.
 #pragma once
 
+#include "core/tijdbron.h"
 #include "game/woordeditor.h"
 
 #include <QDialog>
@@ -67,7 +68,8 @@ private:
     Algemeen::WoordEditor m_editor;
     std::function<void(QWidget*, const QString&)> m_meld;
     std::function<QString(QWidget*)> m_vraagNaam;
-    bool m_spiegelen = false; // set while the widgets are being filled from the editor
+    Algemeen::SeamTimer m_flits; // the lists' flash after a change
+    bool m_spiegelen = false;    // set while the widgets are being filled from the editor
 
     QComboBox* m_combo = nullptr;
     QLabel* m_labels[5] = {};

@@ -62,11 +62,15 @@ int main(int argc, char* argv[]) {
     venster.resize(1280, 800);
     venster.show();
     bewaar(venster, uit + "/start.png");
-    venster.knopKlik(0);
+    const auto druk = [&](Drietal::Commando c) {
+        venster.knopKlik(c);
+        tijd.verstrijk(Drietal::DrukEffect::kDrukMs);
+    };
+    druk(Drietal::Commando::Help);
     bewaar(venster, uit + "/help.png");
-    venster.knopKlik(0);
+    druk(Drietal::Commando::Help);
 
-    venster.knopKlik(1);
+    druk(Drietal::Commando::Start);
     tijd.verstrijk(3600 + 3000);
     bewaar(venster, uit + "/onthullen.png");
 
@@ -77,9 +81,9 @@ int main(int argc, char* argv[]) {
         kiesDrietal(venster.spel(), d);
     }
     // A wrong pick on show: two cards of one Drietal, the third of another.
-    klikKaart(venster.spel(), 0, t.plek(7, 0));
-    klikKaart(venster.spel(), 1, t.plek(7, 1));
-    klikKaart(venster.spel(), 2, t.plek(8, 2));
+    venster.spel().kies(0, t.plek(7, 0));
+    venster.spel().kies(1, t.plek(7, 1));
+    venster.spel().kies(2, t.plek(8, 2));
     bewaar(venster, uit + "/spelen.png");
     {
         Drietal::Oplossing oplossing(tijd, t.StrafTijd, t.DrietalCode);

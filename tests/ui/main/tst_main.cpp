@@ -5,15 +5,19 @@
 #include "support/nepdialogen.h"
 #include "support/neptijd.h"
 #include "support/testonderwerp.h"
+#include "ui/main/bordmaten.h"
 #include "ui/main/bordwidget.h"
 #include "ui/main/mainwindow.h"
 #include "ui/main/werkbalk.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace Algemeen;
+using Drietal::Commando;
 using Drietal::Main;
+using namespace Drietal;
 
 namespace {
 
@@ -57,8 +61,12 @@ class TestMain : public QObject {
             return *venster;
         }
         // Start, let the board be drawn and uncovered and the think time pass.
+        void druk(Commando c) {
+            QTest::mouseClick(venster->Knop(c), Qt::LeftButton);
+            tijd.verstrijk(DrukEffect::kDrukMs);
+        }
         void startEnSpeel() {
-            QTest::mouseClick(venster->Knop(1), Qt::LeftButton);
+            druk(Commando::Start);
             tijd.verstrijk(2000 + 1500 + 50);
             QCOMPARE(venster->spel().fase(), Fase::Onthullen);
             tijd.verstrijk(instellingen.PauzeTijd * 1000);
@@ -82,7 +90,7 @@ private slots:
         QCOMPARE(m.OnderwerpLabel()->text(), QStringLiteral("Geografie"));
         QCOMPARE(m.InfoLabel1()->text(), QStringLiteral("Info"));
         QCOMPARE(m.Pic()->geometry(), QRect(80, 80, 800, 500));
-        QCOMPARE(m.Knop(3)->geometry(), QRect(220, 23, 48, 48));
+        QCOMPARE(m.Knop(Commando::Woorden)->geometry(), QRect(220, 23, 48, 48));
         QCOMPARE(m.KnopPic()->geometry(), QRect(0, 800 - 80, 1280, 80));
         QCOMPARE(zichtbareGezichten(m), 0);
         QVERIFY(m.KlokLabel()->text().startsWith(u' '));
@@ -144,10 +152,33 @@ private slots:
         QCOMPARE(gezicht->width(), kGezichtBreedte);
     }
 
+    // A click strictly inside a face hits its card; the face's edges, the gaps, a right click and
+    // the other rows open nothing.
+    void mouseHitsOnlyInsideTheFaceOfTheRowsTurn() {
+        Opstelling o;
+        Main& m = o.open();
+        o.startEnSpeel();
+        const QRect vlak = gezichtRect(0, 4);
+        const int midden = vlak.center().x();
+        for (const QPoint& p :
+             {QPoint(vlak.left(), vlak.top() + 10), QPoint(vlak.right() + 1, vlak.top() + 10),
+              QPoint(midden, vlak.top()), QPoint(midden, vlak.bottom()),
+              QPoint(midden, vlak.bottom() + 4), QPoint(5, 5), kaartMidden(1, 4)})
+            QTest::mouseClick(m.Pic(), Qt::LeftButton, {}, p);
+        QTest::mouseClick(m.Pic(), Qt::RightButton, {}, kaartMidden(0, 4));
+        QCOMPARE(zichtbareGezichten(m), 0);
+
+        QTest::mouseClick(m.Pic(), Qt::LeftButton, {}, vlak.topLeft() + QPoint(1, 1));
+        QVERIFY(m.spel().isOpen(0, 4));
+        const QRect verste = gezichtRect(1, kVakken - 1);
+        QTest::mouseClick(m.Pic(), Qt::LeftButton, {}, verste.bottomRight() - QPoint(1, 2));
+        QVERIFY(m.spel().isOpen(1, kVakken - 1));
+    }
+
     void openingUncoversTheBoardFromTheTop() {
         Opstelling o;
         Main& m = o.open();
-        QTest::mouseClick(m.Knop(1), Qt::LeftButton);
+        o.druk(Commando::Start);
         QVERIFY(m.deeltUit());
         o.tijd.verstrijk(1990); // ten card lines drawn, one every 0.2 s
         QCOMPARE(zichtbareGezichten(m), 0);
@@ -181,7 +212,7 @@ private slots:
     void unreadableTopicIsReportedAndStartsNoGame() {
         Opstelling o(false);
         Main& m = o.open();
-        QTest::mouseClick(m.Knop(1), Qt::LeftButton);
+        o.druk(Commando::Start);
         QCOMPARE(o.dialogen.meldingen.size(), 1);
         QVERIFY(o.dialogen.meldingen.first().contains(QStringLiteral("Geografie")));
         QVERIFY(!m.deeltUit());
@@ -192,7 +223,7 @@ private slots:
         Opstelling o;
         Main& m = o.open();
         o.dialogen.naam.clear();
-        QTest::mouseClick(m.Knop(1), Qt::LeftButton);
+        o.druk(Commando::Start);
         QVERIFY(!m.deeltUit());
         QCOMPARE(m.SpelerLabel()->text(), QStringLiteral("Naam Speler"));
     }
@@ -214,16 +245,23 @@ private slots:
         QVERIFY(o.dialogen.meldingen.isEmpty());
     }
 
-    void exitButtonWaitsThenCloses() {
+    void exitButtonLetsItsSoundFinishThenClosesOnce() {
         Opstelling o;
         Main& m = o.open();
-        const qint64 begin = o.tijd.nuMs();
-        const QPoint plek = m.KnopPic()->findChildren<Drietal::PlaatjeKnop*>().last()->pos();
+        QSignalSpy geluid(&m.spel(), &Spel::geluidGevraagd);
+        const QPoint plek = m.ExitKnop()->pos();
         m.exitKlik();
-        QCOMPARE(o.tijd.nuMs() - begin, 3200);
+        QCOMPARE(m.ExitKnop()->pos(), plek + QPoint(2, 2));
+        o.tijd.verstrijk(50);
+        m.exitKlik(); // a second press while the first is under way
+        o.tijd.verstrijk(DrukEffect::kDrukMs);
+        QCOMPARE(m.ExitKnop()->pos(), plek);
+        QVERIFY(m.isVisible());
+        o.tijd.verstrijk(3000);
         QVERIFY(!m.isVisible());
         QVERIFY(QFile::exists(Opslag::scoreLijstPad()));
-        QCOMPARE(m.KnopPic()->findChildren<Drietal::PlaatjeKnop*>().last()->pos(), plek);
+        QCOMPARE(geluid.count(), 1);
+        QCOMPARE(o.tijd.actieveTimers(), 0);
     }
 
     void failedSaveIsReportedAndTheProgramStillEnds() {
@@ -247,13 +285,28 @@ private slots:
         QVERIFY(m.KnopPic()->isVisible());
     }
 
-    void pressEffectMovesTheButtonAndBack() {
+    // The command runs when the button springs back; a second press of the same button while
+    // it is down is ignored, another button works meanwhile.
+    void pressesDuringThePressEffect() {
         Opstelling o;
         Main& m = o.open();
-        const qint64 begin = o.tijd.nuMs();
-        m.knopKlik(5);
-        QCOMPARE(o.tijd.nuMs() - begin, 200);
-        QCOMPARE(m.Knop(5)->pos(), QPoint(10 + 70 * 5, 23));
+        const QPoint plek = m.Knop(Commando::Start)->pos();
+        QTest::mouseClick(m.Knop(Commando::Start), Qt::LeftButton);
+        QCOMPARE(m.Knop(Commando::Start)->pos(), plek + QPoint(2, 2));
+        QCOMPARE(o.dialogen.naamVragen, 0);
+        o.tijd.verstrijk(50);
+        QTest::mouseClick(m.Knop(Commando::Start), Qt::LeftButton);
+        QTest::mouseClick(m.Knop(Commando::Geluid), Qt::LeftButton);
+        o.tijd.verstrijk(DrukEffect::kDrukMs - 50);
+        QCOMPARE(m.Knop(Commando::Start)->pos(), plek);
+        QCOMPARE(o.dialogen.naamVragen, 1);
+        QVERIFY(m.deeltUit());
+        QVERIFY(instellingen.GeluidAan); // the sound button's press is still under way
+        o.tijd.verstrijk(50);
+        QVERIFY(!instellingen.GeluidAan);
+        o.tijd.verstrijk(5000);
+        QCOMPARE(o.dialogen.naamVragen, 1);
+        QCOMPARE(m.spel().fase(), Fase::Onthullen);
     }
 };
 

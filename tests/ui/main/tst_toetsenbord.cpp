@@ -4,6 +4,7 @@
 #include "support/nepdialogen.h"
 #include "support/neptijd.h"
 #include "support/testonderwerp.h"
+#include "ui/main/bordmaten.h"
 #include "ui/main/kaartvak.h"
 #include "ui/main/mainwindow.h"
 #include "ui/main/werkbalk.h"
@@ -12,6 +13,7 @@
 #include <QTest>
 
 using namespace Algemeen;
+using Drietal::Commando;
 using Drietal::Main;
 
 class TestToetsenbord : public QObject {
@@ -35,7 +37,7 @@ class TestToetsenbord : public QObject {
         void toets(Qt::Key toets) { QTest::keyClick(QApplication::focusWidget(), toets); }
         void startMetF2() {
             toets(Qt::Key_F2);
-            tijd.verstrijk(3600 + instellingen.PauzeTijd * 1000);
+            tijd.verstrijk(Drietal::DrukEffect::kDrukMs + 3600 + instellingen.PauzeTijd * 1000);
             QCOMPARE(venster->spel().fase(), Fase::Spelen);
         }
         int gefocustVak() {
@@ -89,11 +91,11 @@ private slots:
         QAccessibleInterface* toegang = QAccessible::queryAccessibleInterface(plek);
         QVERIFY(toegang);
         QCOMPARE(toegang->text(QAccessible::Name), QStringLiteral("Rij 1, vak %1, dicht").arg(vak));
-        klikKaart(o.venster->spel(), 0, vak);
+        o.venster->spel().kies(0, vak);
         QCOMPARE(toegang->text(QAccessible::Name),
                  QStringLiteral("Rij 1, vak %1, open: a4").arg(vak));
-        QCOMPARE(o.venster->Knop(1)->accessibleName(), QStringLiteral("Start spel"));
-        QCOMPARE(o.venster->Knop(7)->toolTip(),
+        QCOMPARE(o.venster->Knop(Commando::Start)->accessibleName(), QStringLiteral("Start spel"));
+        QCOMPARE(o.venster->Knop(Commando::Oplossing)->toolTip(),
                  QStringLiteral(" Oplossing, score wordt met 10 sec. verhoogd "));
     }
 
@@ -118,6 +120,7 @@ private slots:
         QVERIFY(o.venster->isVisible());
         o.dialogen.antwoord = true;
         o.toets(Qt::Key_Escape);
+        o.tijd.verstrijk(5000); // the exit sound is let finish
         QVERIFY(!o.venster->isVisible());
     }
 
@@ -130,7 +133,7 @@ private slots:
         QLabel* gezicht = o.venster->gezicht(1, vak);
         QVERIFY(gezicht->font().pointSizeF() < 13);
         QVERIFY(QFontMetrics(gezicht->font()).horizontalAdvance(gezicht->text()) <=
-                kGezichtBreedte);
+                Drietal::kGezichtBreedte);
         QCOMPARE(o.venster->gezicht(0, 0)->font().pointSizeF(), 13.0);
     }
 };

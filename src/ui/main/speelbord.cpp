@@ -1,0 +1,303 @@
+// The main window's board: the cards it shows, the deal's animation, and the player's picks by
+// mouse and keyboard, which it hands to the game as moves.
+#include "ui/main/bordmaten.h"
+#include "ui/main/bordtekening.h"
+#include "ui/main/bordwidget.h"
+#include "ui/main/helppaneel.h"
+#include "ui/main/kaartvak.h"
+#include "ui/main/mainwindow.h"
+#include "ui/main/plaatjes.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace Drietal {
+namespace {
+
+// Places on the board, in its pixels.
+constexpr QPoint kBordPlek = twipsPunt(1200, 1200);
+constexpr int kWelkomKnop = 38; // the start and help pictures in the welcome text
+constexpr QPoint kImage1(380, 208);
+constexpr QPoint kImage2(380, 250);
+constexpr QPoint kHelpPlek(27, 27);
+
+constexpr int kBordStapMs = 200;      // the board is drawn one card line per step
+constexpr int kOpeningPerVakMs = 150; // each card line uncovers in this time
+constexpr int kAnimatieTikMs = 15;
+
+// A toolbar picture shrunk to fit the gap the welcome text leaves for it.
+QPixmap welkomPlaatje(Plaatje soort, qreal dpr) {
+    QPixmap beeld = knopPlaatje(soort, dpr)
+                        .scaled(QSize(kWelkomKnop, kWelkomKnop) * dpr, Qt::KeepAspectRatio,
+                                Qt::SmoothTransformation);
+    beeld.setDevicePixelRatio(dpr);
+    return beeld;
+}
+
+QLabel* plaatjeOpBord(QWidget* bord, Plaatje soort, QPoint plek) {
+    auto* label = new QLabel(bord);
+    label->setPixmap(welkomPlaatje(soort, bord->devicePixelRatioF()));
+    label->setGeometry(QRect(plek, QSize(kWelkomKnop, kWelkomKnop)));
+    return label;
+}
+
+} // namespace
+
+void Main::bouwBord() {
+    m_pic = new BordWidget(this);
+    m_pic->move(kBordPlek);
+    m_pic->setCursor(bordCursor());
+    m_pic->setAccessibleName(QStringLiteral("Speelbord"));
+    const qreal dpr = devicePixelRatioF();
+    QPixmap& beeld = m_pic->beeld();
+    beeld = QPixmap(QSize(kBordBreedte, kBordHoogte) * dpr);
+    beeld.setDevicePixelRatio(dpr);
+    {
+        QPainter p(&beeld);
+        tekenBordAchtergrond(p);
+        tekenWelkom(p);
+    }
+    m_image1 = plaatjeOpBord(m_pic, Plaatje::Start, kImage1);
+    m_image2 = plaatjeOpBord(m_pic, Plaatje::Help, kImage2);
+    bouwBordLabels();
+    bouwGezichten();
+    m_pijl = new PijlWidget(m_pic);
+    m_pijl->setGeometry(kPijlLinks[0], kPijlBoven, kPijlBreedte, kPijlHoogte);
+    m_pijl->hide();
+
+    m_pauze = new PauzePaneel(m_pic);
+    connect(m_pauze, &PauzePaneel::geklikt, this, &Main::wisselPauze);
+    connect(m_pic, &BordWidget::muisIngedrukt, this, &Main::bordKlik);
+}
+
+// The white card faces that show the words, and over them the cards' places for the keyboard.
+void Main::bouwGezichten() {
+    const QFont kaartLetter = comicSans(13, true);
+    for (int rij = 0; rij < Algemeen::kRijen; ++rij) {
+        for (int vak = 0; vak < Algemeen::kVakken; ++vak) {
+            auto* gezicht = new QLabel(m_pic);
+            gezicht->setFont(kaartLetter);
+            gezicht->setAlignment(Qt::AlignCenter);
+            gezicht->setAutoFillBackground(true);
+            QPalette palet = gezicht->palette();
+            palet.setColor(QPalette::Window, Qt::white);
+            palet.setColor(QPalette::WindowText, Qt::black);
+            gezicht->setPalette(palet);
+            gezicht->setGeometry(gezichtRect(rij, vak));
+            gezicht->hide();
+            m_gezicht[rij][vak] = gezicht;
+        }
+    }
+    for (int rij = 0; rij < Algemeen::kRijen; ++rij)
+        for (int vak = 0; vak < Algemeen::kVakken; ++vak)
+            m_vakken[rij][vak] = new KaartVak(rij, vak, m_pic);
+}
+
+void Main::bordKlik(QPoint plek, Qt::MouseButton knop) {
+    if (knop != Qt::LeftButton)
+        return;
+    if (const auto kaart = geraakteKaart(plek))
+        m_spel.kies(kaart->rij, kaart->vak);
+}
+
+// The board is drawn afresh, one card line per step, then the cards are uncovered.
+void Main::deelUit() {
+    m_image1->hide();
+    m_image2->hide();
+    {
+        QPainter p(&m_pic->beeld());
+        tekenBordAchtergrond(p);
+    }
+    m_pic->beeldGewijzigd();
+    m_bordStap = 0;
+    volgendeBordStap();
+    m_delen.start(m_tijd, kBordStapMs, true, [this] { volgendeBordStap(); });
+}
+
+void Main::volgendeBordStap() {
+    if (m_bordStap < Algemeen::kVakken) {
+        QPainter p(&m_pic->beeld());
+        tekenKaartRegel(p, m_bordStap++);
+        m_pic->beeldGewijzigd();
+        return;
+    }
+    m_openingsBegin = m_tijd.nuMs();
+    m_delen.start(m_tijd, kAnimatieTikMs, true, [this] { openingsStap(); });
+}
+
+// Uncovers the solution line by line from the top: the three faces of a line widen together.
+void Main::openingsStap() {
+    const qint64 verstreken = m_tijd.nuMs() - m_openingsBegin;
+    for (int vak = 0; vak < Algemeen::kVakken; ++vak) {
+        const qint64 begin = vak * qint64(kOpeningPerVakMs);
+        if (verstreken < begin)
+            break;
+        const double deel = std::min(1.0, double(verstreken - begin) / kOpeningPerVakMs);
+        const int breedte = 2 + int(std::lround(deel * (kGezichtBreedte - 2)));
+        for (int rij = 0; rij < Algemeen::kRijen; ++rij) {
+            QLabel* gezicht = m_gezicht[rij][vak];
+            gezicht->resize(breedte, kGezichtHoogte);
+            gezicht->show();
+        }
+    }
+    if (verstreken >= qint64(kOpeningPerVakMs) * Algemeen::kVakken) {
+        m_delen.stop();
+        m_spel.startAftellen();
+    }
+}
+
+// New words on the faces. A word too wide for the face at 13 point gets a smaller font, down to
+// a size still easy to read.
+void Main::toonGezichten() {
+    const QFont basis = comicSans(13, true);
+    const int ruimte = kGezichtBreedte - 6;
+    for (int rij = 0; rij < Algemeen::kRijen; ++rij) {
+        for (int vak = 0; vak < Algemeen::kVakken; ++vak) {
+            QLabel* gezicht = m_gezicht[rij][vak];
+            const QString woord = m_spel.woord(rij, vak);
+            QFont font = basis;
+            while (font.pointSizeF() > 7 && QFontMetrics(font).horizontalAdvance(woord) > ruimte)
+                font.setPointSizeF(font.pointSizeF() - 0.5);
+            gezicht->setFont(font);
+            gezicht->setText(woord);
+            gezicht->hide();
+            toonVak(rij, vak);
+        }
+    }
+}
+
+void Main::toonVak(int rij, int vak) {
+    m_vakken[rij][vak]->zetToestand(m_spel.isOpen(rij, vak), m_spel.woord(rij, vak));
+}
+
+void Main::toonKaart(int rij, int vak) {
+    toonVak(rij, vak);
+    KaartVak* plek = m_vakken[rij][vak];
+    if (plek->hasFocus() && m_spel.isOpen(rij, vak))
+        verplaatsKaartFocus(0);
+    if (m_delen.actief())
+        return; // the opening animation shows the faces itself
+    QLabel* gezicht = m_gezicht[rij][vak];
+    gezicht->resize(kGezichtBreedte, kGezichtHoogte);
+    gezicht->setVisible(m_spel.isOpen(rij, vak));
+}
+
+void Main::toonPijl() {
+    m_pijl->move(kPijlLinks[m_spel.pijlRij()], kPijlBoven);
+    m_pijl->setVisible(m_spel.pijlZichtbaar());
+}
+
+QWidget* Main::PauzePic() const {
+    return m_pauze;
+}
+
+// The help panel is made the first time it is wanted: most games never open it.
+HelpPaneel* Main::HelpPic() {
+    if (!m_helpPic) {
+        m_helpPic = new HelpPaneel(m_pic);
+        m_helpPic->move(kHelpPlek);
+        m_helpPic->hide();
+    }
+    return m_helpPic;
+}
+
+// Moves the keyboard focus to a face-down card of the row to click next: stap -1 up, +1 down,
+// 0 the nearest one from where the focus was.
+void Main::verplaatsKaartFocus(int stap) {
+    if (m_spel.fase() != Algemeen::Fase::Spelen || m_spel.gepauzeerd() ||
+        m_spel.toestand().Stap >= Algemeen::kRijen)
+        return;
+    const int rij = m_spel.toestand().Stap;
+    int vak = 0;
+    if (auto* huidig = qobject_cast<KaartVak*>(focusWidget()))
+        vak = huidig->vak() + stap;
+    else if (stap < 0)
+        vak = Algemeen::kVakken - 1;
+    const int richting = stap < 0 ? -1 : 1;
+    for (int n = 0; n < 2 * Algemeen::kVakken; ++n) {
+        const int kandidaat = ((vak % Algemeen::kVakken) + Algemeen::kVakken) % Algemeen::kVakken;
+        if (!m_spel.isOpen(rij, kandidaat)) {
+            m_vakken[rij][kandidaat]->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+        vak = kandidaat + richting;
+    }
+}
+
+bool Main::openGefocusteKaart() {
+    auto* plek = qobject_cast<KaartVak*>(focusWidget());
+    if (!plek)
+        return false;
+    if (!m_spel.kies(plek->rij(), plek->vak()))
+        return true;
+    // After a card the focus goes on to the same line of the next row.
+    const int rij = m_spel.toestand().Stap;
+    if (rij >= Algemeen::kRijen)
+        return true;
+    if (!m_spel.isOpen(rij, plek->vak()))
+        m_vakken[rij][plek->vak()]->setFocus(Qt::OtherFocusReason);
+    else
+        verplaatsKaartFocus(0);
+    return true;
+}
+
+void Main::wisselPauze() {
+    if (m_spel.gepauzeerd())
+        m_spel.hervat();
+    else
+        m_spel.pauzeer();
+}
+
+void Main::wisselVolledigScherm() {
+    if (isFullScreen()) {
+        showNormal();
+        resize(1024, 768);
+    } else {
+        showFullScreen();
+    }
+}
+
+void Main::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        verplaatsKaartFocus(-1);
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        verplaatsKaartFocus(+1);
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!openGefocusteKaart())
+            QWidget::keyPressEvent(event);
+        break;
+    case Qt::Key_F1:
+        knopKlik(Commando::Help);
+        break;
+    case Qt::Key_F2:
+        knopKlik(Commando::Start);
+        break;
+    case Qt::Key_P:
+        wisselPauze();
+        break;
+    case Qt::Key_F11:
+        wisselVolledigScherm();
+        break;
+    case Qt::Key_Escape:
+        if (m_dialogen.vraag(this, QStringLiteral("Wil je Drietalspel afsluiten?")))
+            exitKlik();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void Main::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        m_spel.pauzeer();
+    QWidget::changeEvent(event);
+}
+
+} // namespace Drietal

@@ -1,0 +1,91 @@
+// The main window's toolbar commands.
+#include "game/algemeen.h"
+#include "platform/platform.h"
+#include "ui/main/bordwidget.h"
+#include "ui/main/helppaneel.h"
+#include "ui/main/mainwindow.h"
+#include "ui/main/plaatjes.h"
+
+namespace Drietal {
+
+void Main::knopKlik(Commando commando) {
+    // While the help is shown only the help button itself reacts.
+    if (m_helpPic && m_helpPic->isVisible() && commando != Commando::Help)
+        return;
+    PlaatjeKnop* knop = Knop(commando);
+    if (m_drukEffect.bezig(knop))
+        return;
+    m_spel.knopGeluid();
+    m_drukEffect.druk(knop, [this, commando] { voerUit(commando); });
+}
+
+void Main::voerUit(Commando commando) {
+    switch (commando) {
+    case Commando::Help:
+        wisselHelp();
+        break;
+    case Commando::Start:
+        startCommando();
+        break;
+    case Commando::Geluid:
+        geluidCommando();
+        break;
+    case Commando::Woorden:
+        m_dialogen.toonWoordform(this);
+        break;
+    case Commando::Instellingen:
+        instellingenCommando();
+        break;
+    case Commando::Scores:
+        m_dialogen.toonScoreLijst(this);
+        break;
+    case Commando::Web:
+        Algemeen::WebPaginaOpenen(QString::fromLatin1(kThuisAdres));
+        break;
+    case Commando::Oplossing:
+        oplossingCommando();
+        break;
+    }
+}
+
+void Main::wisselHelp() {
+    HelpPaneel* help = HelpPic();
+    const bool tonen = !help->isVisible();
+    if (tonen)
+        help->tekenHelp();
+    help->setVisible(tonen);
+    for (int i = 0; i < kAantalKnoppen; ++i) {
+        if (Commando(i) != Commando::Help)
+            Knop(Commando(i))->setEnabled(!tonen);
+    }
+}
+
+void Main::startCommando() {
+    const QString naam = m_dialogen.vraagNaam(this);
+    if (m_spel.start(naam) == Algemeen::Spel::StartUitkomst::Gestart)
+        deelUit();
+}
+
+void Main::geluidCommando() {
+    m_spel.wisselGeluid();
+    const bool aan = Algemeen::instellingen.GeluidAan;
+    Knop(Commando::Geluid)
+        ->setPixmap(knopPlaatje(aan ? Plaatje::SoundOn : Plaatje::SoundOff, devicePixelRatioF()));
+}
+
+void Main::instellingenCommando() {
+    m_dialogen.toonConfig(
+        this, [this] { toonInstellingen(); }, [this] { laadWallpaper(); });
+    toonInstellingen();
+}
+
+// A look at the solution, only while the clock runs; its penalty counts when it closes.
+void Main::oplossingCommando() {
+    if (!m_spel.magOplossingZien())
+        return;
+    const Algemeen::SpelToestand& t = m_spel.toestand();
+    m_dialogen.toonOplossing(this, t.StrafTijd, t.DrietalCode);
+    m_spel.oplossingGezien();
+}
+
+} // namespace Drietal
