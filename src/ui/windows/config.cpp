@@ -17,14 +17,39 @@
 namespace Drietal {
 namespace {
 
+// Where the window's controls stand, in twips. The text labels size themselves to their text.
+namespace plek {
+constexpr QSize kVenster(twips(7860), twips(4560) - twips(360));
+constexpr QRect kLabel1 = twipsRect(240, 240, 1740, 960);
+constexpr QRect kColorScroll[3] = {twipsRect(270, 270, 1680, 300), twipsRect(270, 570, 1680, 300),
+                                   twipsRect(270, 870, 1680, 300)};
+constexpr QPoint kLabel2 = twipsPunt(270, 1230);
+constexpr QRect kLabel3 = twipsRect(2130, 240, 990, 390);
+constexpr QRect kResetKnop = twipsRect(2160, 270, 930, 330);
+constexpr QRect kImage1 = twipsRect(2250, 1200, 720, 720);
+constexpr QPoint kLabel8 = twipsPunt(240, 2100);
+constexpr QRect kLabel6 = twipsRect(240, 2400, 1935, 360);
+constexpr QRect kPauzeScroll = twipsRect(270, 2430, 1875, 300);
+constexpr QPoint kLabel7 = twipsPunt(2220, 2445);
+constexpr QPoint kLabel12 = twipsPunt(255, 3210);
+constexpr QRect kText1 = twipsRect(240, 3525, 3000, 330);
+constexpr QRect kLabel5[2] = {twipsRect(3300, 3510, 375, 375), twipsRect(3750, 3510, 375, 375)};
+constexpr QRect kBackKnoppen = twipsRect(6630, 3525, 900, 390);
+constexpr QRect kCancelKnop = twipsRect(6660, 3555, 840, 330);
+constexpr QRect kList1 = twipsRect(3300, 240, 1890, 1740);
+constexpr QPoint kLabel11 = twipsPunt(3330, 2040);
+constexpr QRect kList2 = twipsRect(5400, 240, 2160, 1740);
+constexpr QPoint kLabel4 = twipsPunt(5400, 2040);
+} // namespace plek
+
 // The text label style of the window: dark grey on the window's own colour, sized to its text.
-QLabel* tekstLabel(QWidget* ouder, const QString& tekst, int links, int boven) {
+QLabel* tekstLabel(QWidget* ouder, const QString& tekst, QPoint plek) {
     auto* label = new QLabel(tekst, ouder);
     label->setFont(arial(9.75));
     QPalette palet = label->palette();
     palet.setColor(QPalette::WindowText, QColor(64, 64, 64));
     label->setPalette(palet);
-    label->move(twips(links), twips(boven));
+    label->move(plek);
     label->adjustSize();
     return label;
 }
@@ -125,53 +150,57 @@ Config::Config(QWidget* parent, const QPixmap& tandwiel,
 void Config::bouw(const QPixmap& tandwiel) {
     setWindowTitle(QStringLiteral(" Configuratie"));
     setModal(true);
-    setFixedSize(twips(7860), twips(4560) - twips(360));
+    setFixedSize(plek::kVenster);
     zetAchtergrond(this, instellingenKleur());
+    bouwKleuren(tandwiel);
+    bouwPauze();
+    bouwTitel();
+    m_list1 = new KeuzeLijst(this, plek::kList1, [this](int rij) { kiesOnderwerp(rij); });
+    m_label11 = tekstLabel(this, {}, plek::kLabel11);
+    m_list2 = new KeuzeLijst(this, plek::kList2, [this](int rij) { kiesAchtergrond(rij); });
+    m_label4 = tekstLabel(this, {}, plek::kLabel4);
+}
 
-    m_label1 = vlak(this, twipsRect(240, 240, 1740, 960), Qt::black);
+void Config::bouwKleuren(const QPixmap& tandwiel) {
+    m_label1 = vlak(this, plek::kLabel1, Qt::black);
     for (int i = 0; i < 3; ++i)
-        m_colorScroll[i] = balk(this, twipsRect(270, 270 + 300 * i, 1680, 300),
-                                Algemeen::kMinKleurDeel, Algemeen::kMaxKleurDeel, 16);
-    m_label2 = tekstLabel(this, QStringLiteral("Kleur formulieren"), 270, 1230);
-    m_label3 = vlak(this, twipsRect(2130, 240, 990, 390), Qt::black);
-    m_resetKnop = gekleurdeKnop(this, QStringLiteral("Reset"), twipsRect(2160, 270, 930, 330),
-                                QColor(190, 220, 220));
+        m_colorScroll[i] =
+            balk(this, plek::kColorScroll[i], Algemeen::kMinKleurDeel, Algemeen::kMaxKleurDeel, 16);
+    m_label2 = tekstLabel(this, QStringLiteral("Kleur formulieren"), plek::kLabel2);
+    m_label3 = vlak(this, plek::kLabel3, Qt::black);
+    m_resetKnop =
+        gekleurdeKnop(this, QStringLiteral("Reset"), plek::kResetKnop, QColor(190, 220, 220));
     m_resetKnop->setToolTip(QStringLiteral(" Reset kleuren "));
-
     m_image1 = new QLabel(this);
-    m_image1->setGeometry(twipsRect(2250, 1200, 720, 720));
+    m_image1->setGeometry(plek::kImage1);
     m_image1->setPixmap(tandwiel);
+}
 
-    m_label6 = vlak(this, twipsRect(240, 2400, 1935, 360), QColor(64, 64, 64));
-    m_pauzeScroll = balk(this, twipsRect(270, 2430, 1875, 300), Opslag::kMinPauzeTijd,
-                         Opslag::kMaxPauzeTijd, 5);
-    m_label7 = tekstLabel(this, {}, 2220, 2445);
-    m_label8 = tekstLabel(this, QStringLiteral("Bedenktijd na de start"), 240, 2100);
+void Config::bouwPauze() {
+    m_label6 = vlak(this, plek::kLabel6, QColor(64, 64, 64));
+    m_pauzeScroll = balk(this, plek::kPauzeScroll, Opslag::kMinPauzeTijd, Opslag::kMaxPauzeTijd, 5);
+    m_label7 = tekstLabel(this, {}, plek::kLabel7);
+    m_label8 = tekstLabel(this, QStringLiteral("Bedenktijd na de start"), plek::kLabel8);
+}
 
+// The title box with its two colour swatches, and the Exit button beside them.
+void Config::bouwTitel() {
     m_text1 = new QLineEdit(this);
-    m_text1->setGeometry(twipsRect(240, 3525, 3000, 330));
+    m_text1->setGeometry(plek::kText1);
     m_text1->setFont(arial(9.75));
     QPalette palet = m_text1->palette();
     palet.setColor(QPalette::Base, QColor(230, 240, 180));
     m_text1->setPalette(palet);
     m_label12 = tekstLabel(
-        this, QStringLiteral("Titel programma") + QString(27, u' ') + QStringLiteral("kleur"), 255,
-        3210);
-
-    m_label5[0] = new Kleurvlak(this, twipsRect(3300, 3510, 375, 375), QColor(64, 64, 64),
-                                [this] { kiesTitelKleur(0); });
-    m_label5[1] = new Kleurvlak(this, twipsRect(3750, 3510, 375, 375), QColor(224, 224, 224),
-                                [this] { kiesTitelKleur(1); });
-    m_backKnoppen = vlak(this, twipsRect(6630, 3525, 900, 390), Qt::black);
-    m_cancelKnop = gekleurdeKnop(this, QStringLiteral("Exit"), twipsRect(6660, 3555, 840, 330),
-                                 QColor(240, 240, 240));
-
-    m_list1 = new KeuzeLijst(this, twipsRect(3300, 240, 1890, 1740),
-                             [this](int rij) { kiesOnderwerp(rij); });
-    m_label11 = tekstLabel(this, {}, 3330, 2040);
-    m_list2 = new KeuzeLijst(this, twipsRect(5400, 240, 2160, 1740),
-                             [this](int rij) { kiesAchtergrond(rij); });
-    m_label4 = tekstLabel(this, {}, 5400, 2040);
+        this, QStringLiteral("Titel programma") + QString(27, u' ') + QStringLiteral("kleur"),
+        plek::kLabel12);
+    m_label5[0] =
+        new Kleurvlak(this, plek::kLabel5[0], QColor(64, 64, 64), [this] { kiesTitelKleur(0); });
+    m_label5[1] =
+        new Kleurvlak(this, plek::kLabel5[1], QColor(224, 224, 224), [this] { kiesTitelKleur(1); });
+    m_backKnoppen = vlak(this, plek::kBackKnoppen, Qt::black);
+    m_cancelKnop =
+        gekleurdeKnop(this, QStringLiteral("Exit"), plek::kCancelKnop, QColor(240, 240, 240));
 }
 
 // The topic in force is checked again at every opening: its file may have been changed in the

@@ -59,6 +59,9 @@ signals:
 
 private:
     void bouw(const QPixmap& tandwiel);
+    void bouwKleuren(const QPixmap& tandwiel);
+    void bouwPauze();
+    void bouwTitel();
     void vulOnderwerpen();
     void vulAchtergronden();
     void kleurGewijzigd(int index, int waarde);

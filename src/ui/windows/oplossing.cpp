@@ -6,17 +6,25 @@
 #include <QLabel>
 
 namespace Drietal {
+namespace {
+// Where the window's controls stand, in twips.
+namespace plek {
+constexpr QSize kVenster(twips(2400), twips(4410) - twips(360));
+constexpr QRect kStraf = twipsRect(150, 180, 2010, 735);
+constexpr QRect kCodes = twipsRect(150, 930, 2010, 2940);
+} // namespace plek
+} // namespace
 
 Oplossing::Oplossing(Algemeen::TijdBron& tijd, float strafTijd,
                      const std::array<QString, Algemeen::kVakken>& drietalCodes, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Oplossing "));
-    setFixedSize(twips(2400), twips(4410) - twips(360));
+    setFixedSize(plek::kVenster);
     zetAchtergrond(this, instellingenKleur());
 
     m_straf = new QLabel(this);
     // The message wraps to three lines at this width; it may use the room down to the codes.
-    m_straf->setGeometry(twipsRect(150, 180, 2010, 735));
+    m_straf->setGeometry(plek::kStraf);
     m_straf->setFont(arial(9.75));
     m_straf->setWordWrap(true);
     m_straf->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -24,7 +32,7 @@ Oplossing::Oplossing(Algemeen::TijdBron& tijd, float strafTijd,
                          .arg(Opslag::kortsteGetal(strafTijd)));
 
     m_codes = new QLabel(this);
-    m_codes->setGeometry(twipsRect(150, 930, 2010, 2940));
+    m_codes->setGeometry(plek::kCodes);
     m_codes->setFont(arial(12, true));
     m_codes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QString codes;

@@ -13,6 +13,16 @@
 namespace Drietal {
 namespace {
 
+// Where the window's controls stand, in twips.
+namespace plek {
+constexpr QSize kVenster(twips(3375), twips(6360) - twips(360));
+constexpr QRect kFrame = twipsRect(90, 0, 3105, 5805);
+constexpr QRect kLijst = twipsRect(105, 195, 2895, 4620);
+constexpr QPoint kAantal = twipsPunt(150, 4920); // sized to its text
+constexpr QRect kVerwijder = twipsRect(135, 5340, 1740, 330);
+constexpr QRect kOk = twipsRect(2280, 5340, 690, 330);
+} // namespace plek
+
 bool vraagVerwijderen(QWidget* ouder) {
     QMessageBox vraag(QMessageBox::NoIcon, QStringLiteral(" Delete All"),
                       QStringLiteral("Wil je alle namen verwijderen uit de scorelijst?"),
@@ -26,32 +36,29 @@ bool vraagVerwijderen(QWidget* ouder) {
 ScoreForm::ScoreForm(QWidget* parent, std::function<bool(QWidget*)> vraag)
     : QDialog(parent), m_vraag(vraag ? std::move(vraag) : vraagVerwijderen) {
     setWindowTitle(QStringLiteral(" Scorelijst"));
-    setFixedSize(twips(3375), twips(6360) - twips(360));
+    setFixedSize(plek::kVenster);
     const QColor kleur = instellingenKleur();
     zetAchtergrond(this, kleur);
 
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setFrameShadow(QFrame::Sunken);
-    frame->setGeometry(twipsRect(90, 0, 3105, 5805));
+    frame->setGeometry(plek::kFrame);
     zetAchtergrond(frame, kleur);
 
     m_lijst = new QListWidget(this);
-    m_lijst->setGeometry(twipsRect(105, 195, 2895, 4620));
+    m_lijst->setGeometry(plek::kLijst);
     m_lijst->setFont(arial(9.75, true));
     m_lijst->setStyleSheet(lijstStijl());
 
     m_aantal = new QLabel(this);
     m_aantal->setFont(arial(9.75));
-    m_aantal->move(twips(150), twips(4920));
-    QPalette palet = m_aantal->palette();
-    palet.setColor(QPalette::WindowText, QColor(64, 64, 0));
-    m_aantal->setPalette(palet);
+    m_aantal->move(plek::kAantal);
+    zetTekstKleur(m_aantal, QColor(64, 64, 0));
 
-    m_verwijder = omlijsteKnop(this, QStringLiteral("Verwijder alle namen"),
-                               twipsRect(135, 5340, 1740, 330), QColor(255, 192, 192));
-    m_ok = omlijsteKnop(this, QStringLiteral("Exit"), twipsRect(2280, 5340, 690, 330),
-                        QColor(192, 255, 192));
+    m_verwijder = omlijsteKnop(this, QStringLiteral("Verwijder alle namen"), plek::kVerwijder,
+                               QColor(255, 192, 192));
+    m_ok = omlijsteKnop(this, QStringLiteral("Exit"), plek::kOk, QColor(192, 255, 192));
     m_ok->setDefault(true);
     connect(m_verwijder, &QPushButton::clicked, this, &ScoreForm::verwijderAlles);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -61,8 +68,7 @@ ScoreForm::ScoreForm(QWidget* parent, std::function<bool(QWidget*)> vraag)
 void ScoreForm::vul() {
     m_lijst->clear();
     m_lijst->addItems(Algemeen::gesorteerdeScores(Algemeen::BackScoreLijst));
-    m_aantal->setText(QStringLiteral("Namen in de lijst : %1").arg(m_lijst->count()));
-    m_aantal->adjustSize();
+    zetTekst(m_aantal, QStringLiteral("Namen in de lijst : %1").arg(m_lijst->count()));
 }
 
 void ScoreForm::verwijderAlles() {
