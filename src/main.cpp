@@ -28,7 +28,9 @@ int main(int argc, char* argv[]) {
     Algemeen::Toeval toeval;
     Drietal::VensterDialogen dialogen(tijd);
     Drietal::Main venster(tijd, toeval, dialogen);
-    Algemeen::vangAfsluitSignalen([&venster] { venster.close(); });
+    Algemeen::vangAfsluitSignalen([&venster] { venster.sluitZonderVragen(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &venster,
+                     [&venster] { venster.sluitZonderVragen(); });
     venster.showFullScreen();
     const int uitkomst = app.exec();
     Algemeen::zetTijd(nullptr);

@@ -191,30 +191,6 @@ private slots:
         QCOMPARE(onderwerpen(), QStringList({"Appel", "banaan", "midden", "zebra"}));
     }
 
-    // Every topic in the source tree's data folder holds ten complete Drietallen of thirty
-    // different words, and there are enough of them to choose from.
-    void meegeleverdeOnderwerpen() {
-        TestMap::ProgrammaMap map;
-        const QDir bron(QStringLiteral(DRIETAL_DATA_DIR));
-        QVERIFY(QDir().mkpath(dataMap()));
-        for (const QString& bestand : bron.entryList({u"*.dat"_s}, QDir::Files))
-            QVERIFY(QFile::copy(bron.filePath(bestand), map.pad(u"Data/"_s + bestand)));
-        const QStringList namen = onderwerpen();
-        QVERIFY2(namen.size() >= 25, qPrintable(namen.join(u' ')));
-        for (const QString& naam : namen) {
-            const auto spel = leesSpelOnderwerp(naam);
-            QVERIFY2(spel, qPrintable(naam));
-            QSet<QString> woorden;
-            for (const Drietal& drietal : *spel)
-                woorden.unite(QSet<QString>(drietal.begin(), drietal.end()));
-            woorden.remove(QString());
-            QVERIFY2(woorden.size() == 30, qPrintable(naam + u": dubbel of leeg woord"_s));
-            QVERIFY2(telWoorden(naam) == 30, qPrintable(naam + u": meer dan tien records"_s));
-            const QByteArray bytes = TestMap::lees(map.pad(u"Data/"_s + naam + u".dat"_s));
-            QVERIFY2(bytes.count("\r\n") == 10 && bytes.endsWith("\r\n"), qPrintable(naam));
-        }
-    }
-
     void onbeschrijfbareMap() {
         TestMap::ProgrammaMap map;
         const QString pad = map.pad(u"Data/Geografie.dat"_s);

@@ -192,7 +192,9 @@ private slots:
 
     void onderwerp_data() {
         QTest::addColumn<QString>("naam");
-        for (const QString& naam : bestanden(kBronData, "*.dat").keys())
+        const QStringList namen = bestanden(kBronData, "*.dat").keys();
+        QVERIFY2(namen.size() >= 25, "too few topics to play again and again");
+        for (const QString& naam : namen)
             QTest::newRow(qPrintable(naam)) << naam;
     }
     void onderwerp() {

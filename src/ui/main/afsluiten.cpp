@@ -5,12 +5,46 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <cstdio>
 
 namespace Drietal {
 namespace {
 // The exit sound is let finish before the window closes.
 constexpr int kExitGeluidMs = 3200;
+
+// A failure at an end nobody watched is told at the next start, from a note kept apart from the
+// player's files (the folder that failed may be full or gone).
+QString notitiePad() {
+    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+           QStringLiteral("/niet-opgeslagen.txt");
+}
+
+void bewaarNotitie(const QString& tekst) {
+    const QString pad = notitiePad();
+    QDir().mkpath(QFileInfo(pad).absolutePath());
+    QFile notitie(pad);
+    if (notitie.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        notitie.write(tekst.toUtf8());
+}
 } // namespace
+
+void Main::toonNotitieVanVorigeKeer() {
+    QFile notitie(notitiePad());
+    if (!notitie.open(QIODevice::ReadOnly))
+        return;
+    const QString tekst = QString::fromUtf8(notitie.readAll());
+    notitie.remove();
+    m_dialogen.meld(this, QStringLiteral("Bij het vorige afsluiten:\n") + tekst);
+}
+
+void Main::sluitZonderVragen() {
+    m_zonderVragen = true;
+    close();
+}
 
 void Main::exitKlik() {
     if (m_drukEffect.bezig(ExitKnop()))
@@ -29,10 +63,17 @@ void Main::opslaanBijAfsluiten() {
         mislukt << QStringLiteral("de instellingen (%1)").arg(Opslag::instellingenPad());
     if (Algemeen::ScoreLijstOpslaan() != Opslag::OpslaanStatus::Opgeslagen)
         mislukt << QStringLiteral("de scorelijst (%1)").arg(Opslag::scoreLijstPad());
-    if (!mislukt.isEmpty())
-        m_dialogen.meld(this, QStringLiteral("Het opslaan van %1 is mislukt.\nDe vorige versie "
-                                             "is bewaard gebleven.")
-                                  .arg(mislukt.join(QStringLiteral(" en "))));
+    if (mislukt.isEmpty())
+        return;
+    const QString melding = QStringLiteral("Het opslaan van %1 is mislukt.\nDe vorige versie is "
+                                           "bewaard gebleven.")
+                                .arg(mislukt.join(QStringLiteral(" en ")));
+    if (!m_zonderVragen) {
+        m_dialogen.meld(this, melding);
+        return;
+    }
+    std::fprintf(stderr, "drietalspel: %s\n", qPrintable(melding));
+    bewaarNotitie(melding);
 }
 
 void Main::closeEvent(QCloseEvent* event) {

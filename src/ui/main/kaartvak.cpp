@@ -2,6 +2,7 @@
 
 #include "ui/main/bordmaten.h"
 #include "ui/main/bordtekening.h"
+#include "ui/windows/venster.h"
 
 #include <QAccessible>
 #include <QMouseEvent>
@@ -28,7 +29,7 @@ void KaartVak::zetToestand(bool open, const QString& woord) {
 }
 
 void KaartVak::paintEvent(QPaintEvent*) {
-    if (!hasFocus())
+    if (!hasFocus() || !focusKaderZichtbaar())
         return;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);

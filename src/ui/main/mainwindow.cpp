@@ -66,6 +66,7 @@ Main::Main(Algemeen::TijdBron& tijd, Algemeen::Toeval& toeval, Dialogen& dialoge
     if (const QScreen* scherm = QGuiApplication::primaryScreen())
         resize(scherm->size());
 
+    volgToetsenbord();
     bouwTitel();
     bouwBord();
     bouwWerkbalk();
@@ -76,6 +77,7 @@ Main::Main(Algemeen::TijdBron& tijd, Algemeen::Toeval& toeval, Dialogen& dialoge
     verbindMeldingen();
     m_klokTimer.start(m_tijd, kKlokTikMs, true, [this] { toonKlok(); });
     toonKlok();
+    QMetaObject::invokeMethod(this, &Main::toonNotitieVanVorigeKeer, Qt::QueuedConnection);
 }
 
 Main::~Main() = default;

@@ -41,6 +41,9 @@ public:
     // The exit button: press effect and the exit sound, which is let finish; then the window
     // closes.
     void exitKlik();
+    // An end by a signal or by the session: nobody may be there to answer a box, so a failed
+    // save is written to standard error and told at the next start instead.
+    void sluitZonderVragen();
 
     // The controls, by the names the game gives them.
     BordWidget* Pic() const { return m_pic; }
@@ -113,6 +116,7 @@ private:
 
     // afsluiten.cpp: the end.
     void opslaanBijAfsluiten();
+    void toonNotitieVanVorigeKeer();
 
     Algemeen::TijdBron& m_tijd;
     Dialogen& m_dialogen;
@@ -147,6 +151,7 @@ private:
     int m_bordStap = 0;
     qint64 m_openingsBegin = 0;
     bool m_opgeslagen = false;
+    bool m_zonderVragen = false;
     QDate m_klokDatum;
     QString m_klokDatumTekst;
 };

@@ -1,6 +1,7 @@
 #include "ui/main/werkbalk.h"
 
 #include "ui/main/plaatjes.h"
+#include "ui/windows/venster.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -42,7 +43,7 @@ PlaatjeKnop::PlaatjeKnop(QWidget* parent) : QLabel(parent) {
 
 void PlaatjeKnop::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
-    if (!hasFocus())
+    if (!hasFocus() || !focusKaderZichtbaar())
         return;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);

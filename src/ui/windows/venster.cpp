@@ -2,6 +2,8 @@
 
 #include "game/algemeen.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -15,7 +17,35 @@ QFont letter(const QString& familie, qreal punten, bool vet) {
     font.setBold(vet);
     return font;
 }
+bool toetsenbordGebruikt = false;
+
+class ToetsenbordWachter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress && !toetsenbordGebruikt) {
+            toetsenbordGebruikt = true;
+            if (QWidget* focus = QApplication::focusWidget())
+                focus->update();
+        }
+        return QObject::eventFilter(object, event);
+    }
+};
 } // namespace
+
+bool focusKaderZichtbaar() {
+    return toetsenbordGebruikt;
+}
+
+void volgToetsenbord() {
+    static ToetsenbordWachter* wachter = nullptr;
+    if (!wachter && qApp) {
+        wachter = new ToetsenbordWachter(qApp);
+        qApp->installEventFilter(wachter);
+    }
+}
 
 QFont arial(qreal punten, bool vet) {
     return letter(QStringLiteral("Arial"), punten, vet);

@@ -52,6 +52,12 @@ QPushButton* gekleurdeKnop(QWidget* ouder, const QString& tekst, const QRect& pl
 QPushButton* omlijsteKnop(QWidget* ouder, const QString& tekst, const QRect& knop,
                           const QColor& kleur);
 
+// Focus frames are for keyboard players: they show from the first key press on, so a mouse player
+// sees the screen without them.
+bool focusKaderZichtbaar();
+// Watches the application's key presses for that; the main window calls it once.
+void volgToetsenbord();
+
 // The press of a picture button: it sinks 2 pixels right and down, and 0.2 s later it springs
 // back and its command runs. A second press of the same button before its command has finished is
 // ignored; other buttons keep working meanwhile.

@@ -12,6 +12,7 @@
 
 #include <QFile>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTest>
 
 using namespace Algemeen;
@@ -209,6 +210,33 @@ private slots:
         QCOMPARE(beeld.pixelColor(kKaartLinks[0] + 4, y + 3), QColor(120, 100, 100));
     }
 
+    // The start and help pictures stand where the welcome text leaves room for them: the pixels
+    // they change begin at the board's places for them, the second one welcome line lower.
+    void welcomePicturesSitInTheirGaps() {
+        Opstelling o;
+        Main& m = o.open();
+        const QImage met = m.Pic()->grab().toImage();
+        for (QLabel* plaatje : m.Pic()->findChildren<QLabel*>()) {
+            if (!plaatje->pixmap().isNull())
+                plaatje->hide();
+        }
+        const QImage zonder = m.Pic()->grab().toImage();
+        QList<QRect> vlakken; // the changed pixels, one box per picture from the top
+        for (int y = 0; y < met.height(); ++y) {
+            for (int x = 0; x < met.width(); ++x) {
+                if (met.pixel(x, y) == zonder.pixel(x, y))
+                    continue;
+                if (vlakken.isEmpty() || y > vlakken.last().bottom() + 2)
+                    vlakken << QRect(x, y, 1, 1);
+                vlakken.last() |= QRect(x, y, 1, 1);
+            }
+        }
+        QCOMPARE(vlakken.size(), 2);
+        QVERIFY2(qAbs(vlakken[0].left() - 380) <= 1 && qAbs(vlakken[0].top() - 208) <= 1,
+                 qPrintable(QStringLiteral("%1,%2").arg(vlakken[0].left()).arg(vlakken[0].top())));
+        QCOMPARE(vlakken[1].topLeft() - vlakken[0].topLeft(), QPoint(0, 42));
+    }
+
     void unreadableTopicIsReportedAndStartsNoGame() {
         Opstelling o(false);
         Main& m = o.open();
@@ -273,6 +301,38 @@ private slots:
         QVERIFY(!m.isVisible());
         QCOMPARE(o.dialogen.meldingen.size(), 1);
         QVERIFY(o.dialogen.meldingen.first().contains(QStringLiteral("scorelijst")));
+    }
+
+    // Nobody may be there to answer a box: the failure waits for the next start.
+    void failedSaveAtAnEndByASignalIsToldAtTheNextStart() {
+        QStandardPaths::setTestModeEnabled(true);
+        Opstelling o;
+        o.open();
+        QVERIFY(QDir().mkpath(Opslag::scoreLijstPad()));
+        o.venster->sluitZonderVragen();
+        QVERIFY(!o.venster->isVisible());
+        QVERIFY(o.dialogen.meldingen.isEmpty());
+        for (int start = 0; start < 2; ++start) {
+            o.open();
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(o.dialogen.meldingen.size(), 1);
+        QVERIFY(o.dialogen.meldingen.first().contains(QStringLiteral("scorelijst")));
+    }
+
+    // A mouse player sees the screen without focus frames; the first key press shows them.
+    void focusFrameShowsFromTheFirstKeyPress() {
+        Opstelling o;
+        Main& m = o.open();
+        m.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m));
+        PlaatjeKnop* help = m.Knop(Commando::Help);
+        const QImage zonder = help->grab().toImage();
+        help->setFocus(Qt::TabFocusReason);
+        QVERIFY(help->hasFocus());
+        QCOMPARE(help->grab().toImage(), zonder);
+        QTest::keyClick(help, Qt::Key_Shift);
+        QVERIFY(help->grab().toImage() != zonder);
     }
 
     void doubleClickOnTheWallpaperTogglesTheToolbar() {
