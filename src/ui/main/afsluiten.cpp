@@ -54,9 +54,10 @@ void Main::exitKlik() {
         ExitKnop(), [this] { close(); }, kExitGeluidMs);
 }
 
-void Main::opslaanBijAfsluiten() {
+// True when everything was saved.
+bool Main::opslaanBijAfsluiten() {
     if (m_opgeslagen)
-        return;
+        return true;
     m_opgeslagen = true;
     QStringList mislukt;
     if (Algemeen::InstellingenOpslaan() != Opslag::OpslaanStatus::Opgeslagen)
@@ -64,25 +65,27 @@ void Main::opslaanBijAfsluiten() {
     if (Algemeen::ScoreLijstOpslaan() != Opslag::OpslaanStatus::Opgeslagen)
         mislukt << QStringLiteral("de scorelijst (%1)").arg(Opslag::scoreLijstPad());
     if (mislukt.isEmpty())
-        return;
+        return true;
     const QString melding = QStringLiteral("Het opslaan van %1 is mislukt.\nDe vorige versie is "
                                            "bewaard gebleven.")
                                 .arg(mislukt.join(QStringLiteral(" en ")));
     if (!m_zonderVragen) {
         m_dialogen.meld(this, melding);
-        return;
+        return false;
     }
     std::fprintf(stderr, "drietalspel: %s\n", qPrintable(melding));
     bewaarNotitie(melding);
+    return false;
 }
 
 void Main::closeEvent(QCloseEvent* event) {
-    opslaanBijAfsluiten();
+    const bool opgeslagen = opslaanBijAfsluiten();
     m_klokTimer.stop();
     m_delen.stop();
     event->accept();
+    // A failed save ends the program with a failure status, for whoever started it.
     if (QCoreApplication::instance())
-        QCoreApplication::quit();
+        QCoreApplication::exit(opgeslagen ? 0 : 1);
 }
 
 } // namespace Drietal

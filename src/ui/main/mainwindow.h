@@ -115,7 +115,7 @@ private:
     void wisselVolledigScherm();
 
     // afsluiten.cpp: the end.
-    void opslaanBijAfsluiten();
+    bool opslaanBijAfsluiten();
     void toonNotitieVanVorigeKeer();
 
     Algemeen::TijdBron& m_tijd;
