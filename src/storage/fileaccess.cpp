@@ -7,6 +7,29 @@
 #include <QSaveFile>
 
 namespace Opslag {
+namespace {
+
+// With a full disk the small writes land in QSaveFile's buffer and succeed; only the flush meets
+// the error. Committing after a failed flush would put a short or empty file in the old one's
+// place, so the flush is checked first. An uncommitted QSaveFile throws its temporary file away.
+bool sluit(QSaveFile& file) {
+    return file.flush() && file.commit();
+}
+
+// Copies like a save, so a copy that fails halfway leaves an earlier copy whole.
+bool kopieer(const QString& bron, const QString& doel) {
+    QFile in(bron);
+    QSaveFile uit(doel);
+    if (!in.open(QIODevice::ReadOnly) || !uit.open(QIODevice::WriteOnly))
+        return false;
+    for (QByteArray blok; !(blok = in.read(64 * 1024)).isEmpty();) {
+        if (uit.write(blok) != blok.size())
+            return false;
+    }
+    return in.error() == QFileDevice::NoError && sluit(uit);
+}
+
+} // namespace
 
 BestandsInhoud leesTekstBestand(const QString& pad) {
     const QFileInfo info(pad);
@@ -29,20 +52,12 @@ BestandsInhoud leesTekstBestand(const QString& pad) {
 }
 
 OpslaanStatus vervangBestand(const QString& pad, const QByteArray& bytes, bool bewaarOud) {
-    if (bewaarOud && QFileInfo(pad).isFile()) {
-        const QString backup = pad + QStringLiteral(".bak");
-        QFile::remove(backup);
-        if (!QFile::copy(pad, backup))
-            return OpslaanStatus::SchrijvenMislukt;
-    }
+    if (bewaarOud && QFileInfo(pad).isFile() && !kopieer(pad, pad + QStringLiteral(".bak")))
+        return OpslaanStatus::SchrijvenMislukt;
     QSaveFile file(pad);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         return OpslaanStatus::SchrijvenMislukt;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return OpslaanStatus::SchrijvenMislukt;
-    }
-    return file.commit() ? OpslaanStatus::Opgeslagen : OpslaanStatus::SchrijvenMislukt;
+    return sluit(file) ? OpslaanStatus::Opgeslagen : OpslaanStatus::SchrijvenMislukt;
 }
 
 } // namespace Opslag

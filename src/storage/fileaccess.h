@@ -33,7 +33,8 @@ BestandsInhoud leesTekstBestand(const QString& pad);
 
 // Replaces the file at pad with bytes in one step (write to a temporary file, then rename), so a
 // failed write, a full disk or a crash leaves the old file whole. With bewaarOud the file that is
-// being replaced is first copied to pad + ".bak".
+// being replaced is first copied to pad + ".bak", in the same way, so a failed copy leaves an
+// earlier .bak whole too and the file is then not replaced.
 OpslaanStatus vervangBestand(const QString& pad, const QByteArray& bytes, bool bewaarOud = false);
 
 } // namespace Opslag

@@ -48,6 +48,24 @@ private slots:
         QCOMPARE(TestMap::lees(pad), QByteArray("vier\r\n"));
     }
 
+    // A save on a full disk leaves the file and its .bak as they were, and reports it.
+    void volleSchijf() {
+        QTemporaryDir tmp;
+        const QString groot = tmp.filePath(u"Scorelijst.lst"_s); // too big for a .bak
+        const QString klein = tmp.filePath(u"Drietalspel.ini"_s);
+        QVERIFY(TestMap::schrijf(groot, QByteArray(6000, 'o')) &&
+                TestMap::schrijf(groot + ".bak", "goed") && TestMap::schrijf(klein, "oud"));
+        const QStringList voor = TestMap::boom(tmp.path());
+        const int mislukt = TestMap::inKind([&] {
+            TestMap::beperkBestanden(4096);
+            return int(vervangBestand(groot, "nieuw", true) == OpslaanStatus::SchrijvenMislukt) +
+                   int(vervangBestand(klein, QByteArray(6000, 'n')) ==
+                       OpslaanStatus::SchrijvenMislukt);
+        });
+        QCOMPARE(mislukt, 2);
+        QCOMPARE(TestMap::boom(tmp.path()), voor);
+    }
+
     void wallpaperPad_data() {
         QTest::addColumn<QString>("opgeslagen");
         QTest::addColumn<QString>("verwacht"); // below the temporary folder
