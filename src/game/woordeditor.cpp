@@ -179,6 +179,7 @@ WoordEditor::Uitkomst WoordEditor::opslaan() {
     case Opslag::OpslaanStatus::OngeldigeTekst:
         return {false, meldingOnopslaanbareWoorden()};
     case Opslag::OpslaanStatus::SchrijvenMislukt:
+    case Opslag::OpslaanStatus::LinkNaarBuiten:
         break;
     }
     return {false, meldingNietOpgeslagen()};

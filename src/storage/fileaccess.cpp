@@ -1,5 +1,6 @@
 #include "storage/fileaccess.h"
 
+#include "storage/paths.h"
 #include "storage/textcodec.h"
 
 #include <QFile>
@@ -29,6 +30,34 @@ bool kopieer(const QString& bron, const QString& doel) {
     return in.error() == QFileDevice::NoError && sluit(uit);
 }
 
+// Where a save to pad lands: QSaveFile follows a file link to its last target. Empty when that
+// cannot be told (a loop of links, a folder that is gone).
+QString echtDoel(const QString& pad) {
+    QFileInfo info(pad);
+    for (int stap = 0; stap < 40 && info.isSymLink(); ++stap)
+        info.setFile(info.symLinkTarget());
+    const QString map = QFileInfo(info.absolutePath()).canonicalFilePath();
+    if (info.isSymLink() || map.isEmpty())
+        return {};
+    return map + u'/' + info.fileName();
+}
+
+bool ligtIn(const QString& pad, const QString& map) {
+    const QString echt = QFileInfo(map).canonicalFilePath();
+    return !echt.isEmpty() && pad.startsWith(echt + u'/');
+}
+
+// A file link is saved through only when it ends inside the program's own folders; one that
+// leads elsewhere (say to a file of the system) would have that file rewritten. Linked folders
+// are followed: only the file's own link is judged.
+bool magSchrijven(const QString& pad) {
+    if (!QFileInfo(pad).isSymLink())
+        return true;
+    const QString doel = echtDoel(pad);
+    return !doel.isEmpty() && (ligtIn(doel, programmaMap()) || ligtIn(doel, gebruikersMap()) ||
+                               ligtIn(doel, dataMap()));
+}
+
 } // namespace
 
 BestandsInhoud leesTekstBestand(const QString& pad) {
@@ -52,7 +81,10 @@ BestandsInhoud leesTekstBestand(const QString& pad) {
 }
 
 OpslaanStatus vervangBestand(const QString& pad, const QByteArray& bytes, bool bewaarOud) {
-    if (bewaarOud && QFileInfo(pad).isFile() && !kopieer(pad, pad + QStringLiteral(".bak")))
+    const QString backup = pad + QStringLiteral(".bak");
+    if (!magSchrijven(pad) || (bewaarOud && !magSchrijven(backup)))
+        return OpslaanStatus::LinkNaarBuiten;
+    if (bewaarOud && QFileInfo(pad).isFile() && !kopieer(pad, backup))
         return OpslaanStatus::SchrijvenMislukt;
     QSaveFile file(pad);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())

@@ -66,6 +66,29 @@ private slots:
         QCOMPARE(TestMap::boom(tmp.path()), voor);
     }
 
+    // A file link that leads out of the program's folders is not written through; one that stays
+    // inside is, and stays a link; a linked Data folder is followed as any folder.
+    void links() {
+        TestMap::ProgrammaMap map;
+        const QString buiten = map.tmp.filePath(u"passwd"_s);
+        QVERIFY(TestMap::schrijf(buiten, "root") &&
+                TestMap::schrijf(map.pad(u"echt.ini"_s), "oud"));
+        QVERIFY(QFile::link(buiten, map.pad(u"Drietalspel.ini"_s)));
+        QVERIFY(QFile::link(map.pad(u"echt.ini"_s), map.pad(u"binnen.ini"_s)));
+        QVERIFY(QDir().mkpath(map.tmp.filePath(u"elders"_s)));
+        QVERIFY(QFile::link(map.tmp.filePath(u"elders"_s), map.pad(u"Data"_s)));
+
+        QCOMPARE(vervangBestand(map.pad(u"Drietalspel.ini"_s), "x", true),
+                 OpslaanStatus::LinkNaarBuiten);
+        QCOMPARE(TestMap::lees(buiten), "root");
+        QCOMPARE(vervangBestand(map.pad(u"binnen.ini"_s), "nieuw"), OpslaanStatus::Opgeslagen);
+        QCOMPARE(TestMap::lees(map.pad(u"echt.ini"_s)), "nieuw");
+        QVERIFY(QFileInfo(map.pad(u"binnen.ini"_s)).isSymLink());
+        QCOMPARE(vervangBestand(map.pad(u"Data/Scorelijst.lst"_s), "lijst"),
+                 OpslaanStatus::Opgeslagen);
+        QCOMPARE(TestMap::lees(map.tmp.filePath(u"elders/Scorelijst.lst"_s)), "lijst");
+    }
+
     void wallpaperPad_data() {
         QTest::addColumn<QString>("opgeslagen");
         QTest::addColumn<QString>("verwacht"); // below the temporary folder
