@@ -60,11 +60,15 @@ bool magSchrijven(const QString& pad) {
 
 } // namespace
 
+bool isGewoonBestand(const QString& pad) {
+    return QFileInfo(pad).isFile();
+}
+
 BestandsInhoud leesTekstBestand(const QString& pad) {
     const QFileInfo info(pad);
     if (!info.exists())
         return {LeesStatus::Ontbreekt, {}};
-    if (!info.isFile())
+    if (!isGewoonBestand(pad))
         return {LeesStatus::Onleesbaar, {}};
     if (info.size() > kMaxBestandsgrootte)
         return {LeesStatus::TeGroot, {}};
@@ -84,7 +88,7 @@ OpslaanStatus vervangBestand(const QString& pad, const QByteArray& bytes, bool b
     const QString backup = pad + QStringLiteral(".bak");
     if (!magSchrijven(pad) || (bewaarOud && !magSchrijven(backup)))
         return OpslaanStatus::LinkNaarBuiten;
-    if (bewaarOud && QFileInfo(pad).isFile() && !kopieer(pad, backup))
+    if (bewaarOud && isGewoonBestand(pad) && !kopieer(pad, backup))
         return OpslaanStatus::SchrijvenMislukt;
     QSaveFile file(pad);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())

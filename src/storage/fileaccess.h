@@ -30,6 +30,10 @@ struct BestandsInhoud {
     QString tekst; // the decoded text, when status is Gelezen
 };
 
+// True for a regular file (or a link to one). Anything else a user's path may name is never opened:
+// opening a FIFO for reading waits for a writer that never comes, and a device may never end.
+bool isGewoonBestand(const QString& pad);
+
 BestandsInhoud leesTekstBestand(const QString& pad);
 
 // Replaces the file at pad with bytes in one step (write to a temporary file, then rename), so a

@@ -3,6 +3,7 @@
 #include "storage/testmap.h"
 
 #include <QtTest>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -14,10 +15,11 @@ class TstFileaccess : public QObject {
     Q_OBJECT
 private slots:
     void leesStatus_data() {
-        QTest::addColumn<int>("grootte"); // -1: no file, -2: a folder
+        QTest::addColumn<int>("grootte"); // -1: no file, -2: a folder, -3: a FIFO
         QTest::addColumn<LeesStatus>("status");
         QTest::newRow("ontbreekt") << -1 << LeesStatus::Ontbreekt;
         QTest::newRow("map") << -2 << LeesStatus::Onleesbaar;
+        QTest::newRow("fifo") << -3 << LeesStatus::Onleesbaar;
         QTest::newRow("precies_1_MiB") << int(kMaxBestandsgrootte) << LeesStatus::Gelezen;
         QTest::newRow("1_MiB_plus_1") << int(kMaxBestandsgrootte + 1) << LeesStatus::TeGroot;
     }
@@ -28,11 +30,14 @@ private slots:
         const QString pad = tmp.filePath(u"bestand.dat"_s);
         if (grootte == -2)
             QVERIFY(QDir().mkpath(pad));
+        else if (grootte == -3)
+            QCOMPARE(mkfifo(QFile::encodeName(pad).constData(), 0600), 0);
         else if (grootte >= 0)
             QVERIFY(TestMap::schrijf(pad, QByteArray(grootte, 'a')));
         const BestandsInhoud inhoud = leesTekstBestand(pad);
         QCOMPARE(inhoud.status, status);
         QCOMPARE(inhoud.tekst.size(), status == LeesStatus::Gelezen ? grootte : 0);
+        QCOMPARE(isGewoonBestand(pad), grootte >= 0);
     }
 
     void vervangtMetReservekopie() {
