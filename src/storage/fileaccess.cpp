@@ -96,4 +96,12 @@ OpslaanStatus vervangBestand(const QString& pad, const QByteArray& bytes, bool b
     return sluit(file) ? OpslaanStatus::Opgeslagen : OpslaanStatus::SchrijvenMislukt;
 }
 
+OpslaanStatus kopieerBestand(const QString& bron, const QString& doel) {
+    if (!magSchrijven(doel))
+        return OpslaanStatus::LinkNaarBuiten;
+    if (!isGewoonBestand(bron) || !kopieer(bron, doel))
+        return OpslaanStatus::SchrijvenMislukt;
+    return OpslaanStatus::Opgeslagen;
+}
+
 } // namespace Opslag

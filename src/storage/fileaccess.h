@@ -44,4 +44,7 @@ BestandsInhoud leesTekstBestand(const QString& pad);
 // is kept.
 OpslaanStatus vervangBestand(const QString& pad, const QByteArray& bytes, bool bewaarOud = false);
 
+// Copies the regular file bron to doel in the same way as vervangBestand saves.
+OpslaanStatus kopieerBestand(const QString& bron, const QString& doel);
+
 } // namespace Opslag
