@@ -1,6 +1,7 @@
 #include "storage/paths.h"
 
 #include "storage/fileaccess.h"
+#include "storage/samples.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -78,14 +79,9 @@ QString kiesGebruikersMap(const QString& programma, const QString& persoonlijk,
         return programma;
     }
     const QString eigenData = pad(persoonlijk, QStringLiteral("Data"));
-    if (!QFileInfo(eigenData).isDir() && QDir().mkpath(eigenData)) {
+    if (!QFileInfo(eigenData).isDir() && QDir().mkpath(eigenData))
         neemOver(programma, persoonlijk);
-        const QString bron = pad(programma, QStringLiteral("Data"));
-        const QStringList onderwerpen =
-            QDir(bron).entryList({QStringLiteral("*.dat")}, QDir::Files | QDir::CaseSensitive);
-        for (const QString& bestand : onderwerpen)
-            QFile::copy(pad(bron, bestand), pad(eigenData, bestand));
-    }
+    biedVoorbeeldenAan(pad(programma, QStringLiteral("Data")), eigenData);
     zetGebruikersMap(persoonlijk);
     return persoonlijk;
 }

@@ -27,7 +27,9 @@ private slots:
         QVERIFY(Opslag::isSchrijfbareMap(programma.path()));
     }
 
-    // At its first use the user's folder takes over the settings and the high-score list.
+    // At its first use the user's folder takes over the settings and the high-score list. Each
+    // sample topic is offered once: copied where no file of its name is, never over the player's
+    // own, not again once deleted; one added to the program folder later is still offered.
     void installedCopyUsesTheUserFolder() {
         QTemporaryDir programma, thuis;
         const QString p = programma.path();
@@ -46,10 +48,15 @@ private slots:
         for (const QString& bestand : bestanden)
             QCOMPARE(lees(persoonlijk + bestand), lees(p + bestand));
 
-        // Later starts leave the player's files alone.
-        QVERIFY(QFile::remove(persoonlijk + "/Data/Scorelijst.lst"));
+        QVERIFY(QFile::remove(persoonlijk + "/Data/Dieren.dat") &&
+                QFile::remove(persoonlijk + "/Data/Scorelijst.lst"));
+        QVERIFY(schrijf(persoonlijk + "/Data/Sport.dat", "eigen") &&
+                schrijf(p + "/Data/Sport.dat", "s") && schrijf(p + "/Data/Muziek.dat", "m"));
         Opslag::kiesGebruikersMap(p, persoonlijk, false);
+        QVERIFY(!QFileInfo::exists(persoonlijk + "/Data/Dieren.dat"));
         QVERIFY(!QFileInfo::exists(persoonlijk + "/Data/Scorelijst.lst"));
+        QCOMPARE(lees(persoonlijk + "/Data/Sport.dat"), "eigen");
+        QCOMPARE(lees(persoonlijk + "/Data/Muziek.dat"), "m");
     }
 };
 
