@@ -2,7 +2,6 @@
 
 #include "game/algemeen.h"
 #include "storage/recordformat.h"
-#include "storage/textcodec.h"
 
 #include <algorithm>
 
@@ -23,22 +22,6 @@ const QString kKlikRij[kRijen] = {
 Spel::Spel(TijdBron& tijd, Toeval& toeval, QObject* parent)
     : QObject(parent), m_tijd(tijd), m_toeval(toeval),
       m_aftel(QString::number(instellingen.PauzeTijd)) {}
-
-QString Spel::opslaanbareNaam(const QString& naam) {
-    QString schoon;
-    schoon.reserve(naam.size());
-    for (QChar c : naam) {
-        if (c == u'"')
-            schoon.append(u'\'');
-        else if (c.unicode() < 0x20)
-            schoon.append(u' ');
-        else if (!Opslag::isWindows1252(QString(c)))
-            schoon.append(u'?');
-        else
-            schoon.append(c);
-    }
-    return schoon;
-}
 
 // An empty word would be dealt as a blank card that no pick can find.
 bool Spel::isCompleet(const Opslag::SpelOnderwerp& onderwerp) {
@@ -69,7 +52,7 @@ Spel::StartUitkomst Spel::start(const QString& naamAntwoord) {
         emit pauzeGewijzigd(false);
     }
     m_aftelTimer.stop();
-    m_t.SpelerNaam = opslaanbareNaam(naamAntwoord);
+    m_t.SpelerNaam = Opslag::maakOpslaanbaar(naamAntwoord);
     m_speler = m_t.SpelerNaam;
     zetPijl(false, 0);
     m_info = QStringLiteral("Info");

@@ -99,10 +99,6 @@ public:
     void knopGeluid();
     void wisselGeluid();
 
-    // Names are stored between double quotes: a quote or a character the file cannot hold
-    // is replaced.
-    static QString opslaanbareNaam(const QString& naam);
-
 signals:
     void kaartGewijzigd(int rij, int vak); // opened or closed
     void bordGedeeld();                    // every word and face changed

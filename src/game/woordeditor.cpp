@@ -58,6 +58,27 @@ QString WoordEditor::nieuwVraag() {
                           "Klik dan op Save om het op te slaan.");
 }
 
+QString WoordEditor::meldingNietHeelGelezen(const QString& naam, Opslag::LeesStatus status) {
+    QString waarom;
+    switch (status) {
+    case Opslag::LeesStatus::Gelezen:
+    case Opslag::LeesStatus::Ontbreekt:
+        return {};
+    case Opslag::LeesStatus::TeGroot:
+        waarom = QStringLiteral("is te groot om te openen");
+        break;
+    case Opslag::LeesStatus::Onleesbaar:
+        waarom = QStringLiteral("kan niet worden gelezen");
+        break;
+    case Opslag::LeesStatus::Afgebroken:
+        waarom = QStringLiteral("is beschadigd: alleen het begin kon worden gelezen");
+        break;
+    }
+    return QStringLiteral("Het onderwerp ‘%1’ %2. Bij Save wordt het oude bestand eerst bewaard "
+                          "als ‘%1.dat.bak’; lukt dat niet, dan blijft het onveranderd.")
+        .arg(naam, waarom);
+}
+
 QString onderwerpNaamMelding(const QString& naam) {
     if (naam.trimmed().isEmpty())
         return WoordEditor::meldingGeenNaam();
@@ -66,23 +87,25 @@ QString onderwerpNaamMelding(const QString& naam) {
     return {};
 }
 
-void WoordEditor::openen(const QString& onderwerp) {
+WoordEditor::Uitkomst WoordEditor::openen(const QString& onderwerp) {
     m_namen = Opslag::onderwerpen();
     m_onderwerpTekst = onderwerp;
     wisTeksten();
     wisLijsten();
-    laad(onderwerp);
+    const QString melding = laad(onderwerp);
     m_regel = kGeenRegel;
+    return {true, melding};
 }
 
-void WoordEditor::kiesOnderwerp(int index) {
+WoordEditor::Uitkomst WoordEditor::kiesOnderwerp(int index) {
     if (index < 0 || index >= m_namen.size())
-        return;
+        return {};
     m_item = m_namen.at(index);
     m_onderwerpTekst = m_item;
     wisLijsten();
-    laad(m_item);
+    const QString melding = laad(m_item);
     wisTeksten();
+    return {true, melding};
 }
 
 void WoordEditor::klikRegel(int kolom, int rij) {
@@ -179,6 +202,7 @@ WoordEditor::Uitkomst WoordEditor::opslaan() {
     case Opslag::OpslaanStatus::OngeldigeTekst:
         return {false, meldingOnopslaanbareWoorden()};
     case Opslag::OpslaanStatus::SchrijvenMislukt:
+    case Opslag::OpslaanStatus::LinkNaarBuiten:
         break;
     }
     return {false, meldingNietOpgeslagen()};
@@ -193,9 +217,9 @@ QString WoordEditor::regelTeller() const {
     return QStringLiteral("%1 Woorden").arg(m_kolommen.kolom[0].size());
 }
 
-void WoordEditor::laad(const QString& naam) {
-    // A missing or unreadable file leaves the lists empty; that is how a new topic opens.
-    Opslag::WoordLijstLaden(naam, m_kolommen);
+QString WoordEditor::laad(const QString& naam) {
+    // A missing file leaves the lists empty, silently: that is how a new topic opens.
+    return meldingNietHeelGelezen(naam, Opslag::WoordLijstLaden(naam, m_kolommen));
 }
 
 void WoordEditor::wisLijsten() {

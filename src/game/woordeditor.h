@@ -37,13 +37,16 @@ public:
     static QString meldingNietOpgeslagen();
     static QString meldingOnopslaanbareWoorden();
     static QString nieuwVraag();
+    // Why topic naam, which is there, was not read whole; empty when it was (or is not there).
+    static QString meldingNietHeelGelezen(const QString& naam, Opslag::LeesStatus status);
 
-    // The window opens: the topic names of Data, the given topic (Onderwerp) in the lists.
-    void openen(const QString& onderwerp);
+    // The window opens: the topic names of Data, the given topic (Onderwerp) in the lists. A
+    // topic that is there but could not be read whole is reported (and kept as .bak at a save).
+    Uitkomst openen(const QString& onderwerp);
 
     // Entry index of Combo1 picked: the lists are reloaded from its file, the text boxes
-    // emptied. Unsaved changes are dropped; Regel keeps its value.
-    void kiesOnderwerp(int index);
+    // emptied. Unsaved changes are dropped; Regel keeps its value. Reported as openen does.
+    Uitkomst kiesOnderwerp(int index);
 
     // A click on row rij of List1 (kolom 0) selects the whole Drietal and copies it into the
     // text boxes; a click in List2 or List3 only selects that row there.
@@ -71,7 +74,8 @@ public:
     QString regelTeller() const;
 
 private:
-    void laad(const QString& naam);
+    // Returns the message for a topic that was not read whole.
+    QString laad(const QString& naam);
     void wisLijsten();
     void wisTeksten();
     void wisSelectie();

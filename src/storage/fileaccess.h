@@ -22,6 +22,7 @@ enum class OpslaanStatus {
     OngeldigeNaam,    // the name would leave its folder or the file system cannot hold it
     OngeldigeTekst,   // a text holds a double quote or a character Windows-1252 cannot hold
     SchrijvenMislukt, // the file could not be written; the old file is unchanged
+    LinkNaarBuiten,   // the file is a link to a file outside the program's folders; not written
 };
 
 struct BestandsInhoud {
@@ -29,11 +30,21 @@ struct BestandsInhoud {
     QString tekst; // the decoded text, when status is Gelezen
 };
 
+// True for a regular file (or a link to one). Anything else a user's path may name is never opened:
+// opening a FIFO for reading waits for a writer that never comes, and a device may never end.
+bool isGewoonBestand(const QString& pad);
+
 BestandsInhoud leesTekstBestand(const QString& pad);
 
 // Replaces the file at pad with bytes in one step (write to a temporary file, then rename), so a
 // failed write, a full disk or a crash leaves the old file whole. With bewaarOud the file that is
-// being replaced is first copied to pad + ".bak".
+// being replaced is first copied to pad + ".bak", in the same way, so a failed copy leaves an
+// earlier .bak whole too and the file is then not replaced. A file link is followed only when it
+// ends inside programmaMap(), gebruikersMap() or dataMap() (each as its real path); the link itself
+// is kept.
 OpslaanStatus vervangBestand(const QString& pad, const QByteArray& bytes, bool bewaarOud = false);
+
+// Copies the regular file bron to doel in the same way as vervangBestand saves.
+OpslaanStatus kopieerBestand(const QString& bron, const QString& doel);
 
 } // namespace Opslag

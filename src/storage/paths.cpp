@@ -1,5 +1,8 @@
 #include "storage/paths.h"
 
+#include "storage/fileaccess.h"
+#include "storage/samples.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -20,6 +23,17 @@ QString& gebruikersMapOverride() {
 
 QString pad(const QString& map, const QString& rest) {
     return map + QDir::separator() + rest;
+}
+
+// At the first use of the user's folder, the settings and the high-score list of the program
+// folder come along (a portable copy that can no longer be written), where it has none yet.
+void neemOver(const QString& programma, const QString& persoonlijk) {
+    for (const QString& bestand :
+         {QStringLiteral("Drietalspel.ini"), QStringLiteral("Data/Scorelijst.lst")}) {
+        const QFileInfo doel(pad(persoonlijk, bestand));
+        if (!doel.exists() && !doel.isSymLink())
+            kopieerBestand(pad(programma, bestand), doel.filePath());
+    }
 }
 
 // Longest file name most Linux file systems hold, in bytes of the name's UTF-8 form.
@@ -65,13 +79,9 @@ QString kiesGebruikersMap(const QString& programma, const QString& persoonlijk,
         return programma;
     }
     const QString eigenData = pad(persoonlijk, QStringLiteral("Data"));
-    if (!QFileInfo(eigenData).isDir() && QDir().mkpath(eigenData)) {
-        const QString bron = pad(programma, QStringLiteral("Data"));
-        const QStringList onderwerpen =
-            QDir(bron).entryList({QStringLiteral("*.dat")}, QDir::Files | QDir::CaseSensitive);
-        for (const QString& bestand : onderwerpen)
-            QFile::copy(pad(bron, bestand), pad(eigenData, bestand));
-    }
+    if (!QFileInfo(eigenData).isDir() && QDir().mkpath(eigenData))
+        neemOver(programma, persoonlijk);
+    biedVoorbeeldenAan(pad(programma, QStringLiteral("Data")), eigenData);
     zetGebruikersMap(persoonlijk);
     return persoonlijk;
 }

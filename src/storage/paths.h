@@ -17,8 +17,10 @@ void zetGebruikersMap(const QString& map);
 
 // Where the settings, the high-score list and the topics live. A program folder the user may
 // write in (a portable copy) keeps them itself; a read-only one (installed under /usr or /opt)
-// sends them to the user's own data folder, whose Data is seeded once with the installed topics.
-// Returns the folder chosen.
+// sends them to the user's own data folder. At its first use that folder takes over the settings
+// file and the high-score list of the program folder, where it has none; at every start it is
+// offered the sample topics of the program folder's Data (see biedVoorbeeldenAan). Returns the
+// folder chosen.
 QString kiesGebruikersMap(const QString& programma, const QString& persoonlijk,
                           bool programmaSchrijfbaar);
 

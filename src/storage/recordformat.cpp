@@ -97,6 +97,22 @@ bool isOpslaanbareTekst(const QString& text) {
     return isWindows1252(text);
 }
 
+QString maakOpslaanbaar(const QString& text) {
+    QString schoon;
+    schoon.reserve(text.size());
+    for (QChar c : text) {
+        if (c == u'"')
+            schoon.append(u'\'');
+        else if (c.unicode() < 0x20)
+            schoon.append(u' ');
+        else if (!isWindows1252(QString(c)))
+            schoon.append(u'?');
+        else
+            schoon.append(c);
+    }
+    return schoon;
+}
+
 QString kortsteGetal(double value) {
     if (value == 0)
         return QStringLiteral("0"); // no "-0"

@@ -64,6 +64,11 @@ void schrijfKopregels(RecordSchrijver& schrijver);
 // True when the text can stand between the double quotes of a record line and read back the same.
 bool isOpslaanbareTekst(const QString& text);
 
+// The text as near as a record line can hold it: a double quote becomes a single one, a control
+// character a blank, a character outside Windows-1252 a question mark. For what must be kept
+// even when it cannot be kept exactly: a player's name, a score, the title.
+QString maakOpslaanbaar(const QString& text);
+
 // Shortest decimal form of a number: 220, -1, 12.5.
 QString kortsteGetal(double value);
 

@@ -26,6 +26,13 @@ BestandsInhoud leesOnderwerp(const QString& naam) {
     return leesTekstBestand(*pad);
 }
 
+// A topic that is there but could not be read whole held words the editor never showed.
+bool isOnvolledig(const QString& naam) {
+    WoordKolommen kolommen;
+    const LeesStatus status = WoordLijstLaden(naam, kolommen);
+    return status != LeesStatus::Gelezen && status != LeesStatus::Ontbreekt;
+}
+
 } // namespace
 
 QStringList onderwerpen() {
@@ -105,7 +112,7 @@ OpslaanStatus WoordLijstOpslaan(const QString& naam, const WoordKolommen& kolomm
         return OpslaanStatus::OngeldigeTekst;
     if (!QDir().mkpath(dataMap()))
         return OpslaanStatus::SchrijvenMislukt;
-    return vervangBestand(*pad, *bytes);
+    return vervangBestand(*pad, *bytes, isOnvolledig(naam));
 }
 
 } // namespace Opslag

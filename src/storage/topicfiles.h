@@ -34,7 +34,9 @@ std::optional<SpelOnderwerp> leesSpelOnderwerp(const QString& naam);
 std::optional<SpelOnderwerp> leesSpelOnderwerpTekst(const QString& tekst);
 
 // Writes as many records as column 1 has rows; a word a shorter column lacks is written empty.
-// nullopt when a word that would be written cannot be stored.
+// nullopt when a word that would be written cannot be stored. A file that is there but cannot be
+// read whole (too big, unreadable, cut short) is first kept as <topic>.dat.bak; when it cannot be
+// copied, it is not replaced.
 std::optional<QByteArray> woordLijstBytes(const WoordKolommen& kolommen);
 OpslaanStatus WoordLijstOpslaan(const QString& naam, const WoordKolommen& kolommen);
 

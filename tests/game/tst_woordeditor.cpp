@@ -403,6 +403,40 @@ private slots:
         QCOMPARE(inhoud(o.map.pad()), bestanden);
     }
 
+    // A topic that is there but was not read whole is reported on opening and on picking, and a
+    // save over it keeps the old file as .bak (or, when it cannot be copied, leaves it alone).
+    void topicNotReadWholeIsReportedAndKeptAtSave_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("leesbaar");
+        const QByteArray rij = "\"a\",\"b\",\"c\"\r\n";
+        QTest::newRow("cutShort") << rij + "\"d\",\"e\"" << true;
+        QTest::newRow("tooBig") << rij.repeated(Opslag::kMaxBestandsgrootte / rij.size() + 1)
+                                << true;
+        QTest::newRow("unreadable") << rij << false;
+    }
+    void topicNotReadWholeIsReportedAndKeptAtSave() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, leesbaar);
+        Opstelling o;
+        QVERIFY(schrijf(o.bestand("Stuk"), bytes));
+        if (!leesbaar) {
+            QVERIFY(QFile::setPermissions(o.bestand("Stuk"), QFile::WriteOwner));
+            if (QFile(o.bestand("Stuk")).open(QIODevice::ReadOnly))
+                QSKIP("this user reads any file");
+        }
+        QVERIFY(!o.e.openen("Stuk").melding.isEmpty());
+        QVERIFY(!o.e.kiesOnderwerp(0).melding.isEmpty());
+        QVERIFY(o.e.openen("Bestaat niet").melding.isEmpty());
+        o.e.zetOnderwerpTekst("Stuk");
+        QCOMPARE(o.doe(&E::toevoegen, abc(1)), "gedaan");
+        const QStringList voor = inhoud(o.map.pad());
+        QCOMPARE(o.doe(&E::opslaan), leesbaar ? "gedaan" : kNietOpgeslagen);
+        if (leesbaar)
+            QCOMPARE(lees(o.bestand("Stuk") + ".bak"), bytes);
+        else
+            QCOMPARE(inhoud(o.map.pad()), voor);
+    }
+
     void rowsOfAnOverLongFileBehaveLikeAnyRow_data() {
         QTest::addColumn<int>("rij");
         QTest::newRow("98") << 98;

@@ -8,6 +8,11 @@
 #include <QFile>
 #include <QScopeGuard>
 #include <QTemporaryDir>
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace TestMap {
 
@@ -68,6 +73,25 @@ inline bool rechtenGelden(const QString& map) {
         return true;
     proef.remove();
     return false;
+}
+
+// Runs werk in a child process and returns its exit status, or -1 when it did not end normally:
+// for what must not outlive the test, a resource limit or a process that dies holding a lock.
+inline int inKind(const std::function<int()>& werk) {
+    const pid_t pid = fork();
+    if (pid == 0)
+        _exit(werk());
+    int status = 0;
+    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
+
+// A full disk, in a child process: no file may grow past bytes, writes beyond fail with EFBIG.
+inline void beperkBestanden(rlim_t bytes) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit grens{bytes, bytes};
+    setrlimit(RLIMIT_FSIZE, &grens);
 }
 
 } // namespace TestMap

@@ -1,20 +1,15 @@
 // Which folder holds the player's files: the program folder of a portable copy, or the user's
 // own data folder for an installed, read-only copy.
 #include "storage/paths.h"
+#include "storage/testmap.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
+
+using TestMap::lees;
+using TestMap::schrijf;
 
 class TestPaden : public QObject {
     Q_OBJECT
-
-    static void schrijf(const QString& pad, const QByteArray& bytes) {
-        QFile f(pad);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
 
 private slots:
     void cleanup() {
@@ -32,32 +27,36 @@ private slots:
         QVERIFY(Opslag::isSchrijfbareMap(programma.path()));
     }
 
-    void installedCopySeedsTheUserFolderOnce() {
+    // At its first use the user's folder takes over the settings and the high-score list. Each
+    // sample topic is offered once: copied where no file of its name is, never over the player's
+    // own, not again once deleted; one added to the program folder later is still offered.
+    void installedCopyUsesTheUserFolder() {
         QTemporaryDir programma, thuis;
-        QVERIFY(QDir().mkpath(programma.path() + "/Data"));
-        schrijf(programma.path() + "/Data/Geografie.dat", "\"a\",\"b\",\"c\"\r\n");
-        schrijf(programma.path() + "/Data/Dieren.dat", "\"d\",\"e\",\"f\"\r\n");
-        schrijf(programma.path() + "/Data/Scorelijst.lst", "van de installatie");
-        Opslag::zetProgrammaMap(programma.path());
+        const QString p = programma.path();
         const QString persoonlijk = thuis.path() + "/Drietalspel";
+        QVERIFY(schrijf(p + "/Drietalspel.ini", "ini") &&
+                schrijf(p + "/Data/Scorelijst.lst", "lst") &&
+                schrijf(p + "/Data/Geografie.dat", "g") && schrijf(p + "/Data/Dieren.dat", "d"));
+        Opslag::zetProgrammaMap(p);
 
-        QCOMPARE(Opslag::kiesGebruikersMap(programma.path(), persoonlijk, false), persoonlijk);
-        QCOMPARE(Opslag::dataMap(), persoonlijk + "/Data");
+        QCOMPARE(Opslag::kiesGebruikersMap(p, persoonlijk, false), persoonlijk);
         QCOMPARE(Opslag::instellingenPad(), persoonlijk + "/Drietalspel.ini");
         QCOMPARE(Opslag::scoreLijstPad(), persoonlijk + "/Data/Scorelijst.lst");
-        QCOMPARE(Opslag::achtergrondMap(), programma.path() + "/Backgrounds");
-        QVERIFY(QFile::exists(persoonlijk + "/Data/Geografie.dat"));
-        QVERIFY(QFile::exists(persoonlijk + "/Data/Dieren.dat"));
-        QVERIFY(!QFile::exists(persoonlijk + "/Data/Scorelijst.lst"));
+        QCOMPARE(Opslag::achtergrondMap(), p + "/Backgrounds");
+        const QStringList bestanden = {"/Drietalspel.ini", "/Data/Scorelijst.lst",
+                                       "/Data/Geografie.dat", "/Data/Dieren.dat"};
+        for (const QString& bestand : bestanden)
+            QCOMPARE(lees(persoonlijk + bestand), lees(p + bestand));
 
-        // A topic the player deleted or changed is not brought back at the next start.
-        QVERIFY(QFile::remove(persoonlijk + "/Data/Dieren.dat"));
-        schrijf(persoonlijk + "/Data/Geografie.dat", "\"x\",\"y\",\"z\"\r\n");
-        Opslag::kiesGebruikersMap(programma.path(), persoonlijk, false);
-        QVERIFY(!QFile::exists(persoonlijk + "/Data/Dieren.dat"));
-        QFile f(persoonlijk + "/Data/Geografie.dat");
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("\"x\",\"y\",\"z\"\r\n"));
+        QVERIFY(QFile::remove(persoonlijk + "/Data/Dieren.dat") &&
+                QFile::remove(persoonlijk + "/Data/Scorelijst.lst"));
+        QVERIFY(schrijf(persoonlijk + "/Data/Sport.dat", "eigen") &&
+                schrijf(p + "/Data/Sport.dat", "s") && schrijf(p + "/Data/Muziek.dat", "m"));
+        Opslag::kiesGebruikersMap(p, persoonlijk, false);
+        QVERIFY(!QFileInfo::exists(persoonlijk + "/Data/Dieren.dat"));
+        QVERIFY(!QFileInfo::exists(persoonlijk + "/Data/Scorelijst.lst"));
+        QCOMPARE(lees(persoonlijk + "/Data/Sport.dat"), "eigen");
+        QCOMPARE(lees(persoonlijk + "/Data/Muziek.dat"), "m");
     }
 };
 

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 namespace Drietal {
 namespace {
@@ -122,8 +123,11 @@ Woordform::Woordform(QWidget* parent, std::function<void(QWidget*, const QString
     : QDialog(parent), m_meld(meld ? std::move(meld) : Drietal::meld),
       m_vraagNaam(vraagNaam ? std::move(vraagNaam) : vraagNaamStandaard) {
     bouw();
-    m_editor.openen(Algemeen::instellingen.Onderwerp);
+    const QString melding = m_editor.openen(Algemeen::instellingen.Onderwerp).melding;
     spiegel();
+    // A topic that could not be read whole is reported over the window, once it is shown.
+    if (!melding.isEmpty())
+        QTimer::singleShot(0, this, [this, melding] { m_meld(this, melding); });
 }
 
 void Woordform::bouw() {
@@ -242,8 +246,7 @@ void Woordform::zetLijstKleur(const QColor& kleur) {
 
 void Woordform::kiesOnderwerp(int index) {
     neemInvoer();
-    m_editor.kiesOnderwerp(index);
-    spiegel();
+    toon(m_editor.kiesOnderwerp(index));
 }
 
 void Woordform::klikRegel(int kolom, int rij) {

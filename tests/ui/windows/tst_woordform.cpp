@@ -296,6 +296,14 @@ private slots:
         QCOMPARE(o.meldOuders, QList<QWidget*>(4, &v));
     }
 
+    void aTopicNotReadWholeIsReportedOverTheWindow() {
+        Opstelling o(2);
+        QVERIFY(QFile::resize(o.bestand("Geografie"), 20)); // the second record cut short
+        Woordform& v = o.open();
+        QTRY_COMPARE(o.meldingen.size(), 1);
+        QCOMPARE(o.meldOuders, QList<QWidget*>({&v}));
+    }
+
     void pickingATopicAndCancelDropUnsavedChanges() {
         Opstelling o(3);
         o.map.schrijfOnderwerp("Dieren", {{"Kat", "Hond", "Muis"}});

@@ -1,0 +1,19 @@
+// The sample topics a program folder brings along, offered once to each data folder.
+#pragma once
+
+#include <QStringList>
+
+namespace Opslag {
+
+// Copies each sample topic (a *.dat file of bron) that was never offered to the Data folder data
+// into it, where no file of that name is, and notes it in data/.aangeboden as offered, whether it
+// was copied or the player already had a file of that name. So a sample the player deleted does
+// not come back, a player's own file is never replaced, and a sample added to bron later is still
+// offered. False when bron is no folder or a copy or the note failed; what was not noted is
+// offered again next time.
+bool biedVoorbeeldenAan(const QString& bron, const QString& data);
+
+// The file names of the samples offered to the Data folder data so far.
+QStringList aangebodenVoorbeelden(const QString& data);
+
+} // namespace Opslag
