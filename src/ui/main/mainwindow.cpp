@@ -2,6 +2,7 @@
 
 #include "game/algemeen.h"
 #include "platform/geluid.h"
+#include "storage/fileaccess.h"
 #include "storage/paths.h"
 #include "ui/main/bordwidget.h"
 #include "ui/main/kaartvak.h"
@@ -152,7 +153,14 @@ void Main::toonInstellingen() {
 // its soft shapes lose nothing, the JPEG decoder can scale while decoding, and the program
 // holds a quarter of a full-screen picture.
 void Main::laadWallpaper() {
-    QImageReader lezer(Opslag::wallpaperPad(Algemeen::instellingen.WallpaperFile));
+    const QString pad = Opslag::wallpaperPad(Algemeen::instellingen.WallpaperFile);
+    // A settings file may name anything; only a regular file is opened (a FIFO would block).
+    if (!Opslag::isGewoonBestand(pad)) {
+        m_wallpaper = QPixmap();
+        update();
+        return;
+    }
+    QImageReader lezer(pad);
     const QSize doel = size() * devicePixelRatioF() / kWallpaperDeler;
     if (lezer.size().isValid())
         lezer.setScaledSize(doel.boundedTo(lezer.size()));

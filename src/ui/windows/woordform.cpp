@@ -20,6 +20,31 @@ const QColor kLijstKleur(30, 30, 60);
 const QColor kWijzigKleur(255, 160, 160);
 constexpr int kFlitsMs = 200;
 
+// Where the window's controls stand, in twips. The text labels size themselves to their text, the
+// topic box takes the height of its font.
+namespace plek {
+constexpr QSize kVenster(twips(8070), twips(5520) - twips(360));
+constexpr QRect kCombo1 = twipsRect(210, 240, 2400, 0);
+constexpr QPoint kLabel1 = twipsPunt(2790, 300);
+constexpr int kKolomLinks[3] = {210, 2790, 5370};
+constexpr QRect lijst(int k) {
+    return twipsRect(kKolomLinks[k], 780, 2400, 2700);
+}
+constexpr QRect tekst(int k) {
+    return twipsRect(kKolomLinks[k], 3810, 2400, 330);
+}
+constexpr QPoint kLabel4 = twipsPunt(1350, 3515);
+constexpr QRect kLabel2 = twipsRect(210, 4500, 3570, 390);
+constexpr QRect kLabel3 = twipsRect(5985, 4500, 1830, 390);
+constexpr QRect kAddKnop = twipsRect(240, 4530, 885, 330);
+constexpr QRect kDelKnop = twipsRect(1125, 4530, 885, 330);
+constexpr QRect kWijzigKnop = twipsRect(2010, 4530, 870, 330);
+constexpr QRect kNewKnop = twipsRect(2880, 4530, 870, 330);
+constexpr QRect kCancelKnop = twipsRect(6015, 4530, 870, 330);
+constexpr QRect kExitKnop = twipsRect(6885, 4530, 900, 330);
+constexpr QPoint kLabel5 = twipsPunt(3900, 4560);
+} // namespace plek
+
 QString vraagNaamStandaard(QWidget* ouder) {
     QInputDialog vraag(ouder);
     vraag.setWindowTitle(QStringLiteral("Nieuw"));
@@ -38,6 +63,7 @@ QString vraagNaamStandaard(QWidget* ouder) {
 // set a little closer or wider so that the "2" and the "3" land as near as they can over the
 // middle of their columns whatever font stands in for Arial (least squares over the two; word
 // spacing would not do, as Qt widens a run of blanks only once).
+// All positions in pixels.
 QFont kopFont(const QString& kop, int links, qreal midden2, qreal midden3) {
     QFont font = arial(12, true);
     const QFontMetricsF maat(font);
@@ -45,7 +71,7 @@ QFont kopFont(const QString& kop, int links, qreal midden2, qreal midden3) {
     qreal noemer = 0;
     for (const auto& [cijfer, midden] : {std::pair{u'2', midden2}, std::pair{u'3', midden3}}) {
         const qsizetype i = kop.indexOf(cijfer);
-        const qreal afwijking = midden - (twips(links) + maat.horizontalAdvance(kop.left(i)) +
+        const qreal afwijking = midden - (links + maat.horizontalAdvance(kop.left(i)) +
                                           maat.horizontalAdvance(cijfer) / 2);
         // Each character before the digit and half the digit itself take the extra spacing.
         const qreal tekens = i + 0.5;
@@ -62,11 +88,11 @@ void zetKleur(QWidget* widget, QPalette::ColorRole rol, const QColor& kleur) {
     widget->setPalette(palet);
 }
 
-QLabel* tekstLabel(QWidget* ouder, const QString& tekst, int links, int boven, const QFont& font) {
+QLabel* tekstLabel(QWidget* ouder, const QString& tekst, QPoint plek, const QFont& font) {
     auto* label = new QLabel(tekst, ouder);
     label->setTextFormat(Qt::PlainText);
     label->setFont(font);
-    label->move(twips(links), twips(boven));
+    label->move(plek);
     label->adjustSize();
     return label;
 }
@@ -132,7 +158,7 @@ Woordform::Woordform(QWidget* parent, std::function<void(QWidget*, const QString
 
 void Woordform::bouw() {
     setWindowTitle(QStringLiteral(" Woordlijsten"));
-    setFixedSize(twips(8070), twips(5520) - twips(360));
+    setFixedSize(plek::kVenster);
     zetAchtergrond(this, instellingenKleur());
     const QFont gewoon = arial(9.75);
 
@@ -143,22 +169,28 @@ void Woordform::bouw() {
     m_combo->setCompleter(nullptr);
     m_combo->setFont(gewoon);
     zetKleur(m_combo, QPalette::Base, QColor(190, 220, 190));
-    m_combo->setGeometry(twips(210), twips(240), twips(2400), m_combo->sizeHint().height());
+    m_combo->setGeometry(plek::kCombo1.adjusted(0, 0, 0, m_combo->sizeHint().height()));
+    m_labels[0] = tekstLabel(this, QStringLiteral("Onderwerp"), plek::kLabel1, gewoon);
+    bouwKolommen(gewoon);
+    bouwKnoppen();
+    m_labels[4] = tekstLabel(this, QString(), plek::kLabel5, gewoon);
+    zetKleur(m_labels[4], QPalette::WindowText, QColor(64, 64, 64));
+    verbind();
+}
 
-    m_labels[0] = tekstLabel(this, QStringLiteral("Onderwerp"), 2790, 300, gewoon);
-
-    const int links[3] = {210, 2790, 5370};
+// The three column lists with their input boxes below them, and the header over the boxes.
+void Woordform::bouwKolommen(const QFont& font) {
     for (int k = 0; k < 3; ++k) {
         auto* lijst = new QListWidget(this);
-        lijst->setGeometry(twipsRect(links[k], 780, 2400, 2700));
+        lijst->setGeometry(plek::lijst(k));
         lijst->setSelectionMode(QAbstractItemView::SingleSelection);
-        lijst->setFont(gewoon);
+        lijst->setFont(font);
         zetKleur(lijst, QPalette::Text, Qt::white);
         m_lijsten[k] = lijst;
 
         auto* veld = new QLineEdit(this);
-        veld->setGeometry(twipsRect(links[k], 3810, 2400, 330));
-        veld->setFont(gewoon);
+        veld->setGeometry(plek::tekst(k));
+        veld->setFont(font);
         zetKleur(veld, QPalette::Base, QColor(220, 220, 220));
         m_teksten[k] = veld;
     }
@@ -166,32 +198,33 @@ void Woordform::bouw() {
 
     const QString kop = QStringLiteral("1") + QString(41, u' ') + QStringLiteral("2") +
                         QString(40, u' ') + QStringLiteral("3");
-    m_labels[3] = tekstLabel(
-        this, kop, 1350, 3515,
-        kopFont(kop, 1350, twips(2790) + twips(2400) / 2.0, twips(5370) + twips(2400) / 2.0));
+    const auto midden = [](const QRect& r) { return r.x() + r.width() / 2.0; };
+    m_labels[3] =
+        tekstLabel(this, kop, plek::kLabel4,
+                   kopFont(kop, plek::kLabel4.x(), midden(plek::lijst(1)), midden(plek::lijst(2))));
     zetKleur(m_labels[3], QPalette::WindowText, QColor(128, 128, 128));
+}
 
+void Woordform::bouwKnoppen() {
     // The black boxes first, so the buttons lie on top of them.
-    m_labels[1] = zwartVlak(this, twipsRect(210, 4500, 3570, 390));
-    m_labels[2] = zwartVlak(this, twipsRect(5985, 4500, 1830, 390));
+    m_labels[1] = zwartVlak(this, plek::kLabel2);
+    m_labels[2] = zwartVlak(this, plek::kLabel3);
     const QColor paars(210, 190, 250);
     const QColor groen(200, 250, 200);
-    m_add = knop(this, QStringLiteral("Add"), QStringLiteral(" Woorden toevoegen "),
-                 twipsRect(240, 4530, 885, 330), paars);
+    m_add = knop(this, QStringLiteral("Add"), QStringLiteral(" Woorden toevoegen "), plek::kAddKnop,
+                 paars);
     m_del = knop(this, QStringLiteral("Delete"), QStringLiteral(" Verwijder woorden "),
-                 twipsRect(1125, 4530, 885, 330), paars);
-    m_wijzig =
-        knop(this, QStringLiteral("Wijzig"), QString(), twipsRect(2010, 4530, 870, 330), paars);
-    m_new = knop(this, QStringLiteral("Nieuw"), QStringLiteral(" Nieuw onderwerp "),
-                 twipsRect(2880, 4530, 870, 330), paars);
-    m_cancel = knop(this, QStringLiteral("Cancel"), QStringLiteral(" Exit "),
-                    twipsRect(6015, 4530, 870, 330), groen);
-    m_exit = knop(this, QStringLiteral("Save"), QStringLiteral(" Llijst opslaan "),
-                  twipsRect(6885, 4530, 900, 330), groen);
+                 plek::kDelKnop, paars);
+    m_wijzig = knop(this, QStringLiteral("Wijzig"), QString(), plek::kWijzigKnop, paars);
+    m_new = knop(this, QStringLiteral("Nieuw"), QStringLiteral(" Nieuw onderwerp "), plek::kNewKnop,
+                 paars);
+    m_cancel =
+        knop(this, QStringLiteral("Cancel"), QStringLiteral(" Exit "), plek::kCancelKnop, groen);
+    m_exit = knop(this, QStringLiteral("Save"), QStringLiteral(" Llijst opslaan "), plek::kExitKnop,
+                  groen);
+}
 
-    m_labels[4] = tekstLabel(this, QString(), 3900, 4560, gewoon);
-    zetKleur(m_labels[4], QPalette::WindowText, QColor(64, 64, 64));
-
+void Woordform::verbind() {
     connect(m_combo, &QComboBox::activated, this, &Woordform::kiesOnderwerp);
     for (int k = 0; k < 3; ++k) {
         // A click on the row that is already current changes no row, so it counts as well.

@@ -50,6 +50,9 @@ public:
 
 private:
     void bouw();
+    void bouwKolommen(const QFont& font);
+    void bouwKnoppen();
+    void verbind();
     // What the user typed goes to the editor before every action, so that showing the editor's
     // state afterwards never loses it.
     void neemInvoer();

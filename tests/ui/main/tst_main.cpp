@@ -14,6 +14,7 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace Algemeen;
 using Drietal::Commando;
@@ -235,6 +236,19 @@ private slots:
         QVERIFY2(qAbs(vlakken[0].left() - 380) <= 1 && qAbs(vlakken[0].top() - 208) <= 1,
                  qPrintable(QStringLiteral("%1,%2").arg(vlakken[0].left()).arg(vlakken[0].top())));
         QCOMPARE(vlakken[1].topLeft() - vlakken[0].topLeft(), QPoint(0, 42));
+    }
+
+    // A settings file may name a FIFO as the wallpaper: opening it would wait for a writer for
+    // ever.
+    void wallpaperThatIsAFifoIsNotOpened() {
+        Opstelling o;
+        const QString fifo = o.map.pad() + QStringLiteral("/Backgrounds/Wallpaper-01.jpg");
+        QVERIFY(QDir().mkpath(QFileInfo(fifo).absolutePath()));
+        QCOMPARE(mkfifo(qPrintable(fifo), 0600), 0);
+        Main& m = o.open();
+        m.grab(); // the first frame asks for the wallpaper
+        QCoreApplication::processEvents();
+        QVERIFY(m.isVisible());
     }
 
     void unreadableTopicIsReportedAndStartsNoGame() {
