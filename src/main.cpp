@@ -4,10 +4,12 @@
 #include "ui/main/dialogen.h"
 #include "ui/main/mainwindow.h"
 
+#include "storage/folderlock.h"
 #include "storage/paths.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QMessageBox>
 #include <QStandardPaths>
 
 int main(int argc, char* argv[]) {
@@ -22,6 +24,13 @@ int main(int argc, char* argv[]) {
     Opslag::kiesGebruikersMap(programma,
                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
                               Opslag::isSchrijfbareMap(programma));
+    // A second copy on the same folder would drop the scores of the first at exit.
+    const Opslag::MapSlot slot(Opslag::gebruikersMap());
+    if (slot.bezet()) {
+        QMessageBox::warning(nullptr, QStringLiteral("Drietalspel"),
+                             QStringLiteral("Drietalspel is al geopend."));
+        return 1;
+    }
 
     Algemeen::EchteTijd tijd;
     Algemeen::zetTijd(&tijd);
