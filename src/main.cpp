@@ -3,6 +3,7 @@
 #include "platform/echtetijd.h"
 #include "ui/main/dialogen.h"
 #include "ui/main/mainwindow.h"
+#include "ui/windows/venster.h"
 
 #include "storage/folderlock.h"
 #include "storage/paths.h"
@@ -19,6 +20,8 @@ int main(int argc, char* argv[]) {
     // The game asks for its fonts by name; where they are not installed, the free look-alikes.
     QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    // Qt's own buttons (OK, Cancel, Yes, No) in Dutch, as the rest of the program.
+    Drietal::laadQtVertaling();
 
     const QString programma = Opslag::programmaMap();
     Opslag::kiesGebruikersMap(programma,

@@ -7,18 +7,15 @@
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 
 namespace Drietal {
 namespace {
 
 bool vraagVerwijderen(QWidget* ouder) {
-    QMessageBox vraag(QMessageBox::NoIcon, QStringLiteral(" Delete All"),
-                      QStringLiteral("Wil je alle namen verwijderen uit de scorelijst?"),
-                      QMessageBox::Yes | QMessageBox::No, ouder);
-    vraag.setDefaultButton(QMessageBox::No);
-    return vraag.exec() == QMessageBox::Yes;
+    return jaNeeVraag(ouder, QStringLiteral(" Delete All"),
+                      QStringLiteral("Wil je alle namen verwijderen uit de scorelijst?"))
+               ->exec() == QMessageBox::Yes;
 }
 
 QFont arial(bool vet) {

@@ -2,8 +2,12 @@
 
 #include "game/algemeen.h"
 
+#include <QCoreApplication>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QPushButton>
+#include <QTranslator>
 
 namespace Drietal {
 
@@ -41,6 +45,33 @@ QPushButton* omlijsteKnop(QWidget* ouder, const QString& tekst, const QRect& kno
     paneel->setGeometry(knop.adjusted(-2, -2, 2, 2));
     zetAchtergrond(paneel, QColor(64, 64, 64));
     return gekleurdeKnop(ouder, tekst, knop, kleur);
+}
+
+bool laadQtVertaling() {
+    auto* vertaling = new QTranslator(QCoreApplication::instance());
+    if (vertaling->load(QStringLiteral("qtbase_nl"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(vertaling))
+        return true;
+    delete vertaling;
+    return false;
+}
+
+std::unique_ptr<QInputDialog> naamVraag(QWidget* ouder) {
+    auto vraag = std::make_unique<QInputDialog>(ouder);
+    vraag->setInputMode(QInputDialog::TextInput);
+    vraag->setWindowTitle(QStringLiteral("Naam Speler"));
+    vraag->setLabelText(QStringLiteral("Geef hier jouw naam in..."));
+    vraag->setTextValue(QStringLiteral("Nobody"));
+    return vraag;
+}
+
+std::unique_ptr<QMessageBox> jaNeeVraag(QWidget* ouder, const QString& titel, const QString& tekst,
+                                        QMessageBox::Icon icoon) {
+    auto vraag = std::make_unique<QMessageBox>(icoon, titel, tekst,
+                                               QMessageBox::Yes | QMessageBox::No, ouder);
+    vraag->setDefaultButton(QMessageBox::No);
+    return vraag;
 }
 
 } // namespace Drietal
