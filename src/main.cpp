@@ -3,7 +3,9 @@
 #include "platform/echtetijd.h"
 #include "ui/main/dialogen.h"
 #include "ui/main/mainwindow.h"
+#include "ui/windows/venster.h"
 
+#include "storage/folderlock.h"
 #include "storage/paths.h"
 
 #include <QApplication>
@@ -17,11 +19,19 @@ int main(int argc, char* argv[]) {
     // The game asks for its fonts by name; where they are not installed, the free look-alikes.
     QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    // Qt's own buttons (OK, Cancel, Yes, No) in Dutch, as the rest of the program.
+    Drietal::laadQtVertaling();
 
     const QString programma = Opslag::programmaMap();
     Opslag::kiesGebruikersMap(programma,
                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
                               Opslag::isSchrijfbareMap(programma));
+    // A second copy on the same folder would drop the scores of the first at exit.
+    const Opslag::MapSlot slot(Opslag::gebruikersMap());
+    if (slot.bezet()) {
+        Drietal::meld(nullptr, QStringLiteral("Drietalspel is al geopend."));
+        return 1;
+    }
 
     Algemeen::EchteTijd tijd;
     Algemeen::zetTijd(&tijd);

@@ -4,6 +4,7 @@
 #include "ui/windows/config.h"
 #include "ui/windows/oplossing.h"
 #include "ui/windows/scoreform.h"
+#include "ui/windows/venster.h"
 #include "ui/windows/woordform.h"
 
 #include <QInputDialog>
@@ -12,21 +13,17 @@
 namespace Drietal {
 
 QString VensterDialogen::vraagNaam(QWidget* ouder) {
-    bool ok = false;
-    const QString naam = QInputDialog::getText(ouder, QStringLiteral("Naam Speler"),
-                                               QStringLiteral("Geef hier jouw naam in..."),
-                                               QLineEdit::Normal, QStringLiteral("Nobody"), &ok);
-    return ok ? naam : QString();
+    const auto vraag = naamVraag(ouder);
+    return vraag->exec() == QDialog::Accepted ? vraag->textValue() : QString();
 }
 
 void VensterDialogen::meld(QWidget* ouder, const QString& tekst) {
-    QMessageBox::information(ouder, QStringLiteral("Drietalspel"), tekst);
+    Drietal::meld(ouder, tekst);
 }
 
 bool VensterDialogen::vraag(QWidget* ouder, const QString& tekst) {
-    return QMessageBox::question(ouder, QStringLiteral("Drietalspel"), tekst,
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    return jaNeeVraag(ouder, QStringLiteral("Drietalspel"), tekst, QMessageBox::Question)->exec() ==
+           QMessageBox::Yes;
 }
 
 void VensterDialogen::toonScoreLijst(QWidget* ouder) {

@@ -7,7 +7,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 
 namespace Drietal {
@@ -24,11 +23,9 @@ constexpr QRect kOk = twipsRect(2280, 5340, 690, 330);
 } // namespace plek
 
 bool vraagVerwijderen(QWidget* ouder) {
-    QMessageBox vraag(QMessageBox::NoIcon, QStringLiteral(" Delete All"),
-                      QStringLiteral("Wil je alle namen verwijderen uit de scorelijst?"),
-                      QMessageBox::Yes | QMessageBox::No, ouder);
-    vraag.setDefaultButton(QMessageBox::No);
-    return vraag.exec() == QMessageBox::Yes;
+    return jaNeeVraag(ouder, QStringLiteral(" Delete All"),
+                      QStringLiteral("Wil je alle namen verwijderen uit de scorelijst?"))
+               ->exec() == QMessageBox::Yes;
 }
 
 } // namespace

@@ -3,10 +3,13 @@
 #include "game/algemeen.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTranslator>
 
 namespace Drietal {
 
@@ -127,6 +130,33 @@ bool DrukEffect::druk(QWidget* knop, std::function<void()> commando, int nawerkM
         m_bezig.erase(knop);
     });
     return true;
+}
+
+bool laadQtVertaling() {
+    auto* vertaling = new QTranslator(QCoreApplication::instance());
+    if (vertaling->load(QStringLiteral("qtbase_nl"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(vertaling))
+        return true;
+    delete vertaling;
+    return false;
+}
+
+std::unique_ptr<QInputDialog> naamVraag(QWidget* ouder) {
+    auto vraag = std::make_unique<QInputDialog>(ouder);
+    vraag->setInputMode(QInputDialog::TextInput);
+    vraag->setWindowTitle(QStringLiteral("Naam Speler"));
+    vraag->setLabelText(QStringLiteral("Geef hier jouw naam in..."));
+    vraag->setTextValue(QStringLiteral("Nobody"));
+    return vraag;
+}
+
+std::unique_ptr<QMessageBox> jaNeeVraag(QWidget* ouder, const QString& titel, const QString& tekst,
+                                        QMessageBox::Icon icoon) {
+    auto vraag = std::make_unique<QMessageBox>(icoon, titel, tekst,
+                                               QMessageBox::Yes | QMessageBox::No, ouder);
+    vraag->setDefaultButton(QMessageBox::No);
+    return vraag;
 }
 
 } // namespace Drietal

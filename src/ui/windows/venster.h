@@ -6,9 +6,13 @@
 
 #include <QColor>
 #include <QFont>
+#include <QMessageBox>
 #include <QRect>
 #include <functional>
 #include <map>
+#include <memory>
+
+class QInputDialog;
 
 class QWidget;
 class QLabel;
@@ -80,5 +84,17 @@ private:
     Algemeen::TijdBron& m_tijd;
     std::map<QWidget*, Lopend> m_bezig;
 };
+
+// Loads Qt's own Dutch texts, so its standard buttons say "Annuleren", "Ja" and "Nee" in this
+// Dutch program whatever the locale. False when they are not installed (Debian's
+// qt6-translations-l10n); the buttons then stay English.
+bool laadQtVertaling();
+
+// The name box of Start, titled "Naam Speler", not yet shown.
+std::unique_ptr<QInputDialog> naamVraag(QWidget* ouder);
+
+// A question with Yes and No, No the default, not yet shown.
+std::unique_ptr<QMessageBox> jaNeeVraag(QWidget* ouder, const QString& titel, const QString& tekst,
+                                        QMessageBox::Icon icoon = QMessageBox::NoIcon);
 
 } // namespace Drietal

@@ -3,7 +3,10 @@
 #include "support/neptijd.h"
 #include "ui/windows/oplossing.h"
 #include "ui/windows/scoreform.h"
+#include "ui/windows/venster.h"
+#include "ui/windows/woordform.h"
 
+#include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -13,6 +16,13 @@ using Drietal::Oplossing;
 using Drietal::ScoreForm;
 
 namespace {
+
+QStringList knopTeksten(const QWidget* venster) {
+    QStringList teksten;
+    for (const QAbstractButton* knop : venster->findChildren<QAbstractButton*>())
+        teksten << knop->text();
+    return teksten;
+}
 
 QStringList items(QListWidget* lijst) {
     QStringList l;
@@ -93,6 +103,26 @@ private slots:
         tijd.verstrijk(1);
         QVERIFY(!venster.isVisible());
         QCOMPARE(tijd.actieveTimers(), 0);
+    }
+
+    // Qt's own buttons speak Dutch whatever the locale; the captions the program gives its own
+    // buttons stay as they were. Last, as the translation stays loaded.
+    void standardButtonsInDutch() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        const QStringList eigen = knopTeksten(std::make_unique<Drietal::Woordform>().get());
+        QVERIFY(Drietal::laadQtVertaling());
+        const auto nl = [](const char* tekst) {
+            const QString vertaald = QCoreApplication::translate("QPlatformTheme", tekst);
+            return vertaald != QLatin1String(tekst) ? vertaald : QStringLiteral("<Engels>");
+        };
+        const auto naam = Drietal::naamVraag(nullptr);
+        QCOMPARE(QStringList({naam->okButtonText(), naam->cancelButtonText()}),
+                 QStringList({QCoreApplication::translate("QPlatformTheme", "OK"), nl("Cancel")}));
+        const auto vraag = Drietal::jaNeeVraag(nullptr, {}, {});
+        QCOMPARE(QStringList({vraag->button(QMessageBox::Yes)->text(),
+                              vraag->button(QMessageBox::No)->text()}),
+                 QStringList({nl("&Yes"), nl("&No")}));
+        QCOMPARE(knopTeksten(std::make_unique<Drietal::Woordform>().get()), eigen);
     }
 };
 
