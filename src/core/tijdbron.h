@@ -41,4 +41,28 @@ private:
     TijdBron::Id m_id = 0;
 };
 
+// Ticks once a second, aimed at whole seconds since it started, so the time its handler takes does
+// not add up. A pause keeps what had run of the current second: after it, the next tick comes when
+// the rest of that second has run.
+class SecondeKlok {
+public:
+    static constexpr int kSeconde = 1000;
+
+    void start(TijdBron& bron, std::function<void()> tik);
+    void stop();
+    void pauzeer();
+    void hervat();
+    bool loopt() const { return m_timer.actief(); }
+
+private:
+    void plan(qint64 ms);
+
+    TijdBron* m_bron = nullptr;
+    std::function<void()> m_tik;
+    SeamTimer m_timer;
+    qint64 m_volgende = 0; // when the next tick is due, on the source's clock
+    qint64 m_rest = 0;     // while paused: what was left of the running second
+    bool m_gepauzeerd = false;
+};
+
 } // namespace Algemeen

@@ -8,7 +8,6 @@
 namespace Algemeen {
 namespace {
 
-constexpr int kSeconde = 1000;
 constexpr int kTerugDraaiMs = 2000;
 
 const QString kKlikRij[kRijen] = {
@@ -101,7 +100,7 @@ void Spel::startAftellen() {
     m_t.StrafTijd = 10;
     m_fase = Fase::Onthullen;
     emit tekstenGewijzigd();
-    m_aftelTimer.start(m_tijd, kSeconde, true, [this] { tikAftellen(); });
+    m_aftelTimer.start(m_tijd, [this] { tikAftellen(); });
 }
 
 void Spel::tikAftellen() {
@@ -125,22 +124,12 @@ void Spel::tikAftellen() {
     m_t.AantalGoed = 0;
     zetPijl(true, m_pijlRij);
     m_fase = Fase::Spelen;
-    startSpelKlok(kSeconde);
+    m_spelKlok.start(m_tijd, [this] { tikSpelKlok(); });
     zetBezig(false);
     zetInfo(kKlikRij[0]);
 }
 
-// The clock ticks on single shots aimed at whole seconds since it started, so neither the time
-// the handlers take nor a pause can make a second longer or shorter.
-void Spel::startSpelKlok(qint64 eersteTikMs) {
-    m_volgendeTik = m_tijd.nuMs() + eersteTikMs;
-    m_spelKlok.start(m_tijd, int(eersteTikMs), false, [this] { tikSpelKlok(); });
-}
-
 void Spel::tikSpelKlok() {
-    m_volgendeTik += kSeconde;
-    const qint64 wacht = std::max<qint64>(0, m_volgendeTik - m_tijd.nuMs());
-    m_spelKlok.start(m_tijd, int(wacht), false, [this] { tikSpelKlok(); });
     m_t.SpelTijd += 1;
     m_timer = klokTekst(m_t.SpelTijd);
     emit tekstenGewijzigd();
@@ -168,6 +157,7 @@ void Spel::beoordeelKeuze() {
     m_t.Uitslag = QStringLiteral("Fout");
     const bool goed = std::find(m_t.DrietalCode.begin(), m_t.DrietalCode.end(), m_t.KeuzeCode) !=
                       m_t.DrietalCode.end();
+    emit keuzeBeoordeeld(goed);
     if (!goed) {
         zetPijl(false, m_pijlRij);
         m_terugDraaien.start(m_tijd, kTerugDraaiMs, false, [this] { draaiTerug(); });
@@ -199,11 +189,11 @@ void Spel::draaiTerug() {
 }
 
 void Spel::pauzeer() {
-    if (m_fase != Fase::Spelen || m_gepauzeerd)
+    if ((m_fase != Fase::Spelen && m_fase != Fase::Onthullen) || m_gepauzeerd)
         return;
     m_gepauzeerd = true;
-    m_restVanSeconde = std::clamp<qint64>(m_volgendeTik - m_tijd.nuMs(), 0, kSeconde);
-    m_spelKlok.stop();
+    m_aftelTimer.pauzeer();
+    m_spelKlok.pauzeer();
     emit pauzeGewijzigd(true);
 }
 
@@ -211,8 +201,8 @@ void Spel::hervat() {
     if (!m_gepauzeerd)
         return;
     m_gepauzeerd = false;
-    if (m_fase == Fase::Spelen)
-        startSpelKlok(m_restVanSeconde);
+    m_aftelTimer.hervat();
+    m_spelKlok.hervat();
     emit pauzeGewijzigd(false);
 }
 

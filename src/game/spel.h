@@ -84,9 +84,9 @@ public:
     // The solution may be looked at only while the clock runs.
     bool magOplossingZien() const { return m_fase == Fase::Spelen && !m_gepauzeerd; }
 
-    // A pause stops the clock and refuses picks until it is lifted; only while playing. The part
-    // of the second that had run when the pause began is kept: the next tick comes when the rest
-    // of it has run after the pause.
+    // A pause stops the reveal's countdown or the clock, and refuses picks, until it is lifted.
+    // The part of the second that had run when the pause began is kept: the next tick comes when
+    // the rest of it has run after the pause.
     bool gepauzeerd() const { return m_gepauzeerd; }
     void pauzeer();
     void hervat();
@@ -106,6 +106,7 @@ signals:
     void pijlGewijzigd();
     void bezigGewijzigd(bool bezig);
     void geluidGevraagd(const QString& bestand); // only when sound is on
+    void keuzeBeoordeeld(bool goed);             // a pick of three cards, right or wrong
     void spelGewonnen(const QString& regel);     // the new high-score entry
     void onderwerpOnleesbaar(const QString& naam);
     void pauzeGewijzigd(bool gepauzeerd);
@@ -114,7 +115,6 @@ private:
     static bool isCompleet(const Opslag::SpelOnderwerp& onderwerp);
     void deel(const Opslag::SpelOnderwerp& onderwerp);
     void tikAftellen();
-    void startSpelKlok(qint64 eersteTikMs);
     void tikSpelKlok();
     void beoordeelKeuze();
     void draaiTerug();
@@ -139,11 +139,9 @@ private:
     int m_pijlRij = 0;
     bool m_bezig = false;
     bool m_gepauzeerd = false;
-    qint64 m_volgendeTik = 0;    // when the game clock ticks next, on the seam's clock
-    qint64 m_restVanSeconde = 0; // while paused: what was left of the running second
 
-    SeamTimer m_aftelTimer;   // the reveal countdown, once a second
-    SeamTimer m_spelKlok;     // the game clock, once a second
+    SecondeKlok m_aftelTimer; // the reveal countdown
+    SecondeKlok m_spelKlok;   // the game clock
     SeamTimer m_terugDraaien; // turns a wrong pick back after two seconds
 };
 

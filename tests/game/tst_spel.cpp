@@ -283,9 +283,14 @@ private slots:
         Opstelling o;
         QVERIFY(o.spel.start(QStringLiteral("Anna")) == Spel::StartUitkomst::Gestart);
         o.spel.startAftellen();
-        o.spel.pauzeer(); // no pause during the think time
-        QVERIFY(!o.spel.gepauzeerd());
-        o.tijd.verstrijk(instellingen.PauzeTijd * 1000 + 3000);
+        // The think time waits during a pause, so the words can be read at one's own pace.
+        o.tijd.verstrijk(1500);
+        o.spel.pauzeer();
+        o.tijd.verstrijk(60000);
+        QCOMPARE(o.spel.aftelTekst(), QString::number(instellingen.PauzeTijd - 1));
+        o.spel.hervat();
+        o.tijd.verstrijk(instellingen.PauzeTijd * 1000 - 1500 + 3000);
+        QCOMPARE(o.spel.fase(), Fase::Spelen);
         QCOMPARE(o.spel.timerTekst(), QStringLiteral("00:03"));
 
         QSignalSpy pauze(&o.spel, &Spel::pauzeGewijzigd);

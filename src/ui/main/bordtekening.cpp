@@ -86,6 +86,12 @@ void tekenBordAchtergrond(QPainter& p) {
     tekenSchaduw(p, 28, 771, 27, 470);
 }
 
+QString welkomTekst() {
+    return QStringLiteral("Welkom bij het spel Drietalspel. Wie is de snelste door 30 woorden te "
+                          "combineren in 10 rijen van 3? Druk op de startknop om te beginnen, of "
+                          "op de helpknop voor de uitleg.");
+}
+
 void tekenWelkom(QPainter& p) {
     const QString welkom = QStringLiteral("Welkom bij het spel Drietalspel");
     p.setFont(bordLetter(22, true));

@@ -24,6 +24,8 @@ void tekenBordAchtergrond(QPainter& p);
 
 // The welcome text of an idle board, with room left for the start and help pictures.
 void tekenWelkom(QPainter& p);
+// The same text as a screen reader reads it.
+QString welkomTekst();
 
 // Slot numbers left and right of card line vak, and the three card backs of that line.
 void tekenKaartRegel(QPainter& p, int vak);

@@ -58,6 +58,12 @@ HelpPaneel::HelpPaneel(QWidget* parent) : QWidget(parent) {
     QPainter p(&m_schaduw);
     tekenSchaduw(p, 0, kBreedte, 0, kHoogte);
     m_beeld = m_schaduw;
+    // The text is painted; a screen reader gets it whole as the panel's description.
+    setAccessibleName(QStringLiteral("Help"));
+    QStringList regels;
+    for (const HelpRegel& regel : kRegels)
+        regels << QString::fromUtf8(regel.tekst).trimmed();
+    setAccessibleDescription(regels.join(u'\n'));
 }
 
 // The text goes onto a fresh copy of the shading each time, so drawing it again never

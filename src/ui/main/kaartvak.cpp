@@ -4,13 +4,14 @@
 #include "ui/main/bordtekening.h"
 #include "ui/windows/venster.h"
 
-#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace Drietal {
 
-KaartVak::KaartVak(int rij, int vak, QWidget* parent) : QWidget(parent), m_rij(rij), m_vak(vak) {
+KaartVak::KaartVak(int rij, int vak, QWidget* parent)
+    : QAbstractButton(parent), m_rij(rij), m_vak(vak) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus); // reached with the arrow keys, not with Tab
@@ -21,11 +22,9 @@ KaartVak::KaartVak(int rij, int vak, QWidget* parent) : QWidget(parent), m_rij(r
 void KaartVak::zetToestand(bool open, const QString& woord) {
     const QString plek = QStringLiteral("Rij %1, vak %2, ").arg(m_rij + 1).arg(m_vak);
     const QString naam = plek + (open ? QStringLiteral("open: ") + woord : QStringLiteral("dicht"));
-    if (naam == accessibleName())
-        return;
-    setAccessibleName(naam);
-    QAccessibleEvent gebeurtenis(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&gebeurtenis);
+    // Setting the name announces the change itself, once.
+    if (naam != accessibleName())
+        setAccessibleName(naam);
 }
 
 void KaartVak::paintEvent(QPaintEvent*) {
@@ -40,13 +39,22 @@ void KaartVak::paintEvent(QPaintEvent*) {
 }
 
 void KaartVak::focusInEvent(QFocusEvent* event) {
-    QWidget::focusInEvent(event);
+    QAbstractButton::focusInEvent(event);
     update();
 }
 
 void KaartVak::focusOutEvent(QFocusEvent* event) {
-    QWidget::focusOutEvent(event);
+    QAbstractButton::focusOutEvent(event);
     update();
+}
+
+// The arrows move over the board and Enter opens a card, as the main window decides; Space
+// presses the card as a button.
+void KaartVak::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space)
+        QAbstractButton::keyPressEvent(event);
+    else
+        event->ignore();
 }
 
 PauzePaneel::PauzePaneel(QWidget* parent) : QWidget(parent) {

@@ -1,12 +1,13 @@
-// One card's spot on the board for the keyboard and for screen readers: it paints nothing but a
-// focus frame, lets mouse clicks through to the board, and carries the card's accessible name.
+// One card's spot on the board for the keyboard and for screen readers: a button that paints
+// nothing but a focus frame, lets mouse clicks through to the board, and carries the card's
+// accessible name. Space or a screen reader's press action presses it.
 #pragma once
 
-#include <QWidget>
+#include <QAbstractButton>
 
 namespace Drietal {
 
-class KaartVak : public QWidget {
+class KaartVak : public QAbstractButton {
     Q_OBJECT
 public:
     KaartVak(int rij, int vak, QWidget* parent);
@@ -21,6 +22,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int m_rij;

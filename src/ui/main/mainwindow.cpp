@@ -128,6 +128,9 @@ void Main::bouwWerkbalk() {
         vorige = Knop(commando);
     }
     connect(ExitKnop(), &PlaatjeKnop::geklikt, this, &Main::exitKlik);
+    // The sound switch tells a screen reader whether the sound is on.
+    Knop(Commando::Geluid)->setCheckable(true);
+    Knop(Commando::Geluid)->setChecked(Algemeen::instellingen.GeluidAan);
     setTabOrder(vorige, ExitKnop());
 }
 
@@ -241,8 +244,38 @@ void Main::verbindSpel() {
         else
             QApplication::restoreOverrideCursor();
     });
+    connect(&m_spel, &Spel::keuzeBeoordeeld, this, [this](bool goed) {
+        zegVoor(goed ? QStringLiteral("Goed") : QStringLiteral("Fout"), true);
+    });
     connect(&m_spel, &Spel::geluidGevraagd, this,
             [](const QString& bestand) { Algemeen::GeluidSpelen(Opslag::geluidPad(bestand)); });
+}
+
+// Screen readers do not read a label's new text by themselves, and Qt's bridge drops alerts; what
+// a player must hear goes into the description of the widget with the focus, which they read out.
+// What comes in one turn of the event loop is told as one sentence.
+void Main::zegVoor(const QString& tekst, bool eerst) {
+    if (m_voorlezen.isEmpty())
+        QMetaObject::invokeMethod(this, &Main::leesVoor, Qt::QueuedConnection);
+    if (eerst)
+        m_voorlezen.prepend(tekst);
+    else
+        m_voorlezen.append(tekst);
+}
+
+void Main::leesVoor() {
+    QWidget* drager = QApplication::focusWidget();
+    if (!drager || drager->window() != this)
+        drager = this;
+    if (m_voorleesDrager && m_voorleesDrager != drager)
+        m_voorleesDrager->setAccessibleDescription({});
+    // The same words twice in a row must still be heard twice.
+    const QString zin = m_voorlezen.join(QStringLiteral(". "));
+    if (drager->accessibleDescription() == zin)
+        drager->setAccessibleDescription({});
+    drager->setAccessibleDescription(zin);
+    m_voorleesDrager = drager;
+    m_voorlezen.clear();
 }
 
 // What the game reports in a window of its own: the high-score list after a win, and a topic
@@ -259,6 +292,8 @@ void Main::verbindMeldingen() {
 }
 
 void Main::toonTeksten() {
+    if (m_info1->text() != m_spel.infoTekst())
+        zegVoor(m_spel.infoTekst());
     zetTekst(m_info1, m_spel.infoTekst());
     zetTekst(m_info2, m_spel.infoTekst());
     zetTekst(m_label1, m_spel.goedTekst());

@@ -12,6 +12,7 @@
 #include <QDate>
 #include <QLabel>
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 
@@ -87,6 +88,8 @@ private:
     void verbindMeldingen();
     void toonInstellingen();
     void toonTeksten();
+    void zegVoor(const QString& tekst, bool eerst = false);
+    void leesVoor();
     void toonKlok();
     void toonTitelKleuren();
 
@@ -110,7 +113,9 @@ private:
     void toonKaart(int rij, int vak);
     void toonPijl();
     void verplaatsKaartFocus(int stap);
+    void pijlToets(int rijStap, int vakStap);
     bool openGefocusteKaart();
+    void kiesKaart(KaartVak* plek);
     void wisselPauze();
     void wisselVolledigScherm();
 
@@ -152,6 +157,8 @@ private:
     qint64 m_openingsBegin = 0;
     bool m_opgeslagen = false;
     bool m_zonderVragen = false;
+    QStringList m_voorlezen;            // what the screen reader is told next, in order
+    QPointer<QWidget> m_voorleesDrager; // the widget whose description told it last
     QDate m_klokDatum;
     QString m_klokDatumTekst;
 };

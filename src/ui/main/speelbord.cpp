@@ -48,6 +48,7 @@ void Main::bouwBord() {
     m_pic->move(kBordPlek);
     m_pic->setCursor(bordCursor());
     m_pic->setAccessibleName(QStringLiteral("Speelbord"));
+    m_pic->setAccessibleDescription(welkomTekst());
     const qreal dpr = devicePixelRatioF();
     QPixmap& beeld = m_pic->beeld();
     beeld = QPixmap(QSize(kBordBreedte, kBordHoogte) * dpr);
@@ -88,9 +89,13 @@ void Main::bouwGezichten() {
             m_gezicht[rij][vak] = gezicht;
         }
     }
-    for (int rij = 0; rij < Algemeen::kRijen; ++rij)
-        for (int vak = 0; vak < Algemeen::kVakken; ++vak)
-            m_vakken[rij][vak] = new KaartVak(rij, vak, m_pic);
+    for (int rij = 0; rij < Algemeen::kRijen; ++rij) {
+        for (int vak = 0; vak < Algemeen::kVakken; ++vak) {
+            auto* plek = new KaartVak(rij, vak, m_pic);
+            connect(plek, &QAbstractButton::clicked, this, [this, plek] { kiesKaart(plek); });
+            m_vakken[rij][vak] = plek;
+        }
+    }
 }
 
 void Main::bordKlik(QPoint plek, Qt::MouseButton knop) {
@@ -104,6 +109,7 @@ void Main::bordKlik(QPoint plek, Qt::MouseButton knop) {
 void Main::deelUit() {
     m_image1->hide();
     m_image2->hide();
+    m_pic->setAccessibleDescription({});
     {
         QPainter p(&m_pic->beeld());
         tekenBordAchtergrond(p);
@@ -172,9 +178,11 @@ void Main::toonVak(int rij, int vak) {
 
 void Main::toonKaart(int rij, int vak) {
     toonVak(rij, vak);
-    KaartVak* plek = m_vakken[rij][vak];
-    if (plek->hasFocus() && m_spel.isOpen(rij, vak))
-        verplaatsKaartFocus(0);
+    // A card opened under the focus (a right triple) sends the focus on once the pick is done.
+    if (m_vakken[rij][vak]->hasFocus() && m_spel.fase() == Algemeen::Fase::Spelen &&
+        m_spel.isOpen(rij, vak))
+        QMetaObject::invokeMethod(
+            this, [this] { verplaatsKaartFocus(0); }, Qt::QueuedConnection);
     if (m_delen.actief())
         return; // the opening animation shows the faces itself
     QLabel* gezicht = m_gezicht[rij][vak];
@@ -209,7 +217,7 @@ void Main::verplaatsKaartFocus(int stap) {
         return;
     const int rij = m_spel.toestand().Stap;
     int vak = 0;
-    if (auto* huidig = qobject_cast<KaartVak*>(focusWidget()))
+    if (auto* huidig = qobject_cast<KaartVak*>(focusWidget()); huidig && huidig->rij() == rij)
         vak = huidig->vak() + stap;
     else if (stap < 0)
         vak = Algemeen::kVakken - 1;
@@ -224,21 +232,48 @@ void Main::verplaatsKaartFocus(int stap) {
     }
 }
 
+// The arrows: during play Up and Down go over the face-down cards of the row to click next; during
+// the reveal they go over all cards of a row, so its words can be read, and Left and Right go to
+// the same line of the row beside.
+void Main::pijlToets(int rijStap, int vakStap) {
+    const auto fase = m_spel.fase();
+    if (fase == Algemeen::Fase::Spelen && rijStap == 0) {
+        verplaatsKaartFocus(vakStap);
+        return;
+    }
+    if (fase != Algemeen::Fase::Onthullen && fase != Algemeen::Fase::Spelen)
+        return;
+    auto* huidig = qobject_cast<KaartVak*>(focusWidget());
+    const auto rond = [](int i, int n) { return ((i % n) + n) % n; };
+    int rij = 0;
+    int vak = vakStap < 0 ? Algemeen::kVakken - 1 : 0;
+    if (huidig) {
+        rij = rond(huidig->rij() + rijStap, Algemeen::kRijen);
+        vak = rond(huidig->vak() + vakStap, Algemeen::kVakken);
+    }
+    m_vakken[rij][vak]->setFocus(Qt::OtherFocusReason);
+}
+
 bool Main::openGefocusteKaart() {
     auto* plek = qobject_cast<KaartVak*>(focusWidget());
     if (!plek)
         return false;
+    kiesKaart(plek);
+    return true;
+}
+
+// A card pressed with the keyboard or a screen reader. After it the focus goes on to the same
+// line of the next row, or the nearest face-down card there.
+void Main::kiesKaart(KaartVak* plek) {
     if (!m_spel.kies(plek->rij(), plek->vak()))
-        return true;
-    // After a card the focus goes on to the same line of the next row.
+        return;
     const int rij = m_spel.toestand().Stap;
     if (rij >= Algemeen::kRijen)
-        return true;
+        return;
     if (!m_spel.isOpen(rij, plek->vak()))
         m_vakken[rij][plek->vak()]->setFocus(Qt::OtherFocusReason);
     else
         verplaatsKaartFocus(0);
-    return true;
 }
 
 void Main::wisselPauze() {
@@ -260,12 +295,16 @@ void Main::wisselVolledigScherm() {
 void Main::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Up:
-    case Qt::Key_Left:
-        verplaatsKaartFocus(-1);
+        pijlToets(0, -1);
         break;
     case Qt::Key_Down:
+        pijlToets(0, +1);
+        break;
+    case Qt::Key_Left:
+        pijlToets(-1, 0);
+        break;
     case Qt::Key_Right:
-        verplaatsKaartFocus(+1);
+        pijlToets(+1, 0);
         break;
     case Qt::Key_Space:
     case Qt::Key_Return:

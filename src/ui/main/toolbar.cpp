@@ -69,8 +69,9 @@ void Main::startCommando() {
 void Main::geluidCommando() {
     m_spel.wisselGeluid();
     const bool aan = Algemeen::instellingen.GeluidAan;
-    Knop(Commando::Geluid)
-        ->setPixmap(knopPlaatje(aan ? Plaatje::SoundOn : Plaatje::SoundOff, devicePixelRatioF()));
+    PlaatjeKnop* knop = Knop(Commando::Geluid);
+    knop->setPixmap(knopPlaatje(aan ? Plaatje::SoundOn : Plaatje::SoundOff, devicePixelRatioF()));
+    knop->setChecked(aan);
 }
 
 void Main::instellingenCommando() {

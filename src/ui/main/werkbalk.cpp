@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 
 namespace Drietal {
 namespace {
@@ -35,40 +37,53 @@ constexpr QRect kAftelVak(QPoint(574, 28), QPoint(620, 65));
 
 } // namespace
 
-PlaatjeKnop::PlaatjeKnop(QWidget* parent) : QLabel(parent) {
+PlaatjeKnop::PlaatjeKnop(QWidget* parent) : QAbstractButton(parent) {
     setFixedSize(kKnopMaat, kKnopMaat);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
+    connect(this, &QAbstractButton::clicked, this, &PlaatjeKnop::geklikt);
 }
 
-void PlaatjeKnop::paintEvent(QPaintEvent* event) {
-    QLabel::paintEvent(event);
+void PlaatjeKnop::setPixmap(const QPixmap& beeld) {
+    m_beeld = beeld;
+    update();
+}
+
+QSize PlaatjeKnop::sizeHint() const {
+    return {kKnopMaat, kKnopMaat};
+}
+
+void PlaatjeKnop::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (isEnabled()) {
+        p.drawPixmap(0, 0, m_beeld);
+    } else {
+        QStyleOption optie;
+        optie.initFrom(this);
+        p.drawPixmap(0, 0, style()->generatedIconPixmap(QIcon::Disabled, m_beeld, &optie));
+    }
     if (!hasFocus() || !focusKaderZichtbaar())
         return;
-    QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(255, 255, 255), 2, Qt::DotLine));
     p.drawRoundedRect(QRectF(1, 1, width() - 2, height() - 2), 10, 10);
 }
 
-void PlaatjeKnop::mousePressEvent(QMouseEvent* event) {
-    m_ingedrukt = event->button() == Qt::LeftButton;
-}
-
-void PlaatjeKnop::mouseReleaseEvent(QMouseEvent* event) {
-    const bool klik = m_ingedrukt && event->button() == Qt::LeftButton &&
-                      rect().contains(event->position().toPoint());
-    m_ingedrukt = false;
-    if (klik)
-        emit geklikt();
-}
-
 void PlaatjeKnop::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
-        event->key() == Qt::Key_Enter)
-        emit geklikt();
-    else
-        QLabel::keyPressEvent(event);
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        click();
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        event->ignore(); // the arrows belong to the board's cards
+        break;
+    default:
+        QAbstractButton::keyPressEvent(event);
+    }
 }
 
 KnopStrook::KnopStrook(QWidget* parent) : QWidget(parent) {

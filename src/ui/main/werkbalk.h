@@ -2,7 +2,7 @@
 // box, and the picture buttons that lie on it.
 #pragma once
 
-#include <QLabel>
+#include <QAbstractButton>
 #include <QPixmap>
 #include <QWidget>
 
@@ -14,23 +14,28 @@ constexpr int kStrookHoogte = 80;
 enum class Commando { Help, Start, Geluid, Woorden, Instellingen, Scores, Web, Oplossing };
 constexpr int kAantalKnoppen = int(Commando::Oplossing) + 1;
 
-// A picture that acts as a button: a click is a press and a release over it.
-class PlaatjeKnop : public QLabel {
+// A picture that acts as a button: a click is a press and a release over it with the left
+// button; Space and Enter press it too, and so does a screen reader's press action. A checkable
+// one shows its state only as set from outside (the sound switch follows the setting).
+class PlaatjeKnop : public QAbstractButton {
     Q_OBJECT
 public:
     explicit PlaatjeKnop(QWidget* parent = nullptr);
+
+    void setPixmap(const QPixmap& beeld);
+    const QPixmap& pixmap() const { return m_beeld; }
+    QSize sizeHint() const override;
 
 signals:
     void geklikt();
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void nextCheckState() override {}
 
 private:
-    bool m_ingedrukt = false;
+    QPixmap m_beeld;
 };
 
 class KnopStrook : public QWidget {

@@ -159,6 +159,21 @@ void Config::bouw(const QPixmap& tandwiel) {
     m_label11 = tekstLabel(this, {}, plek::kLabel11);
     m_list2 = new KeuzeLijst(this, plek::kList2, [this](int rij) { kiesAchtergrond(rij); });
     m_label4 = tekstLabel(this, {}, plek::kLabel4);
+    benoem();
+}
+
+// Names for screen readers of the controls that carry no text of their own.
+void Config::benoem() {
+    const QString kleuren[3] = {QStringLiteral("Rood"), QStringLiteral("Groen"),
+                                QStringLiteral("Blauw")};
+    for (int i = 0; i < 3; ++i)
+        m_colorScroll[i]->setAccessibleName(kleuren[i] + QStringLiteral(" van de formulieren"));
+    m_pauzeScroll->setAccessibleName(QStringLiteral("Bedenktijd na de start in seconden"));
+    m_text1->setAccessibleName(QStringLiteral("Titel programma"));
+    m_label5[0]->setAccessibleName(QStringLiteral("Titelkleur donker"));
+    m_label5[1]->setAccessibleName(QStringLiteral("Titelkleur licht"));
+    m_list1->setAccessibleName(QStringLiteral("Keuze onderwerp"));
+    m_list2->setAccessibleName(QStringLiteral("Keuze achtergrond"));
 }
 
 void Config::bouwKleuren(const QPixmap& tandwiel) {

@@ -62,6 +62,7 @@ private:
     void bouwKleuren(const QPixmap& tandwiel);
     void bouwPauze();
     void bouwTitel();
+    void benoem();
     void vulOnderwerpen();
     void vulAchtergronden();
     void kleurGewijzigd(int index, int waarde);

@@ -168,6 +168,7 @@ void Woordform::bouw() {
     m_combo->setInsertPolicy(QComboBox::NoInsert);
     m_combo->setCompleter(nullptr);
     m_combo->setFont(gewoon);
+    m_combo->setAccessibleName(QStringLiteral("Onderwerp"));
     zetKleur(m_combo, QPalette::Base, QColor(190, 220, 190));
     m_combo->setGeometry(plek::kCombo1.adjusted(0, 0, 0, m_combo->sizeHint().height()));
     m_labels[0] = tekstLabel(this, QStringLiteral("Onderwerp"), plek::kLabel1, gewoon);
@@ -191,6 +192,8 @@ void Woordform::bouwKolommen(const QFont& font) {
         auto* veld = new QLineEdit(this);
         veld->setGeometry(plek::tekst(k));
         veld->setFont(font);
+        lijst->setAccessibleName(QStringLiteral("Woorden kolom %1").arg(k + 1));
+        veld->setAccessibleName(QStringLiteral("Woord kolom %1").arg(k + 1));
         zetKleur(veld, QPalette::Base, QColor(220, 220, 220));
         m_teksten[k] = veld;
     }
