@@ -253,14 +253,12 @@ void Main::verbindSpel() {
 
 // Screen readers do not read a label's new text by themselves, and Qt's bridge drops alerts; what
 // a player must hear goes into the description of the widget with the focus, which they read out.
-// What comes in one turn of the event loop is told as one sentence.
-void Main::zegVoor(const QString& tekst, bool eerst) {
-    if (m_voorlezen.isEmpty())
+// What comes in one turn of the event loop is told as one sentence: the result of a pick first,
+// then the newest prompt.
+void Main::zegVoor(const QString& tekst, bool uitslag) {
+    if (m_voorlezen.isEmpty() && m_voorleesUitslag.isEmpty())
         QMetaObject::invokeMethod(this, &Main::leesVoor, Qt::QueuedConnection);
-    if (eerst)
-        m_voorlezen.prepend(tekst);
-    else
-        m_voorlezen.append(tekst);
+    (uitslag ? m_voorleesUitslag : m_voorlezen) = tekst;
 }
 
 void Main::leesVoor() {
@@ -270,12 +268,15 @@ void Main::leesVoor() {
     if (m_voorleesDrager && m_voorleesDrager != drager)
         m_voorleesDrager->setAccessibleDescription({});
     // The same words twice in a row must still be heard twice.
-    const QString zin = m_voorlezen.join(QStringLiteral(". "));
+    QStringList delen{m_voorleesUitslag, m_voorlezen};
+    delen.removeAll(QString());
+    const QString zin = delen.join(QStringLiteral(". "));
     if (drager->accessibleDescription() == zin)
         drager->setAccessibleDescription({});
     drager->setAccessibleDescription(zin);
     m_voorleesDrager = drager;
     m_voorlezen.clear();
+    m_voorleesUitslag.clear();
 }
 
 // What the game reports in a window of its own: the high-score list after a win, and a topic
@@ -294,6 +295,9 @@ void Main::verbindMeldingen() {
 void Main::toonTeksten() {
     if (m_info1->text() != m_spel.infoTekst())
         zegVoor(m_spel.infoTekst());
+    if (m_getoondeFase == Algemeen::Fase::Onthullen && m_spel.fase() == Algemeen::Fase::Spelen)
+        zegVoor(QStringLiteral("De kaarten zijn omgedraaid"), true);
+    m_getoondeFase = m_spel.fase();
     zetTekst(m_info1, m_spel.infoTekst());
     zetTekst(m_info2, m_spel.infoTekst());
     zetTekst(m_label1, m_spel.goedTekst());

@@ -88,7 +88,7 @@ private:
     void verbindMeldingen();
     void toonInstellingen();
     void toonTeksten();
-    void zegVoor(const QString& tekst, bool eerst = false);
+    void zegVoor(const QString& tekst, bool uitslag = false);
     void leesVoor();
     void toonKlok();
     void toonTitelKleuren();
@@ -157,7 +157,9 @@ private:
     qint64 m_openingsBegin = 0;
     bool m_opgeslagen = false;
     bool m_zonderVragen = false;
-    QStringList m_voorlezen;            // what the screen reader is told next, in order
+    Algemeen::Fase m_getoondeFase = Algemeen::Fase::Geen;
+    QString m_voorleesUitslag;          // what the screen reader is told next: a result,
+    QString m_voorlezen;                // and the newest prompt
     QPointer<QWidget> m_voorleesDrager; // the widget whose description told it last
     QDate m_klokDatum;
     QString m_klokDatumTekst;

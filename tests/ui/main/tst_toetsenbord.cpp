@@ -51,6 +51,13 @@ private slots:
         Opstelling o;
         o.startMetF2();
         const SpelToestand& t = o.venster->spel().toestand();
+        // After a card the focus goes straight to the next row, so no other card is announced.
+        QList<int> focusRijen;
+        connect(qApp, &QApplication::focusChanged, o.venster.get(),
+                [&focusRijen](QWidget*, QWidget* nu) {
+                    if (auto* kaart = qobject_cast<Drietal::KaartVak*>(nu))
+                        focusRijen << kaart->rij();
+                });
         for (int d = 0; d < kVakken; ++d) {
             for (int rij = 0; rij < kRijen; ++rij) {
                 const int doel = t.plek(d, rij);
@@ -61,12 +68,45 @@ private slots:
                 QCOMPARE(o.gefocustVak(), doel);
                 auto* vak = qobject_cast<Drietal::KaartVak*>(QApplication::focusWidget());
                 QCOMPARE(vak->rij(), rij);
+                focusRijen.clear();
                 o.toets(Qt::Key_Space);
+                QCoreApplication::processEvents();
+                if (d < kVakken - 1 || rij < kRijen - 1)
+                    QCOMPARE(focusRijen, QList<int>{(rij + 1) % kRijen});
             }
             QCOMPARE(t.AantalGoed, d + 1);
         }
         QCOMPARE(o.venster->spel().fase(), Fase::Klaar);
         QCOMPARE(BackScoreLijst.size(), 1);
+    }
+
+    // During the reveal the arrows go over every card, Up and Down in a row, Left and Right
+    // between rows, and P lets the think time wait while the words are read.
+    void theRevealIsReadWithTheArrowsWhileThePauseWaits() {
+        Opstelling o;
+        o.toets(Qt::Key_F2);
+        o.tijd.verstrijk(Drietal::DrukEffect::kDrukMs + 3600);
+        QCOMPARE(o.venster->spel().fase(), Fase::Onthullen);
+        const auto plek = [] {
+            auto* kaart = qobject_cast<Drietal::KaartVak*>(QApplication::focusWidget());
+            return kaart ? QPoint(kaart->rij(), kaart->vak()) : QPoint(-1, -1);
+        };
+        o.toets(Qt::Key_P);
+        o.tijd.verstrijk(60000);
+        o.toets(Qt::Key_Down);
+        QCOMPARE(plek(), QPoint(0, 0));
+        QVERIFY(QApplication::focusWidget()->accessibleName().contains(QStringLiteral("open: ")));
+        o.toets(Qt::Key_Right);
+        QCOMPARE(plek(), QPoint(1, 0));
+        o.toets(Qt::Key_Left);
+        o.toets(Qt::Key_Left);
+        QCOMPARE(plek(), QPoint(2, 0));
+        o.toets(Qt::Key_Up);
+        QCOMPARE(plek(), QPoint(2, kVakken - 1));
+        QCOMPARE(o.venster->spel().fase(), Fase::Onthullen);
+        o.toets(Qt::Key_P);
+        o.tijd.verstrijk(instellingen.PauzeTijd * 1000);
+        QCOMPARE(o.venster->spel().fase(), Fase::Spelen);
     }
 
     void arrowsSkipOpenCards() {
