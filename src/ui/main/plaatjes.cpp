@@ -157,17 +157,7 @@ void tekenAanUit(QPainter& p) {
     p.drawLine(QPointF(24, 10), QPointF(24, 24));
 }
 
-} // namespace
-
-QPixmap knopPlaatje(Plaatje soort, qreal dpr) {
-    QPixmap beeld(QSize(kKnopMaat, kKnopMaat) * dpr);
-    beeld.setDevicePixelRatio(dpr);
-    beeld.fill(Qt::transparent);
-    QPainter p(&beeld);
-    p.setRenderHint(QPainter::Antialiasing);
-    tekenTegel(p, kleurVan(soort));
-    p.setPen(QPen(QColor(20, 20, 30, 160), 1));
-    p.setBrush(Qt::white);
+void tekenSymbool(QPainter& p, Plaatje soort) {
     switch (soort) {
     case Plaatje::Help:
         p.setPen(Qt::white);
@@ -201,6 +191,20 @@ QPixmap knopPlaatje(Plaatje soort, qreal dpr) {
         tekenAanUit(p);
         break;
     }
+}
+
+} // namespace
+
+QPixmap knopPlaatje(Plaatje soort, qreal dpr) {
+    QPixmap beeld(QSize(kKnopMaat, kKnopMaat) * dpr);
+    beeld.setDevicePixelRatio(dpr);
+    beeld.fill(Qt::transparent);
+    QPainter p(&beeld);
+    p.setRenderHint(QPainter::Antialiasing);
+    tekenTegel(p, kleurVan(soort));
+    p.setPen(QPen(QColor(20, 20, 30, 160), 1));
+    p.setBrush(Qt::white);
+    tekenSymbool(p, soort);
     return beeld;
 }
 
