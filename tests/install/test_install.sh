@@ -18,7 +18,8 @@ for f in games/drietalspel share/games/drietalspel/Sounds/kaart.wav \
          share/games/drietalspel/Data/Geografie.dat \
          share/applications/nl.drietalspel.Drietalspel.desktop \
          share/metainfo/nl.drietalspel.Drietalspel.metainfo.xml \
-         share/icons/hicolor/256x256/apps/nl.drietalspel.Drietalspel.png; do
+         share/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/nl.drietalspel.Drietalspel.png \
+         share/icons/hicolor/scalable/apps/nl.drietalspel.Drietalspel.svg; do
     [ -e "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
 done
 if command -v desktop-file-validate >/dev/null; then
