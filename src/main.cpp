@@ -15,7 +15,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Drietalspel"));
-    QApplication::setDesktopFileName(QStringLiteral("drietalspel"));
+    QApplication::setDesktopFileName(QStringLiteral("nl.drietalspel.Drietalspel"));
     // The game asks for its fonts by name; where they are not installed, the free look-alikes.
     QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
