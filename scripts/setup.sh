@@ -7,7 +7,8 @@ packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-translations-l10n
           fonts-comic-neue fonts-liberation2)
 if [ "${1:-}" = "--tests" ]; then
     packages+=(xvfb xauth clang libclang-rt-14-dev pulseaudio pulseaudio-utils sox clang-format
-               libxcb1-dev appstream at-spi2-core python3-pyatspi dbus)
+               libxcb1-dev appstream desktop-file-utils dpkg-dev file lintian x11-utils
+               at-spi2-core python3-pyatspi dbus)
 fi
 
 missing=()

@@ -15,17 +15,18 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Drietalspel"));
-    QApplication::setDesktopFileName(QStringLiteral("drietalspel"));
+    QApplication::setDesktopFileName(QStringLiteral("nl.drietalspel.Drietalspel"));
     // The game asks for its fonts by name; where they are not installed, the free look-alikes.
     QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     // Qt's own buttons (OK, Cancel, Yes, No) in Dutch, as the rest of the program.
     Drietal::laadQtVertaling();
 
-    const QString programma = Opslag::programmaMap();
-    Opslag::kiesGebruikersMap(programma,
-                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-                              Opslag::isSchrijfbareMap(programma));
+    const Opslag::Indeling indeling = Opslag::indelingVoor(QApplication::applicationDirPath());
+    Opslag::zetProgrammaMap(indeling.programma);
+    Opslag::kiesGebruikersMap(
+        indeling.programma, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+        !indeling.geinstalleerd && Opslag::isSchrijfbareMap(indeling.programma));
     // A second copy on the same folder would drop the scores of the first at exit.
     const Opslag::MapSlot slot(Opslag::gebruikersMap());
     if (slot.bezet()) {

@@ -41,11 +41,22 @@ constexpr qsizetype kMaxNaamBytes = 255;
 
 } // namespace
 
+Indeling indelingVoor(const QString& exeMap) {
+    const auto heeftGeluiden = [](const QString& map) {
+        return QFileInfo(pad(map, QStringLiteral("Sounds"))).isDir();
+    };
+    const QString gedeeld =
+        QDir::cleanPath(exeMap + QStringLiteral("/" DRIETAL_GEDEELDE_MAP_VANAF_EXE));
+    if (!heeftGeluiden(exeMap) && heeftGeluiden(gedeeld))
+        return {gedeeld, true};
+    return {exeMap, false};
+}
+
 QString programmaMap() {
     if (!programmaMapOverride().isEmpty())
         return programmaMapOverride();
     if (QCoreApplication::instance())
-        return QCoreApplication::applicationDirPath();
+        return indelingVoor(QCoreApplication::applicationDirPath()).programma;
     return QDir::currentPath();
 }
 

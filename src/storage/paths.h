@@ -1,5 +1,5 @@
-// Where the program's files lie. Everything hangs off the program folder, the folder that holds
-// the executable (never the current folder).
+// Where the program's files lie. Everything hangs off the program folder, found from the folder
+// that holds the executable (never the current folder).
 #pragma once
 
 #include <QString>
@@ -7,7 +7,17 @@
 
 namespace Opslag {
 
-// The folder of the executable, unless another was set (tests, or an installed copy).
+// The program folder that goes with an executable in exeMap. The build's program folder and a
+// portable copy keep Sounds, Backgrounds and Data beside the executable. An installed copy, the
+// executable in games/ and its files in share/games/drietalspel of the same prefix (Debian's
+// layout for games), finds them from there, so every prefix works and none needs a launcher.
+struct Indeling {
+    QString programma;
+    bool geinstalleerd = false;
+};
+Indeling indelingVoor(const QString& exeMap);
+
+// The program folder of the running executable (see indelingVoor), unless another was set.
 QString programmaMap();
 void zetProgrammaMap(const QString& map);
 
@@ -15,9 +25,11 @@ void zetProgrammaMap(const QString& map);
 QString gebruikersMap();
 void zetGebruikersMap(const QString& map);
 
-// Where the settings, the high-score list and the topics live. A program folder the user may
-// write in (a portable copy) keeps them itself; a read-only one (installed under /usr or /opt)
-// sends them to the user's own data folder. At its first use that folder takes over the settings
+// Where the settings, the high-score list and the topics live. A portable copy the user may
+// write in keeps them in its program folder. An installed copy never writes into its own
+// folders, even when root could, so they stay the package's alone and removing it leaves nothing
+// behind: pass programmaSchrijfbaar false for it, as for a read-only portable copy. Those send
+// the files to the user's own data folder. At its first use that folder takes over the settings
 // file and the high-score list of the program folder, where it has none; at every start it is
 // offered the sample topics of the program folder's Data (see biedVoorbeeldenAan). Returns the
 // folder chosen.

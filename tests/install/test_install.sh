@@ -1,66 +1,174 @@
 #!/usr/bin/env bash
-# Installs into a temporary prefix, starts the installed game as a user who cannot write there,
-# lets it write its files, ends it the way a desktop session does (SIGTERM), and checks that the
-# settings, the high-score list and the topics are in that user's data folder and that nothing
-# was written under the prefix.
+# Checks an installed copy of the game.
+#   test_install.sh BUILD        installs into a temporary prefix (ctest runs this)
+#   test_install.sh --deb BUILD  as root: makes the .deb, has lintian check it (no warning may
+#                                remain), installs it, and removes it again (CI runs this)
+# Either way the installed game runs as a player who cannot write its folders and as root, is
+# ended the way a desktop session does (SIGTERM), and must have put the settings, the high-score
+# list and the topics in that user's data folder and written nothing into its own folders. The
+# package must leave nothing behind when removed.
 set -euo pipefail
-build=$1
+deb=false
+[ "${1:-}" != --deb ] || { deb=true; shift; }
+build=$(cd "$1" && pwd)
 work=$(mktemp -d /tmp/drietalspel-install-XXXXXX)
-trap 'rm -rf "$work"' EXIT
 chmod 755 "$work"
-prefix=$work/prefix
-cmake --install "$build" --prefix "$prefix" >/dev/null
+tester=drietaltest
 
-for f in bin/drietalspel lib/drietalspel/drietalspel lib/drietalspel/Sounds/kaart.wav \
-         lib/drietalspel/Backgrounds/Wallpaper-01.jpg lib/drietalspel/Data/Geografie.dat \
+opruimen() {
+    [ -z "${pid:-}" ] || kill "$pid" 2>/dev/null || true
+    [ -z "${xvfb:-}" ] || kill "$xvfb" 2>/dev/null || true
+    if $deb; then
+        [ -z "${pakket:-}" ] || ! dpkg -s drietalspel >/dev/null 2>&1 || dpkg -r drietalspel >/dev/null
+        ! id "$tester" >/dev/null 2>&1 || userdel -r "$tester" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap opruimen EXIT
+
+# Runs a command as user $1 with a fresh environment: home $2, then the variables and command.
+# Call it in a subshell (&, $(...)): it becomes the command, so its process id is the command's.
+als() {
+    local wie=$1 home=$2; shift 2
+    local setpriv=()
+    [ "$wie" = "$(id -un)" ] || setpriv=(setpriv --reuid="$wie" --regid="$(id -g "$wie")" --init-groups)
+    exec "${setpriv[@]}" env -i PATH=/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$home/xdg" "$@"
+}
+
+# Makes the package, lets lintian check it as an ordinary user and installs it with what it needs.
+installeer_pakket() {
+    "$(dirname "$0")/../../scripts/setup.sh" --tests
+    (cd "$build" && rm -f drietalspel_*.deb && cpack -G DEB >"$work/log" 2>&1) ||
+        { cat "$work/log"; exit 1; }
+    pakket=$work/$(basename "$build"/drietalspel_*.deb)
+    cp "$build"/drietalspel_*.deb "$pakket"
+    ! id "$tester" >/dev/null 2>&1 || userdel -r "$tester" 2>/dev/null
+    useradd -m "$tester"
+    local uit
+    if ! uit=$(als "$tester" "$(getent passwd "$tester" | cut -d: -f6)" \
+                   lintian --fail-on error,warning "$pakket" 2>&1) || [ -n "$uit" ]; then
+        echo "lintian:"; echo "$uit"; exit 1
+    fi
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        -o DPkg::Lock::Timeout=300 "$pakket" >"$work/log" 2>&1 || { cat "$work/log"; exit 1; }
+}
+
+if $deb; then
+    installeer_pakket
+    prefix=/usr
+    mappen=(/usr/games /usr/share/games/drietalspel)
+else
+    prefix=$work/prefix
+    cmake --install "$build" --prefix "$prefix" >/dev/null
+    mappen=("$prefix")
+fi
+exe=$prefix/games/drietalspel
+gedeeld=$prefix/share/games/drietalspel
+desktop=$prefix/share/applications/nl.drietalspel.Drietalspel.desktop
+
+for f in games/drietalspel share/games/drietalspel/Sounds/kaart.wav \
+         share/games/drietalspel/Backgrounds/Wallpaper-01.jpg \
+         share/games/drietalspel/Data/Geografie.dat \
          share/applications/nl.drietalspel.Drietalspel.desktop \
          share/metainfo/nl.drietalspel.Drietalspel.metainfo.xml \
-         share/icons/hicolor/256x256/apps/nl.drietalspel.Drietalspel.png; do
+         share/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/nl.drietalspel.Drietalspel.png \
+         share/icons/hicolor/scalable/apps/nl.drietalspel.Drietalspel.svg \
+         share/man/man6/drietalspel.6.gz share/doc/drietalspel/copyright; do
     [ -e "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
 done
 if command -v desktop-file-validate >/dev/null; then
-    desktop-file-validate "$prefix/share/applications/nl.drietalspel.Drietalspel.desktop"
+    desktop-file-validate "$desktop"
 fi
 if command -v appstreamcli >/dev/null; then
-    appstreamcli validate --no-net --explain \
-        "$prefix/share/metainfo/nl.drietalspel.Drietalspel.metainfo.xml"
+    appstreamcli validate --no-net --strict --explain \
+        "$prefix/share/metainfo/nl.drietalspel.Drietalspel.metainfo.xml" >"$work/log" ||
+        { cat "$work/log"; exit 1; }
 fi
 
-# A player who cannot write the install folder: as root, the nobody user; otherwise the folder
-# is made read-only.
-home=$work/home
-mkdir -p -m 777 "$home"
-run=()
-if [ "$(id -u)" -eq 0 ]; then
-    run=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+# Starts the installed game as user $1 with home $2 and the variables in the rest, and waits
+# for its settings file in that home's data folder.
+start() {
+    local wie=$1 home=$2; shift 2
+    mkdir -p -m 700 "$home/xdg"
+    [ "$wie" = "$(id -un)" ] || chown "$wie:" "$home" "$home/xdg"
+    als "$wie" "$home" "$@" "$exe" >"$work/log" 2>&1 &
+    pid=$!
+    data=$home/.local/share/Drietalspel
+    for _ in $(seq 100); do
+        [ -f "$data/Drietalspel.ini" ] && return 0
+        sleep 0.1
+    done
+    echo "no settings file in $data"; cat "$work/log"; exit 1
+}
+
+# Waits for the game's window on the X display; its class must be the one the desktop entry
+# names, so a dock can match the two.
+wacht_op_venster() {
+    local klasse
+    klasse=$(sed -n 's/^StartupWMClass=//p' "$desktop")
+    for _ in $(seq 100); do
+        xwininfo -display "$display" -root -tree | grep -qF "(\"drietalspel\" \"$klasse\")" && return 0
+        sleep 0.1
+    done
+    echo "no window of class '$klasse'"; xwininfo -display "$display" -root -tree; exit 1
+}
+
+# Ends the game started last with SIGTERM and checks the player's files in its data folder.
+stop() {
+    sleep 0.5
+    kill -TERM "$pid"
+    wait "$pid" || true
+    pid=
+    [ -f "$data/Data/Scorelijst.lst" ] || { echo "no high-score list in $data/Data"; cat "$work/log"; exit 1; }
+    [ -f "$data/Data/Geografie.dat" ] || { echo "topics not seeded into $data/Data"; exit 1; }
+    grep -q "$gedeeld/Backgrounds/Wallpaper-01.jpg" "$data/Drietalspel.ini" || {
+        echo "the wallpaper does not point into the installed Backgrounds"; exit 1; }
+}
+
+# A player who cannot write the install folders: the test user for the package; as root, the
+# nobody user; otherwise the folder is made read-only. Root can write them, and still the game
+# must not. The package's game runs on an X server, the other offscreen.
+if $deb; then
+    spelers=("$tester" root)
+    Xvfb -displayfd 3 -nolisten tcp -ac 3>"$work/display" 2>/dev/null &
+    xvfb=$!
+    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+    display=:$(cat "$work/display")
+    scherm=(DISPLAY="$display")
+elif [ "$(id -u)" -eq 0 ]; then
+    spelers=(nobody root)
+    scherm=(QT_QPA_PLATFORM=offscreen)
 else
+    spelers=("$(id -un)")
+    scherm=(QT_QPA_PLATFORM=offscreen)
     chmod -R a-w "$prefix"
 fi
-find "$prefix" -type f -printf '%P %s %T@\n' | sort > "$work/before"
-xdg=$work/xdg
-mkdir -p -m 700 "$xdg"
-[ "$(id -u)" -eq 0 ] && chown 65534:65534 "$xdg"
-
-env -i PATH=/usr/bin:/bin HOME="$home" XDG_DATA_HOME="$home/.local/share" \
-    XDG_RUNTIME_DIR="$xdg" QT_QPA_PLATFORM=offscreen \
-    "${run[@]}" "$prefix/bin/drietalspel" >"$work/log" 2>&1 &
-pid=$!
-data=$home/.local/share/Drietalspel
-for _ in $(seq 100); do
-    [ -f "$data/Drietalspel.ini" ] && break
-    sleep 0.1
+find "${mappen[@]}" -printf '%p %s %T@\n' | sort > "$work/before"
+for speler in "${spelers[@]}"; do
+    home=$work/home-$speler
+    [ "$speler" != "$tester" ] || home=$(getent passwd "$tester" | cut -d: -f6)
+    mkdir -p "$home"
+    start "$speler" "$home" "${scherm[@]}"
+    ! $deb || wacht_op_venster
+    stop
+    echo "$speler: the installed copy keeps the player's files in $data"
 done
-[ -f "$data/Drietalspel.ini" ] || { echo "no settings file in $data"; cat "$work/log"; exit 1; }
-sleep 0.5
-kill -TERM "$pid"
-wait "$pid" || true
-
-[ -f "$data/Data/Scorelijst.lst" ] || { echo "no high-score list in $data/Data"; exit 1; }
-[ -f "$data/Data/Geografie.dat" ] || { echo "topics not seeded into $data/Data"; exit 1; }
-grep -q "Backgrounds/Wallpaper-01.jpg" "$data/Drietalspel.ini" || {
-    echo "the wallpaper does not point into the installed Backgrounds"; exit 1; }
-find "$prefix" -type f -printf '%P %s %T@\n' | sort > "$work/after"
-diff "$work/before" "$work/after" || { echo "files changed under the prefix"; exit 1; }
-[ -z "$(find "$prefix" -newer "$work/before")" ] || { echo "something written under the prefix"; exit 1; }
+find "${mappen[@]}" -printf '%p %s %T@\n' | sort > "$work/after"
+diff "$work/before" "$work/after" || { echo "files changed in the install folders"; exit 1; }
+[ -z "$(find "${mappen[@]}" -newer "$work/before")" ] || {
+    echo "something written in the install folders"; exit 1; }
 [ "$(id -u)" -eq 0 ] || chmod -R u+w "$prefix"
-echo "installed copy keeps the player's files in $data"
+$deb || exit 0
+
+# Removing the package leaves none of its files and none of its own folders.
+dpkg --verify drietalspel
+dpkg -L drietalspel > "$work/files"
+dpkg -r drietalspel > "$work/log" 2>&1 || { cat "$work/log"; exit 1; }
+pakket=
+! grep -i "warning" "$work/log" || { echo "dpkg warned at removal"; exit 1; }
+while read -r f; do
+    if [ -e "$f" ] && { [ ! -d "$f" ] || [[ "$f" == *drietalspel* ]]; }; then
+        echo "left behind: $f"; exit 1
+    fi
+done < "$work/files"
+echo "the package installs, runs and removes cleanly"

@@ -27,6 +27,22 @@ private slots:
         QVERIFY(Opslag::isSchrijfbareMap(programma.path()));
     }
 
+    // An executable in games/ takes its files from share/games/drietalspel of its prefix, unless
+    // it has its own Sounds beside it: the build's program folder or a portable copy.
+    void installedLayoutIsFoundFromTheExecutable() {
+        QTemporaryDir prefix;
+        const QString p = prefix.path();
+        QVERIFY(QDir().mkpath(p + "/games") &&
+                QDir().mkpath(p + "/share/games/drietalspel/Sounds"));
+        const Opslag::Indeling geinstalleerd = Opslag::indelingVoor(p + "/games");
+        QCOMPARE(geinstalleerd.programma, p + "/share/games/drietalspel");
+        QVERIFY(geinstalleerd.geinstalleerd);
+        QVERIFY(QDir().mkpath(p + "/games/Sounds"));
+        const Opslag::Indeling portable = Opslag::indelingVoor(p + "/games");
+        QCOMPARE(portable.programma, p + "/games");
+        QVERIFY(!portable.geinstalleerd);
+    }
+
     // At its first use the user's folder takes over the settings and the high-score list. Each
     // sample topic is offered once: copied where no file of its name is, never over the player's
     // own, not again once deleted; one added to the program folder later is still offered.

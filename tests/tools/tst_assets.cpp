@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtEndian>
 #include <QtTest>
 
@@ -185,6 +186,39 @@ private slots:
             }
             QVERIFY2(aantal >= 300, qPrintable(QString("%1: %2 pixels").arg(k.name()).arg(aantal)));
         }
+    }
+
+    // The smaller icons are the same drawing: each differs from the 256-pixel icon scaled down by
+    // little more than rounding. The SVG a desktop scales itself is whole XML with the three cards.
+    void icoonMaten() {
+        const QImage groot(kProgrammaMap + "/drietalspel.png");
+        for (int maat : {48, 64, 128}) {
+            const QImage klein = QImage(kProgrammaMap + QString("/drietalspel-%1.png").arg(maat))
+                                     .convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(klein.size(), QSize(maat, maat));
+            const QImage verwacht =
+                groot.scaled(maat, maat, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                    .convertToFormat(QImage::Format_ARGB32);
+            double verschil = 0;
+            for (int y = 0; y < maat; ++y) {
+                for (int x = 0; x < maat; ++x) {
+                    const QRgb a = klein.pixel(x, y), b = verwacht.pixel(x, y);
+                    verschil += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                                std::abs(qBlue(a) - qBlue(b)) + std::abs(qAlpha(a) - qAlpha(b));
+                }
+            }
+            verschil /= 4.0 * maat * maat;
+            QVERIFY2(verschil < 3,
+                     qPrintable(QString("%1 px: %2 per channel").arg(maat).arg(verschil)));
+        }
+        QFile svg(kProgrammaMap + "/drietalspel.svg");
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&svg);
+        int kaarten = 0;
+        while (!xml.atEnd())
+            kaarten += xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"g";
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(kaarten, 3);
     }
 
     void onderwerp_data() {

@@ -3,9 +3,10 @@
 //
 //     drietal_assetgen <program folder>
 //
-// Writes Sounds/*.wav, Backgrounds/Wallpaper-NN.jpg and drietalspel.png into the folder. Every
-// file goes to a temporary name first and is renamed when whole, so a run that fails halfway
-// never leaves a cut-off file that the build would take for finished.
+// Writes Sounds/*.wav, Backgrounds/Wallpaper-NN.jpg and the icon (drietalspel.png, its smaller
+// sizes drietalspel-NN.png, and drietalspel.svg) into the folder. Every file goes to a temporary
+// name first and is renamed when whole, so a run that fails halfway never leaves a cut-off file
+// that the build would take for finished.
 
 #include <QDir>
 #include <QGuiApplication>
@@ -752,21 +753,24 @@ void kaartVoorkant(QPainter& p) {
     p.drawPath(drie().translated(0, -1));
 }
 
-QImage icoon() {
-    QImage beeld(256, 256, QImage::Format_ARGB32_Premultiplied);
+// The hand of cards: the point the cards turn about, below their centre as a hand of cards fans
+// out, and each card's angle and centre from there.
+const QPointF kDraaipunt(136, 248);
+const double kHoeken[3] = {-20, -4, 13};
+const QPointF kMidden[3] = {QPointF(0, -128), QPointF(0, -134), QPointF(0, -124)};
+
+// The icon at grootte pixels square: the 256-pixel drawing scaled.
+QImage icoon(int grootte) {
+    QImage beeld(grootte, grootte, QImage::Format_ARGB32_Premultiplied);
     beeld.fill(Qt::transparent);
     QPainter p(&beeld);
     p.setRenderHint(QPainter::Antialiasing);
-
-    // The cards turn about a point below their centre, as a hand of cards fans out.
-    const QPointF draaipunt(136, 248);
-    const double hoeken[3] = {-20, -4, 13};
-    const QPointF midden[3] = {QPointF(0, -128), QPointF(0, -134), QPointF(0, -124)};
+    p.scale(grootte / 256.0, grootte / 256.0);
     for (int k = 0; k < 3; ++k) {
         p.save();
-        p.translate(draaipunt);
-        p.rotate(hoeken[k]);
-        p.translate(midden[k]);
+        p.translate(kDraaipunt);
+        p.rotate(kHoeken[k]);
+        p.translate(kMidden[k]);
         if (k < 2)
             kaartRug(p, kRijKleur[k]);
         else
@@ -775,6 +779,79 @@ QImage icoon() {
     }
     p.end();
     return beeld;
+}
+
+// The same drawing as SVG, for desktops that scale the icon themselves. Written out by hand from
+// the shapes above rather than through a paint device, which keeps the file small.
+QString svgGetal(double x) {
+    return QString::number(x, 'g', 5);
+}
+
+QString svgRechthoek(const QRectF& r, double rond, const QString& stijl) {
+    return QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\" %6/>")
+        .arg(svgGetal(r.x()), svgGetal(r.y()), svgGetal(r.width()), svgGetal(r.height()),
+             svgGetal(rond), stijl);
+}
+
+QString svgPad(const QPainterPath& pad) {
+    QString d;
+    for (int i = 0; i < pad.elementCount(); ++i) {
+        const QPainterPath::Element e = pad.elementAt(i);
+        d += e.isMoveTo()    ? QStringLiteral("M")
+             : e.isLineTo()  ? QStringLiteral("L")
+             : e.isCurveTo() ? QStringLiteral("C")
+                             : QStringLiteral(" ");
+        d += svgGetal(e.x) + u' ' + svgGetal(e.y);
+    }
+    return d;
+}
+
+QString svgKaart(int k) {
+    const QRectF vlak = kaartVlak();
+    QString g = QStringLiteral("<g transform=\"translate(%1 %2) rotate(%3) translate(%4 %5)\">")
+                    .arg(svgGetal(kDraaipunt.x()), svgGetal(kDraaipunt.y()), svgGetal(kHoeken[k]),
+                         svgGetal(kMidden[k].x()), svgGetal(kMidden[k].y()));
+    const QString schaduw = QStringLiteral("fill=\"#000\" fill-opacity=\"0.24\" stroke=\"#000\" "
+                                           "stroke-opacity=\"0.12\" stroke-width=\"8\"");
+    g += svgRechthoek(vlak.translated(3, 5), kKaartRond, schaduw);
+    const QColor kleur = kRijKleur[k];
+    if (k < 2) {
+        g += svgRechthoek(vlak, kKaartRond,
+                          QStringLiteral("fill=\"%1\" stroke=\"%2\" stroke-width=\"2\"")
+                              .arg(kleur.name(), kleur.darker(130).name()));
+        g += svgRechthoek(vlak.adjusted(10, 10, -10, -10), kKaartRond - 6,
+                          QStringLiteral("fill=\"none\" stroke=\"#fff\" stroke-opacity=\"0.27\" "
+                                         "stroke-width=\"3\""));
+    } else {
+        g += svgRechthoek(vlak, kKaartRond, QStringLiteral("fill=\"%1\"").arg(kleur.name()));
+        g += svgRechthoek(vlak.adjusted(7, 7, -7, -7), kKaartRond - 5,
+                          QStringLiteral("fill=\"#fff\""));
+        g += QStringLiteral("<path d=\"%1\" fill=\"none\" stroke=\"%2\" stroke-width=\"15\" "
+                            "stroke-linecap=\"round\" stroke-linejoin=\"round\"/>")
+                 .arg(svgPad(drie().translated(0, -1)), kleur.name());
+    }
+    return g + QStringLiteral("</g>\n");
+}
+
+QByteArray icoonSvg() {
+    QString svg = QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" "
+                                 "height=\"256\" viewBox=\"0 0 256 256\">\n");
+    for (int k = 0; k < 3; ++k)
+        svg += svgKaart(k);
+    return (svg + QStringLiteral("</svg>\n")).toUtf8();
+}
+
+// drietalspel.png at 256 pixels, the smaller sizes a desktop shows in menus and docks beside it,
+// and the SVG.
+bool maakIcoon(const QDir& map) {
+    if (!schrijfBeeld(map.filePath(QStringLiteral("drietalspel.png")), icoon(256), "png", -1))
+        return false;
+    for (int grootte : {48, 64, 128}) {
+        const QString naam = QStringLiteral("drietalspel-%1.png").arg(grootte);
+        if (!schrijfBeeld(map.filePath(naam), icoon(grootte), "png", -1))
+            return false;
+    }
+    return schrijfBestand(map.filePath(QStringLiteral("drietalspel.svg")), icoonSvg());
 }
 
 } // namespace
@@ -791,8 +868,7 @@ int main(int argc, char* argv[]) {
         meld(QStringLiteral("cannot make the folders in %1").arg(map.path()));
         return 1;
     }
-    if (!maakGeluiden(map) || !maakAchtergronden(map) ||
-        !schrijfBeeld(map.filePath(QStringLiteral("drietalspel.png")), icoon(), "png", -1))
+    if (!maakGeluiden(map) || !maakAchtergronden(map) || !maakIcoon(map))
         return 1;
     return 0;
 }
