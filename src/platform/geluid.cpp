@@ -7,6 +7,7 @@
 #include <QByteArrayView>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QMediaDevices>
 #include <QtEndian>
@@ -50,6 +51,10 @@ quint32 le32(const char* p) {
 // Plain PCM wave files, 8 or 16 bits, one or two channels. Anything else is refused rather than
 // played as noise. A data chunk cut short (a file copied halfway) plays the frames that are there.
 std::optional<Klank> leesWave(const QString& pad) {
+    // Only a regular file, after following links: opening a FIFO waits for a writer that never
+    // comes, and a device may never end.
+    if (!QFileInfo(pad).isFile())
+        return std::nullopt;
     QFile bestand(pad);
     if (!bestand.open(QIODevice::ReadOnly))
         return std::nullopt;

@@ -11,8 +11,10 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <sys/stat.h>
 
 namespace {
 
@@ -53,8 +55,9 @@ bool schrijf(const QString& pad, const QByteArray& inhoud) {
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(inhoud) == inhoud.size();
 }
 
-// Files the player must refuse, by name: "ontbreekt" is not written and "map" is a folder. Each
-// holds enough to be heard, had a careless reader played it.
+// Files the player must refuse, by name: "ontbreekt" is not written, "map" is a folder and "fifo"
+// a named pipe that nobody writes to. Each holds enough to be heard, had a careless reader played
+// it.
 QList<std::pair<QByteArray, QByteArray>> onbruikbaar() {
     const QByteArray goed = toonWave(0.3, 440);
     QByteArray ruis(8192, Qt::Uninitialized);
@@ -62,6 +65,7 @@ QList<std::pair<QByteArray, QByteArray>> onbruikbaar() {
         ruis[i] = char((i * 7919 + 13) ^ (i >> 3));
     return {{"ontbreekt", {}},
             {"map", {}},
+            {"fifo", {}},
             {"leeg", ""},
             {"willekeurigeBytes", ruis},
             {"alleenRiffKop", goed.left(12)},
@@ -302,11 +306,16 @@ private slots:
 private:
     QString pad(const QString& naam) const { return map.filePath(naam); }
 
-    // Lays down the unusable file naam; empty when that fails.
+    // Lays down the unusable file naam (again, if it is there already); empty when that fails.
     QString leg(const QByteArray& naam, const QByteArray& inhoud) const {
         const QString bestand = pad("onbruikbaar-" + QString::fromLatin1(naam));
-        const bool gelegd = naam == "ontbreekt" ||
-                            (naam == "map" ? QDir().mkpath(bestand) : schrijf(bestand, inhoud));
+        bool gelegd = naam == "ontbreekt";
+        if (naam == "map")
+            gelegd = QDir().mkpath(bestand);
+        else if (naam == "fifo")
+            gelegd = ::mkfifo(QFile::encodeName(bestand).constData(), 0600) == 0 || errno == EEXIST;
+        else if (!gelegd)
+            gelegd = schrijf(bestand, inhoud);
         return gelegd ? bestand : QString();
     }
 
