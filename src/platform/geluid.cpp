@@ -1,23 +1,21 @@
 #include "platform/geluid.h"
+#include "platform/geluiduitvoer.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QBuffer>
 #include <QByteArrayView>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QMediaDevices>
+#include <QLibrary>
 #include <QtEndian>
 
 #include <cstring>
 #include <memory>
 #include <optional>
 
-// The sounds go through QAudioSink with PCM we decode ourselves. QSoundEffect (Qt 6.4) was
-// measured cutting 0.1 s or more off the start of short sounds, and losing clicks altogether.
+// The wave files are decoded here and the PCM played by the sound module (src/geluid), loaded at
+// the first sound. QSoundEffect (Qt 6.4) was measured cutting 0.1 s or more off the start of short
+// sounds, and losing clicks altogether.
 
 namespace Algemeen {
 namespace {
@@ -29,15 +27,13 @@ namespace {
 // a rewind only takes silence; a delay this short goes unnoticed.
 constexpr int kAanloopMs = 30;
 
-// The server buffer asked for each sound. The whole sound is in memory and goes in at once, so a
-// roomy buffer does not hold up the start.
-constexpr qint64 kBufferUs = 200000;
-
 // Game sounds are at most a few seconds long; a path to anything this big is not one of them.
 constexpr qint64 kMaxBestand = 32 * 1024 * 1024;
 
 struct Klank {
-    QAudioFormat formaat;
+    int rate = 0;
+    int kanalen = 0;
+    int bits = 0;
     QByteArray pcm; // samples in the machine's byte order, the lead-in silence included
 };
 
@@ -95,10 +91,7 @@ std::optional<Klank> leesWave(const QString& pad) {
             if (frames == 0)
                 return std::nullopt;
             const qint64 stilte = qint64(rate) * kAanloopMs / 1000 * blok;
-            Klank klank;
-            klank.formaat.setSampleRate(int(rate));
-            klank.formaat.setChannelCount(kanalen);
-            klank.formaat.setSampleFormat(bits == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+            Klank klank{int(rate), kanalen, bits, {}};
             // 8-bit wave samples are unsigned: their silence is 0x80, not 0.
             klank.pcm = QByteArray(stilte + frames * blok, bits == 8 ? char(0x80) : char(0));
             if (bits == 8)
@@ -112,6 +105,27 @@ std::optional<Klank> leesWave(const QString& pad) {
     return std::nullopt;
 }
 
+// Where the sound module may be, the first that loads wins: beside the executable (the program
+// folder, and the tests), and the library folder of an installation that puts the executable in a
+// folder of its own.
+QStringList modulePlekken() {
+    const QString map = QCoreApplication::applicationDirPath();
+    return {map + QStringLiteral("/" DRIETAL_GELUID_MODULE),
+            map + QStringLiteral("/../lib/drietalspel/" DRIETAL_GELUID_MODULE)};
+}
+
+// Without the module the game is silent, as on a computer without sound.
+std::unique_ptr<GeluidUitvoer> laadUitvoer() {
+    for (const QString& plek : modulePlekken()) {
+        QLibrary module(plek);
+        const auto maak = reinterpret_cast<decltype(&drietal_geluid_uitvoer)>(
+            module.resolve(DRIETAL_GELUID_MAAK));
+        if (maak)
+            return std::unique_ptr<GeluidUitvoer>(maak());
+    }
+    return nullptr;
+}
+
 class GeluidSpeler {
 public:
     void speel(const QString& pad);
@@ -120,9 +134,8 @@ private:
     const Klank* klank(const QString& pad);
 
     QHash<QString, Klank> klanken;
-    QBuffer bron; // declared before uitvoer, which reads from it until it is gone
-    QAudioDevice apparaat;
-    std::unique_ptr<QAudioSink> uitvoer;
+    bool geladen = false; // the module has been looked for
+    std::unique_ptr<GeluidUitvoer> uitvoer;
 };
 
 const Klank* GeluidSpeler::klank(const QString& pad) {
@@ -140,27 +153,12 @@ void GeluidSpeler::speel(const QString& pad) {
     const Klank* k = klank(pad);
     if (!k)
         return;
-    // Without an audio server Qt lists no output at all; the game then just stays silent.
-    const QAudioDevice standaard = QMediaDevices::defaultAudioOutput();
-    if (standaard.isNull())
-        return;
-    if (!uitvoer || apparaat != standaard || uitvoer->format() != k->formaat) {
-        uitvoer.reset();
-        apparaat = standaard;
-        uitvoer = std::make_unique<QAudioSink>(standaard, k->formaat);
+    if (!geladen) {
+        geladen = true;
+        uitvoer = laadUitvoer();
     }
-    // Stopping closes the stream, so the server drops what it still holds of the previous sound
-    // and the new one is not queued behind it.
-    uitvoer->stop();
-    bron.close();
-    bron.setData(k->pcm);
-    bron.open(QIODevice::ReadOnly);
-    // Qt 6.4 asks each new stream for the buffer the server granted the previous one, and the
-    // server grants less than asked, so every sound got a smaller buffer than the last until, after
-    // a handful of sounds, the buffer was too small to be filled at all and the output stayed
-    // silent. Asking for the same size every time keeps it where it started.
-    uitvoer->setBufferSize(k->formaat.bytesForDuration(kBufferUs));
-    uitvoer->start(&bron);
+    if (uitvoer)
+        uitvoer->speel({k->pcm.constData(), size_t(k->pcm.size()), k->rate, k->kanalen, k->bits});
 }
 
 GeluidSpeler*& speler() {
@@ -180,8 +178,8 @@ void GeluidSpelen(const QString& pad) {
         return;
     if (!speler()) {
         speler() = new GeluidSpeler;
-        // The stream has to close while Qt's audio backend is still there: with the application
-        // object, not among the static destructors at exit, when the backend may be gone already.
+        // The sound thread stops with the application object, before the exit-time destructors,
+        // so nothing runs behind them.
         qAddPostRoutine(ruimSpelerOp);
     }
     speler()->speel(pad);

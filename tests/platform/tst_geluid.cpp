@@ -281,29 +281,40 @@ private slots:
     }
 
     // The program run again to play a sound twice and quit at once. With a server the stream is
-    // closed on the way out, with no crash and nothing left behind; a socket that does not exist
-    // makes libpulse fail at once without starting a daemon, and the game just goes on.
+    // closed on the way out, with no crash and nothing left behind. A socket that does not exist
+    // makes libpulse fail at once without starting a daemon, and a copy of the program without its
+    // sound module beside it has nothing to play with: the game goes on, and not a word is said.
     void kindProces_data() {
         QTest::addColumn<bool>("metServer");
-        QTest::newRow("afsluitenTijdensGeluid") << true;
-        QTest::newRow("zonderServer") << false;
+        QTest::addColumn<bool>("metModule");
+        QTest::newRow("afsluitenTijdensGeluid") << true << true;
+        QTest::newRow("zonderServer") << false << true;
+        QTest::newRow("zonderModule") << true << false;
     }
     void kindProces() {
         QFETCH(bool, metServer);
+        QFETCH(bool, metModule);
         const QString toon = pad("kind.wav");
         QVERIFY(schrijf(toon, toonWave(1.0, 440)));
+        QString programma = QCoreApplication::applicationFilePath();
+        if (!metModule) {
+            const QString kopie = pad("zonder-module/" + QFileInfo(programma).fileName());
+            QVERIFY(QDir().mkpath(pad("zonder-module")) && QFile::copy(programma, kopie));
+            programma = kopie;
+        }
         QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
         omgeving.insert(kSpeelEnStop, "1");
         if (!metServer)
             omgeving.insert("PULSE_SERVER", "unix:" + pad("geen-server/native"));
         QProcess kind;
         kind.setProcessEnvironment(omgeving);
-        kind.start(QCoreApplication::applicationFilePath(), {toon});
+        kind.start(programma, {toon});
         QVERIFY(kind.waitForFinished(20000));
         const QByteArray fouten = kind.readAllStandardError();
         QVERIFY2(kind.exitStatus() == QProcess::NormalExit && kind.exitCode() == 0, fouten.data());
+        QVERIFY2(fouten.isEmpty(), fouten.data());
         const QByteArray uitvoer = kind.readAllStandardOutput();
-        QVERIFY2(uitvoer.startsWith("klaar "), fouten.data());
+        QVERIFY2(uitvoer.startsWith("klaar "), uitvoer.data());
         QVERIFY2(uitvoer.mid(6).trimmed().toInt() < 2000, uitvoer.data());
     }
 
