@@ -11,7 +11,8 @@ chmod 755 "$work"
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-for f in bin/drietalspel lib/drietalspel/drietalspel lib/drietalspel/Sounds/kaart.wav \
+for f in bin/drietalspel lib/drietalspel/drietalspel lib/drietalspel/drietalspel-geluid.so \
+         lib/drietalspel/Sounds/kaart.wav \
          lib/drietalspel/Backgrounds/Wallpaper-01.jpg lib/drietalspel/Data/Geografie.dat \
          share/applications/nl.drietalspel.Drietalspel.desktop \
          share/metainfo/nl.drietalspel.Drietalspel.metainfo.xml \
