@@ -44,60 +44,73 @@ quint32 le32(const char* p) {
     return qFromLittleEndian<quint32>(p);
 }
 
-// Plain PCM wave files, 8 or 16 bits, one or two channels. Anything else is refused rather than
-// played as noise. A data chunk cut short (a file copied halfway) plays the frames that are there.
-std::optional<Klank> leesWave(const QString& pad) {
-    // Only a regular file, after following links: opening a FIFO waits for a writer that never
-    // comes, and a device may never end.
-    if (!QFileInfo(pad).isFile())
-        return std::nullopt;
+// The whole file; empty when it is not a regular file (after following links: opening a FIFO
+// waits for a writer that never comes, and a device may never end) or too big for a game sound.
+QByteArray leesBestand(const QString& pad) {
     QFile bestand(pad);
-    if (!bestand.open(QIODevice::ReadOnly))
-        return std::nullopt;
+    if (!QFileInfo(pad).isFile() || !bestand.open(QIODevice::ReadOnly))
+        return {};
     const QByteArray inhoud = bestand.read(kMaxBestand + 1);
-    if (inhoud.size() < 12 || inhoud.size() > kMaxBestand || !inhoud.startsWith("RIFF") ||
+    return inhoud.size() > kMaxBestand ? QByteArray() : inhoud;
+}
+
+// The frames at data, in the machine's byte order, after the lead-in silence.
+QByteArray metAanloop(const char* data, qint64 frames, const Klank& soort) {
+    const int blok = soort.kanalen * soort.bits / 8;
+    const qint64 stilte = qint64(soort.rate) * kAanloopMs / 1000 * blok;
+    // 8-bit wave samples are unsigned: their silence is 0x80, not 0.
+    QByteArray pcm(stilte + frames * blok, soort.bits == 8 ? char(0x80) : char(0));
+    if (soort.bits == 8)
+        std::memcpy(pcm.data() + stilte, data, size_t(frames * blok));
+    else
+        qFromLittleEndian<qint16>(data, frames * soort.kanalen, pcm.data() + stilte);
+    return pcm;
+}
+
+// The format chunk at p, into klank; false for anything but plain PCM, 8 or 16 bits, one or two
+// channels.
+bool leesFormaat(const char* p, qint64 lengte, Klank& klank) {
+    if (lengte < 16)
+        return false;
+    quint16 soort = le16(p);
+    // WAVE_FORMAT_EXTENSIBLE names the real format in the first two bytes of its GUID.
+    if (soort == 0xFFFE && lengte >= 26)
+        soort = le16(p + 24);
+    const quint32 rate = le32(p + 4);
+    klank.kanalen = le16(p + 2);
+    klank.bits = le16(p + 14);
+    if (soort != 1 || (klank.kanalen != 1 && klank.kanalen != 2) ||
+        (klank.bits != 8 && klank.bits != 16) || le16(p + 12) != klank.kanalen * klank.bits / 8 ||
+        rate < 1000 || rate > 192000)
+        return false;
+    klank.rate = int(rate);
+    return true;
+}
+
+// Plain PCM wave files; anything else is refused rather than played as noise. A data chunk cut
+// short (a file copied halfway) plays the frames that are there.
+std::optional<Klank> leesWave(const QString& pad) {
+    const QByteArray inhoud = leesBestand(pad);
+    if (inhoud.size() < 12 || !inhoud.startsWith("RIFF") ||
         QByteArrayView(inhoud.constData() + 8, 4) != "WAVE")
         return std::nullopt;
 
     const char* d = inhoud.constData();
     const qint64 n = inhoud.size();
-    int kanalen = 0;
-    int bits = 0;
-    int blok = 0;
-    quint32 rate = 0;
+    Klank klank;
     for (qint64 pos = 12; pos + 8 <= n;) {
         const QByteArrayView id(d + pos, 4);
         const quint32 grootte = le32(d + pos + 4);
         const qint64 begin = pos + 8;
         const qint64 aanwezig = qMin<qint64>(grootte, n - begin);
-        if (id == "fmt ") {
-            if (aanwezig < 16)
+        if (id == "fmt " && !leesFormaat(d + begin, aanwezig, klank))
+            return std::nullopt;
+        if (id == "data") {
+            // Before any format chunk, klank holds no channels and the block is 0.
+            const int blok = klank.kanalen * klank.bits / 8;
+            if (blok == 0 || aanwezig < blok)
                 return std::nullopt;
-            quint16 soort = le16(d + begin);
-            // WAVE_FORMAT_EXTENSIBLE names the real format in the first two bytes of its GUID.
-            if (soort == 0xFFFE && aanwezig >= 26)
-                soort = le16(d + begin + 24);
-            kanalen = le16(d + begin + 2);
-            rate = le32(d + begin + 4);
-            blok = le16(d + begin + 12);
-            bits = le16(d + begin + 14);
-            if (soort != 1 || (kanalen != 1 && kanalen != 2) || (bits != 8 && bits != 16) ||
-                blok != kanalen * bits / 8 || rate < 1000 || rate > 192000)
-                return std::nullopt;
-        } else if (id == "data") {
-            if (blok == 0)
-                return std::nullopt;
-            const qint64 frames = aanwezig / blok;
-            if (frames == 0)
-                return std::nullopt;
-            const qint64 stilte = qint64(rate) * kAanloopMs / 1000 * blok;
-            Klank klank{int(rate), kanalen, bits, {}};
-            // 8-bit wave samples are unsigned: their silence is 0x80, not 0.
-            klank.pcm = QByteArray(stilte + frames * blok, bits == 8 ? char(0x80) : char(0));
-            if (bits == 8)
-                std::memcpy(klank.pcm.data() + stilte, d + begin, size_t(frames * blok));
-            else
-                qFromLittleEndian<qint16>(d + begin, frames * kanalen, klank.pcm.data() + stilte);
+            klank.pcm = metAanloop(d + begin, aanwezig / blok, klank);
             return klank;
         }
         pos = begin + grootte + (grootte & 1);
