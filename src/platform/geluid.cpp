@@ -1,22 +1,21 @@
 #include "platform/geluid.h"
+#include "platform/geluiduitvoer.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QBuffer>
 #include <QByteArrayView>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
-#include <QMediaDevices>
+#include <QLibrary>
 #include <QtEndian>
 
 #include <cstring>
 #include <memory>
 #include <optional>
 
-// The sounds go through QAudioSink with PCM we decode ourselves. QSoundEffect (Qt 6.4) was
-// measured cutting 0.1 s or more off the start of short sounds, and losing clicks altogether.
+// The wave files are decoded here and the PCM played by the sound module (src/geluid), loaded at
+// the first sound. QSoundEffect (Qt 6.4) was measured cutting 0.1 s or more off the start of short
+// sounds, and losing clicks altogether.
 
 namespace Algemeen {
 namespace {
@@ -28,15 +27,13 @@ namespace {
 // a rewind only takes silence; a delay this short goes unnoticed.
 constexpr int kAanloopMs = 30;
 
-// The server buffer asked for each sound. The whole sound is in memory and goes in at once, so a
-// roomy buffer does not hold up the start.
-constexpr qint64 kBufferUs = 200000;
-
 // Game sounds are at most a few seconds long; a path to anything this big is not one of them.
 constexpr qint64 kMaxBestand = 32 * 1024 * 1024;
 
 struct Klank {
-    QAudioFormat formaat;
+    int rate = 0;
+    int kanalen = 0;
+    int bits = 0;
     QByteArray pcm; // samples in the machine's byte order, the lead-in silence included
 };
 
@@ -47,64 +44,99 @@ quint32 le32(const char* p) {
     return qFromLittleEndian<quint32>(p);
 }
 
-// Plain PCM wave files, 8 or 16 bits, one or two channels. Anything else is refused rather than
-// played as noise. A data chunk cut short (a file copied halfway) plays the frames that are there.
-std::optional<Klank> leesWave(const QString& pad) {
+// The whole file; empty when it is not a regular file (after following links: opening a FIFO
+// waits for a writer that never comes, and a device may never end) or too big for a game sound.
+QByteArray leesBestand(const QString& pad) {
     QFile bestand(pad);
-    if (!bestand.open(QIODevice::ReadOnly))
-        return std::nullopt;
+    if (!QFileInfo(pad).isFile() || !bestand.open(QIODevice::ReadOnly))
+        return {};
     const QByteArray inhoud = bestand.read(kMaxBestand + 1);
-    if (inhoud.size() < 12 || inhoud.size() > kMaxBestand || !inhoud.startsWith("RIFF") ||
+    return inhoud.size() > kMaxBestand ? QByteArray() : inhoud;
+}
+
+// The frames at data, in the machine's byte order, after the lead-in silence.
+QByteArray metAanloop(const char* data, qint64 frames, const Klank& soort) {
+    const int blok = soort.kanalen * soort.bits / 8;
+    const qint64 stilte = qint64(soort.rate) * kAanloopMs / 1000 * blok;
+    // 8-bit wave samples are unsigned: their silence is 0x80, not 0.
+    QByteArray pcm(stilte + frames * blok, soort.bits == 8 ? char(0x80) : char(0));
+    if (soort.bits == 8)
+        std::memcpy(pcm.data() + stilte, data, size_t(frames * blok));
+    else
+        qFromLittleEndian<qint16>(data, frames * soort.kanalen, pcm.data() + stilte);
+    return pcm;
+}
+
+// The format chunk at p, into klank; false for anything but plain PCM, 8 or 16 bits, one or two
+// channels.
+bool leesFormaat(const char* p, qint64 lengte, Klank& klank) {
+    if (lengte < 16)
+        return false;
+    quint16 soort = le16(p);
+    // WAVE_FORMAT_EXTENSIBLE names the real format in the first two bytes of its GUID.
+    if (soort == 0xFFFE && lengte >= 26)
+        soort = le16(p + 24);
+    const quint32 rate = le32(p + 4);
+    klank.kanalen = le16(p + 2);
+    klank.bits = le16(p + 14);
+    if (soort != 1 || (klank.kanalen != 1 && klank.kanalen != 2) ||
+        (klank.bits != 8 && klank.bits != 16) || le16(p + 12) != klank.kanalen * klank.bits / 8 ||
+        rate < 1000 || rate > 192000)
+        return false;
+    klank.rate = int(rate);
+    return true;
+}
+
+// Plain PCM wave files; anything else is refused rather than played as noise. A data chunk cut
+// short (a file copied halfway) plays the frames that are there.
+std::optional<Klank> leesWave(const QString& pad) {
+    const QByteArray inhoud = leesBestand(pad);
+    if (inhoud.size() < 12 || !inhoud.startsWith("RIFF") ||
         QByteArrayView(inhoud.constData() + 8, 4) != "WAVE")
         return std::nullopt;
 
     const char* d = inhoud.constData();
     const qint64 n = inhoud.size();
-    int kanalen = 0;
-    int bits = 0;
-    int blok = 0;
-    quint32 rate = 0;
+    Klank klank;
     for (qint64 pos = 12; pos + 8 <= n;) {
         const QByteArrayView id(d + pos, 4);
         const quint32 grootte = le32(d + pos + 4);
         const qint64 begin = pos + 8;
         const qint64 aanwezig = qMin<qint64>(grootte, n - begin);
-        if (id == "fmt ") {
-            if (aanwezig < 16)
+        if (id == "fmt " && !leesFormaat(d + begin, aanwezig, klank))
+            return std::nullopt;
+        if (id == "data") {
+            // Before any format chunk, klank holds no channels and the block is 0.
+            const int blok = klank.kanalen * klank.bits / 8;
+            if (blok == 0 || aanwezig < blok)
                 return std::nullopt;
-            quint16 soort = le16(d + begin);
-            // WAVE_FORMAT_EXTENSIBLE names the real format in the first two bytes of its GUID.
-            if (soort == 0xFFFE && aanwezig >= 26)
-                soort = le16(d + begin + 24);
-            kanalen = le16(d + begin + 2);
-            rate = le32(d + begin + 4);
-            blok = le16(d + begin + 12);
-            bits = le16(d + begin + 14);
-            if (soort != 1 || (kanalen != 1 && kanalen != 2) || (bits != 8 && bits != 16) ||
-                blok != kanalen * bits / 8 || rate < 1000 || rate > 192000)
-                return std::nullopt;
-        } else if (id == "data") {
-            if (blok == 0)
-                return std::nullopt;
-            const qint64 frames = aanwezig / blok;
-            if (frames == 0)
-                return std::nullopt;
-            const qint64 stilte = qint64(rate) * kAanloopMs / 1000 * blok;
-            Klank klank;
-            klank.formaat.setSampleRate(int(rate));
-            klank.formaat.setChannelCount(kanalen);
-            klank.formaat.setSampleFormat(bits == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
-            // 8-bit wave samples are unsigned: their silence is 0x80, not 0.
-            klank.pcm = QByteArray(stilte + frames * blok, bits == 8 ? char(0x80) : char(0));
-            if (bits == 8)
-                std::memcpy(klank.pcm.data() + stilte, d + begin, size_t(frames * blok));
-            else
-                qFromLittleEndian<qint16>(d + begin, frames * kanalen, klank.pcm.data() + stilte);
+            klank.pcm = metAanloop(d + begin, aanwezig / blok, klank);
             return klank;
         }
         pos = begin + grootte + (grootte & 1);
     }
     return std::nullopt;
+}
+
+// Where the sound module may be, the first that loads wins: beside the executable (the program
+// folder, and the tests), and the library folder of an installation that puts the executable in a
+// folder of its own.
+QStringList modulePlekken() {
+    const QString map = QCoreApplication::applicationDirPath();
+    return {map + QStringLiteral("/" DRIETAL_GELUID_MODULE),
+            map + QStringLiteral("/" DRIETAL_MODULE_VANAF_EXE "/" DRIETAL_GELUID_MODULE)};
+}
+
+// Without the module the game is silent, as on a computer without sound.
+std::unique_ptr<GeluidUitvoer> laadUitvoer() {
+    for (const QString& plek : modulePlekken()) {
+        QLibrary module(plek);
+        const auto maak = reinterpret_cast<decltype(&drietal_geluid_uitvoer)>(
+            module.resolve(DRIETAL_GELUID_MAAK));
+        if (maak)
+            return std::unique_ptr<GeluidUitvoer>(maak());
+    }
+    return nullptr;
 }
 
 class GeluidSpeler {
@@ -115,9 +147,8 @@ private:
     const Klank* klank(const QString& pad);
 
     QHash<QString, Klank> klanken;
-    QBuffer bron; // declared before uitvoer, which reads from it until it is gone
-    QAudioDevice apparaat;
-    std::unique_ptr<QAudioSink> uitvoer;
+    bool geladen = false; // the module has been looked for
+    std::unique_ptr<GeluidUitvoer> uitvoer;
 };
 
 const Klank* GeluidSpeler::klank(const QString& pad) {
@@ -135,27 +166,12 @@ void GeluidSpeler::speel(const QString& pad) {
     const Klank* k = klank(pad);
     if (!k)
         return;
-    // Without an audio server Qt lists no output at all; the game then just stays silent.
-    const QAudioDevice standaard = QMediaDevices::defaultAudioOutput();
-    if (standaard.isNull())
-        return;
-    if (!uitvoer || apparaat != standaard || uitvoer->format() != k->formaat) {
-        uitvoer.reset();
-        apparaat = standaard;
-        uitvoer = std::make_unique<QAudioSink>(standaard, k->formaat);
+    if (!geladen) {
+        geladen = true;
+        uitvoer = laadUitvoer();
     }
-    // Stopping closes the stream, so the server drops what it still holds of the previous sound
-    // and the new one is not queued behind it.
-    uitvoer->stop();
-    bron.close();
-    bron.setData(k->pcm);
-    bron.open(QIODevice::ReadOnly);
-    // Qt 6.4 asks each new stream for the buffer the server granted the previous one, and the
-    // server grants less than asked, so every sound got a smaller buffer than the last until, after
-    // a handful of sounds, the buffer was too small to be filled at all and the output stayed
-    // silent. Asking for the same size every time keeps it where it started.
-    uitvoer->setBufferSize(k->formaat.bytesForDuration(kBufferUs));
-    uitvoer->start(&bron);
+    if (uitvoer)
+        uitvoer->speel({k->pcm.constData(), size_t(k->pcm.size()), k->rate, k->kanalen, k->bits});
 }
 
 GeluidSpeler*& speler() {
@@ -175,8 +191,8 @@ void GeluidSpelen(const QString& pad) {
         return;
     if (!speler()) {
         speler() = new GeluidSpeler;
-        // The stream has to close while Qt's audio backend is still there: with the application
-        // object, not among the static destructors at exit, when the backend may be gone already.
+        // The sound thread stops with the application object, before the exit-time destructors,
+        // so nothing runs behind them.
         qAddPostRoutine(ruimSpelerOp);
     }
     speler()->speel(pad);

@@ -56,7 +56,7 @@ installeer_pakket() {
 if $deb; then
     installeer_pakket
     prefix=/usr
-    mappen=(/usr/games /usr/share/games/drietalspel)
+    mappen=(/usr/games /usr/share/games/drietalspel /usr/lib/drietalspel)
 else
     prefix=$work/prefix
     cmake --install "$build" --prefix "$prefix" >/dev/null
@@ -66,7 +66,8 @@ exe=$prefix/games/drietalspel
 gedeeld=$prefix/share/games/drietalspel
 desktop=$prefix/share/applications/nl.drietalspel.Drietalspel.desktop
 
-for f in games/drietalspel share/games/drietalspel/Sounds/kaart.wav \
+for f in games/drietalspel lib/drietalspel/drietalspel-geluid.so \
+         share/games/drietalspel/Sounds/kaart.wav \
          share/games/drietalspel/Backgrounds/Wallpaper-01.jpg \
          share/games/drietalspel/Data/Geografie.dat \
          share/applications/nl.drietalspel.Drietalspel.desktop \
