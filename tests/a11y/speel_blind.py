@@ -102,7 +102,7 @@ def verder(stappen, waarde=None):
         fouten.append(repr(fout))
         pyatspi.Registry.stop()
         return
-    einde = time.monotonic() + 30
+    einde = time.monotonic() + 60
 
     def probeer():
         try:
