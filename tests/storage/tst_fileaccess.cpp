@@ -1,13 +1,15 @@
-// Reading and replacing files, and where the files lie.
+// Reading and replacing files, where they lie, and one copy of the game per folder.
 #include "storage/fileaccess.h"
-#include "storage/testmap.h"
+#include "storage/folderlock.h"
+#include "support/testonderwerp.h"
 
 #include <QtTest>
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
-
 using namespace Opslag;
+using TestMap::lees;
+using TestMap::schrijf;
 
 Q_DECLARE_METATYPE(Opslag::LeesStatus)
 
@@ -33,24 +35,24 @@ private slots:
         else if (grootte == -3)
             QCOMPARE(mkfifo(QFile::encodeName(pad).constData(), 0600), 0);
         else if (grootte >= 0)
-            QVERIFY(TestMap::schrijf(pad, QByteArray(grootte, 'a')));
+            QVERIFY(schrijf(pad, QByteArray(grootte, 'a')));
+        // Asked first: reading a FIFO would wait for a writer for ever.
+        QCOMPARE(isGewoonBestand(pad), grootte >= 0);
         const BestandsInhoud inhoud = leesTekstBestand(pad);
         QCOMPARE(inhoud.status, status);
         QCOMPARE(inhoud.tekst.size(), status == LeesStatus::Gelezen ? grootte : 0);
-        QCOMPARE(isGewoonBestand(pad), grootte >= 0);
     }
 
     void vervangtMetReservekopie() {
         QTemporaryDir tmp;
         const QString pad = tmp.filePath(u"Drietalspel.ini"_s);
-        QCOMPARE(vervangBestand(pad, "een\r\n"), OpslaanStatus::Opgeslagen);
-        QCOMPARE(vervangBestand(pad, "twee\x80\r\n"), OpslaanStatus::Opgeslagen);
+        QCOMPARE(vervangBestand(pad, "een"), OpslaanStatus::Opgeslagen);
+        QCOMPARE(vervangBestand(pad, "twee\x80"), OpslaanStatus::Opgeslagen);
         QVERIFY(!QFile::exists(pad + ".bak"));
-        QCOMPARE(vervangBestand(pad, "drie\r\n", true), OpslaanStatus::Opgeslagen);
-        QCOMPARE(TestMap::lees(pad + ".bak"), QByteArray("twee\x80\r\n"));
-        QCOMPARE(vervangBestand(pad, "vier\r\n", true), OpslaanStatus::Opgeslagen);
-        QCOMPARE(TestMap::lees(pad + ".bak"), QByteArray("drie\r\n")); // the stale one replaced
-        QCOMPARE(TestMap::lees(pad), QByteArray("vier\r\n"));
+        QCOMPARE(vervangBestand(pad, "drie", true), OpslaanStatus::Opgeslagen);
+        QCOMPARE(vervangBestand(pad, "vier", true), OpslaanStatus::Opgeslagen);
+        QCOMPARE(lees(pad + ".bak"), "drie"); // the older one replaced
+        QCOMPARE(lees(pad), "vier");
     }
 
     // A save on a full disk leaves the file and its .bak as they were, and reports it.
@@ -58,8 +60,8 @@ private slots:
         QTemporaryDir tmp;
         const QString groot = tmp.filePath(u"Scorelijst.lst"_s); // too big for a .bak
         const QString klein = tmp.filePath(u"Drietalspel.ini"_s);
-        QVERIFY(TestMap::schrijf(groot, QByteArray(6000, 'o')) &&
-                TestMap::schrijf(groot + ".bak", "goed") && TestMap::schrijf(klein, "oud"));
+        QVERIFY(schrijf(groot, QByteArray(6000, 'o')) && schrijf(groot + ".bak", "goed") &&
+                schrijf(klein, "oud"));
         const QStringList voor = TestMap::boom(tmp.path());
         const int mislukt = TestMap::inKind([&] {
             TestMap::beperkBestanden(4096);
@@ -74,45 +76,93 @@ private slots:
     // A file link that leads out of the program's folders is not written through; one that stays
     // inside is, and stays a link; a linked Data folder is followed as any folder.
     void links() {
-        TestMap::ProgrammaMap map;
-        const QString buiten = map.tmp.filePath(u"passwd"_s);
-        QVERIFY(TestMap::schrijf(buiten, "root") &&
-                TestMap::schrijf(map.pad(u"echt.ini"_s), "oud"));
+        TestProgrammaMap map;
+        const QString buiten = map.buiten(u"passwd"_s);
+        QVERIFY(schrijf(buiten, "root") && schrijf(map.pad(u"echt.ini"_s), "oud"));
         QVERIFY(QFile::link(buiten, map.pad(u"Drietalspel.ini"_s)));
         QVERIFY(QFile::link(map.pad(u"echt.ini"_s), map.pad(u"binnen.ini"_s)));
-        QVERIFY(QDir().mkpath(map.tmp.filePath(u"elders"_s)));
-        QVERIFY(QFile::link(map.tmp.filePath(u"elders"_s), map.pad(u"Data"_s)));
+        QVERIFY(QDir().mkpath(map.buiten(u"elders"_s)));
+        QVERIFY(QFile::link(map.buiten(u"elders"_s), map.pad(u"Data"_s)));
 
-        QCOMPARE(vervangBestand(map.pad(u"Drietalspel.ini"_s), "x", true),
-                 OpslaanStatus::LinkNaarBuiten);
-        QCOMPARE(TestMap::lees(buiten), "root");
+        QCOMPARE(vervangBestand(map.pad(u"Drietalspel.ini"_s), "x"), OpslaanStatus::LinkNaarBuiten);
+        QCOMPARE(lees(buiten), "root");
         QCOMPARE(vervangBestand(map.pad(u"binnen.ini"_s), "nieuw"), OpslaanStatus::Opgeslagen);
-        QCOMPARE(TestMap::lees(map.pad(u"echt.ini"_s)), "nieuw");
+        QCOMPARE(lees(map.pad(u"echt.ini"_s)), "nieuw");
         QVERIFY(QFileInfo(map.pad(u"binnen.ini"_s)).isSymLink());
         QCOMPARE(vervangBestand(map.pad(u"Data/Scorelijst.lst"_s), "lijst"),
                  OpslaanStatus::Opgeslagen);
-        QCOMPARE(TestMap::lees(map.tmp.filePath(u"elders/Scorelijst.lst"_s)), "lijst");
+        QCOMPARE(lees(map.buiten(u"elders/Scorelijst.lst"_s)), "lijst");
     }
 
     void wallpaperPad_data() {
-        QTest::addColumn<QString>("opgeslagen");
-        QTest::addColumn<QString>("verwacht"); // below the temporary folder
-        QTest::newRow("kale_naam") << "Wallpaper-01.jpg"
-                                   << "Drietalspel/Backgrounds/Wallpaper-01.jpg";
+        QTest::addColumn<QString>("opgeslagen"); // <tmp> stands for the temporary folder
+        QTest::addColumn<QString>("verwacht");
+        QTest::newRow("kale_naam") << "W.jpg"
+                                   << "Drietalspel/Backgrounds/W.jpg";
         QTest::newRow("bestaand_absoluut") << "<tmp>/Eigen/Zee.jpg"
                                            << "Eigen/Zee.jpg";
-        QTest::newRow("verdwenen_absoluut") << "<tmp>/Weg/Blauw.jpg"
-                                            << "Drietalspel/Backgrounds/Blauw.jpg";
-        QTest::newRow("windows_pad") << "C:\\x\\Backgrounds\\Blauw.jpg"
-                                     << "Drietalspel/Backgrounds/Blauw.jpg";
+        QTest::newRow("verdwenen_absoluut") << "<tmp>/Weg/W.jpg"
+                                            << "Drietalspel/Backgrounds/W.jpg";
+        QTest::newRow("windows_pad") << "C:\\x\\Backgrounds\\W.jpg"
+                                     << "Drietalspel/Backgrounds/W.jpg";
     }
     void wallpaperPad() {
         QFETCH(QString, opgeslagen);
         QFETCH(QString, verwacht);
-        TestMap::ProgrammaMap map;
-        QVERIFY(TestMap::schrijf(map.tmp.filePath(u"Eigen/Zee.jpg"_s), "jpg"));
-        opgeslagen.replace(u"<tmp>"_s, map.tmp.path());
-        QCOMPARE(QDir::cleanPath(Opslag::wallpaperPad(opgeslagen)), map.tmp.filePath(verwacht));
+        TestProgrammaMap map;
+        QVERIFY(schrijf(map.buiten(u"Eigen/Zee.jpg"_s), "jpg"));
+        opgeslagen.replace(u"<tmp>"_s, map.buiten({}));
+        QCOMPARE(QDir::cleanPath(Opslag::wallpaperPad(opgeslagen)), map.buiten(verwacht));
+    }
+
+    void draagbareKopieHoudtAllesBijZich() {
+        TestProgrammaMap map;
+        QCOMPARE(kiesGebruikersMap(map.pad(), map.buiten(u"thuis"_s), true), map.pad());
+        QCOMPARE(instellingenPad(), map.pad(u"Drietalspel.ini"_s));
+        QVERIFY(!QFileInfo::exists(map.buiten(u"thuis"_s)));
+        QVERIFY(isSchrijfbareMap(map.pad()));
+    }
+
+    // At its first use the user's folder takes over the settings and the high-score list. Each
+    // sample topic is offered once: copied where no file of its name is, never over the player's
+    // own, not again once deleted; one added to the program folder later is still offered.
+    void geinstalleerdeKopieGebruiktEigenMap() {
+        TestProgrammaMap map;
+        const QString p = map.pad();
+        const QString eigen = map.buiten(u"thuis/Drietalspel"_s);
+        QVERIFY(schrijf(p + "/Drietalspel.ini", "ini") &&
+                schrijf(p + "/Data/Scorelijst.lst", "lst") &&
+                schrijf(p + "/Data/Geografie.dat", "g") && schrijf(p + "/Data/Dieren.dat", "d"));
+        QCOMPARE(kiesGebruikersMap(p, eigen, false), eigen);
+        QCOMPARE(scoreLijstPad(), eigen + "/Data/Scorelijst.lst");
+        QCOMPARE(achtergrondMap(), p + "/Backgrounds");
+        for (const char* bestand : {"/Drietalspel.ini", "/Data/Scorelijst.lst",
+                                    "/Data/Geografie.dat", "/Data/Dieren.dat"})
+            QCOMPARE(lees(eigen + bestand), lees(p + bestand));
+
+        QVERIFY(QFile::remove(eigen + "/Data/Dieren.dat") &&
+                QFile::remove(eigen + "/Data/Scorelijst.lst"));
+        QVERIFY(schrijf(eigen + "/Data/Sport.dat", "eigen") &&
+                schrijf(p + "/Data/Sport.dat", "s") && schrijf(p + "/Data/Muziek.dat", "m"));
+        kiesGebruikersMap(p, eigen, false);
+        QVERIFY(!QFileInfo::exists(eigen + "/Data/Dieren.dat"));
+        QVERIFY(!QFileInfo::exists(eigen + "/Data/Scorelijst.lst"));
+        QCOMPARE(lees(eigen + "/Data/Sport.dat"), "eigen");
+        QCOMPARE(lees(eigen + "/Data/Muziek.dat"), "m");
+    }
+
+    // A copy that was killed leaves its lock behind, and the next start takes it over; while that
+    // one runs, another start finds the folder busy.
+    void eenKopiePerMap() {
+        QTemporaryDir map;
+        const int gedood = TestMap::inKind([&] {
+            return int((new MapSlot(map.path()))->bezet()); // never let go
+        });
+        QCOMPARE(gedood, 0);
+        QVERIFY(!QDir(map.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+        const MapSlot slot(map.path());
+        QVERIFY(!slot.bezet());
+        QCOMPARE(TestMap::inKind([&] { return int(MapSlot(map.path()).bezet()); }), 1);
     }
 };
 

@@ -3,40 +3,64 @@
 #include "storage/textcodec.h"
 
 #include <QtTest>
+#include <iconv.h>
 
 using namespace Qt::StringLiterals;
-
 using namespace Opslag;
+
+namespace {
+
+// The character glibc's own Windows-1252 table gives byte b, or nothing where it has none.
+std::optional<QString> iconvTeken(unsigned char b) {
+    iconv_t cd = iconv_open("UTF-16LE", "WINDOWS-1252");
+    if (cd == iconv_t(-1))
+        return std::nullopt;
+    char in[1] = {char(b)};
+    char16_t uit[2] = {};
+    char* pin = in;
+    char* puit = reinterpret_cast<char*>(uit);
+    size_t nin = 1;
+    size_t nuit = sizeof uit;
+    const bool ok = iconv(cd, &pin, &nin, &puit, &nuit) != size_t(-1) && nuit == 2;
+    iconv_close(cd);
+    return ok ? std::optional(QString(QChar(uit[0]))) : std::nullopt;
+}
+
+} // namespace
 
 class TstRecordformat : public QObject {
     Q_OBJECT
 private slots:
-    void schrijftWindows1252_data() {
-        QTest::addColumn<QString>("tekst");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("ascii") << u"Drietal 3"_s << QByteArray("Drietal 3");
-        QTest::newRow("een") << u"één"_s << QByteArray("\xE9\xE9\x6E");
-        QTest::newRow("euro") << u"€"_s << QByteArray("\x80");
-        QTest::newRow("hoge_helft") << u"„Ÿœ™"_s << QByteArray("\x84\x9F\x9C\x99");
-    }
-    void schrijftWindows1252() {
-        QFETCH(QString, tekst);
-        QFETCH(QByteArray, bytes);
-        QCOMPARE(naarWindows1252(tekst).value_or("<geweigerd>"), bytes);
-        QCOMPARE(decodeerBestand(bytes), tekst);
+    // Every byte of the upper half reads and writes as Windows itself has it. The five bytes the
+    // code page leaves out read as the C1 control of the same number and write back unchanged, so
+    // no file loses a byte on its way through the program.
+    void hogeHelftVolgtDeCodetabel() {
+        QVERIFY2(iconvTeken('A') == u"A"_s, "glibc lacks WINDOWS-1252");
+        QList<int> ongedefinieerd;
+        for (int b = 0x80; b <= 0xFF; ++b) {
+            const QByteArray byte(1, char(b));
+            const QString gelezen = decodeerBestand(byte);
+            QCOMPARE(naarWindows1252(gelezen), std::optional(byte));
+            if (const auto teken = iconvTeken(uchar(b)))
+                QCOMPARE(gelezen, *teken);
+            else
+                ongedefinieerd << b;
+        }
+        QCOMPARE(ongedefinieerd, QList<int>({0x81, 0x8D, 0x8F, 0x90, 0x9D}));
+        for (int b : ongedefinieerd)
+            QCOMPARE(vanWindows1252(QByteArray(1, char(b))), QString(QChar(b)));
+        QCOMPARE(naarWindows1252(u"Ł"_s), std::nullopt);
     }
 
-    void decodeert_data() {
+    void herkentUtf8_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("tekst");
         QTest::newRow("utf8") << QByteArray("\xC3\xA9\xC3\xA9n") << u"één"_s;
-        QTest::newRow("utf8_bom") << QByteArray("\xEF\xBB\xBF\xC3\xA9\xC3\xA9n") << u"één"_s;
-        QTest::newRow("ascii") << QByteArray("\"a\",b\r\n") << u"\"a\",b\r\n"_s;
-        QTest::newRow("ascii_bom") << QByteArray("\xEF\xBB\xBF\"a\"\r\n") << u"\"a\"\r\n"_s;
+        QTest::newRow("utf8_bom") << QByteArray("\xEF\xBB\xBF\"a\"\r\n") << u"\"a\"\r\n"_s;
         // A lone lead byte is no UTF-8, so the whole file is Windows-1252.
         QTest::newRow("half_utf8") << QByteArray("\xC3\xA9\xC3") << u"Ã©Ã"_s;
     }
-    void decodeert() {
+    void herkentUtf8() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, tekst);
         QCOMPARE(decodeerBestand(bytes), tekst);
@@ -45,15 +69,10 @@ private slots:
     void leestVelden_data() {
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<QStringList>("velden");
-        QTest::newRow("komma") << u"a,b,c"_s << QStringList{"a", "b", "c"};
-        QTest::newRow("cr_lf_lf_cr") << u"a\r\nb\nc\rd\r\n"_s << QStringList{"a", "b", "c", "d"};
-        QTest::newRow("record_over_regels")
-            << u"\"x\",\"y\"\r\n\"z\""_s << QStringList{"x", "y", "z"};
-        QTest::newRow("blanko_vooraan") << u"  \t\"a\",   b"_s << QStringList{"a", "b"};
-        QTest::newRow("tussen_aanhalingstekens")
-            << u"\" Jan, Piet \",\"\""_s << QStringList{" Jan, Piet ", ""};
-        QTest::newRow("getrimd") << u"  Jan Piet  ,  x  \r\n"_s << QStringList{"Jan Piet", "x"};
-        QTest::newRow("lege_regel") << u"\"a\"\r\n\r\n\"b\"\r\n"_s << QStringList{"a", "", "b"};
+        QTest::newRow("regeleinden") << u"a\r\nb\nc\rd\r\n"_s << QStringList{"a", "b", "c", "d"};
+        QTest::newRow("aanhalingstekens")
+            << u"  \"x, y \",\"\", z  \r\n"_s << QStringList{"x, y ", "", "z"};
+        QTest::newRow("lege_regel") << u"\"a\"\r\n\r\n\"b\""_s << QStringList{"a", "", "b"};
         QTest::newRow("rest_na_aanhalingsteken") << u"\"a\"xyz,b"_s << QStringList{"a", "b"};
         QTest::newRow("niet_gesloten") << u"\"a,\r\nb"_s << QStringList{"a,\r\nb"};
         QTest::newRow("leeg") << QString() << QStringList{};
@@ -70,21 +89,17 @@ private slots:
         QCOMPARE(gelezen, velden);
         QVERIFY(lezer.opEinde());
         QCOMPARE(lezer.getal(), std::nullopt);
-        QCOMPARE(lezer.waarheid(), std::nullopt);
-        QCOMPARE(lezer.veld(), std::nullopt);
     }
 
     void leestWaarden() {
-        RecordLezer lezer(u"#TRUE#,#FALSE#, 220 ,-1,12.5,abc,#JA#,\"#TRUE#\"\r\n"_s);
-        QCOMPARE(lezer.waarheid(), std::optional<bool>(true));
-        QCOMPARE(lezer.waarheid(), std::optional<bool>(false));
-        QCOMPARE(lezer.getal(), std::optional<double>(220));
-        QCOMPARE(lezer.getal(), std::optional<double>(-1));
-        QCOMPARE(lezer.getal(), std::optional<double>(12.5));
+        RecordLezer lezer(u"#TRUE#,#false#, -1 ,12.5,abc,#JA#\r\n"_s);
+        QCOMPARE(lezer.waarheid(), std::optional(true));
+        QCOMPARE(lezer.waarheid(), std::optional(false));
+        QCOMPARE(lezer.getal(), std::optional(-1.0));
+        QCOMPARE(lezer.getal(), std::optional(12.5));
         QCOMPARE(lezer.getal(), std::nullopt);
         QCOMPARE(lezer.waarheid(), std::nullopt);
-        QCOMPARE(lezer.waarheid(), std::optional<bool>(true));
-        QCOMPARE(lezer.veld(), std::nullopt);
+        QVERIFY(lezer.opEinde());
     }
 };
 
