@@ -52,18 +52,12 @@ private slots:
         QCOMPARE(naarWindows1252(u"Ł"_s), std::nullopt);
     }
 
-    void herkentUtf8_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("tekst");
-        QTest::newRow("utf8") << QByteArray("\xC3\xA9\xC3\xA9n") << u"één"_s;
-        QTest::newRow("utf8_bom") << QByteArray("\xEF\xBB\xBF\"a\"\r\n") << u"\"a\"\r\n"_s;
-        // A lone lead byte is no UTF-8, so the whole file is Windows-1252.
-        QTest::newRow("half_utf8") << QByteArray("\xC3\xA9\xC3") << u"Ã©Ã"_s;
-    }
+    // Bytes that form UTF-8 (a file a Linux editor saved) are read as such; a lone lead byte is no
+    // UTF-8, so the whole file is Windows-1252.
     void herkentUtf8() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, tekst);
-        QCOMPARE(decodeerBestand(bytes), tekst);
+        QCOMPARE(decodeerBestand("\xC3\xA9\xC3\xA9n"), u"één"_s);
+        QCOMPARE(decodeerBestand("\xEF\xBB\xBF\"a\"\r\n"), u"\"a\"\r\n"_s);
+        QCOMPARE(decodeerBestand("\xC3\xA9\xC3"), u"Ã©Ã"_s);
     }
 
     void leestVelden_data() {
@@ -72,10 +66,8 @@ private slots:
         QTest::newRow("regeleinden") << u"a\r\nb\nc\rd\r\n"_s << QStringList{"a", "b", "c", "d"};
         QTest::newRow("aanhalingstekens")
             << u"  \"x, y \",\"\", z  \r\n"_s << QStringList{"x, y ", "", "z"};
-        QTest::newRow("lege_regel") << u"\"a\"\r\n\r\n\"b\""_s << QStringList{"a", "", "b"};
         QTest::newRow("rest_na_aanhalingsteken") << u"\"a\"xyz,b"_s << QStringList{"a", "b"};
         QTest::newRow("niet_gesloten") << u"\"a,\r\nb"_s << QStringList{"a,\r\nb"};
-        QTest::newRow("leeg") << QString() << QStringList{};
     }
     void leestVelden() {
         QFETCH(QString, tekst);
@@ -89,17 +81,6 @@ private slots:
         QCOMPARE(gelezen, velden);
         QVERIFY(lezer.opEinde());
         QCOMPARE(lezer.getal(), std::nullopt);
-    }
-
-    void leestWaarden() {
-        RecordLezer lezer(u"#TRUE#,#false#, -1 ,12.5,abc,#JA#\r\n"_s);
-        QCOMPARE(lezer.waarheid(), std::optional(true));
-        QCOMPARE(lezer.waarheid(), std::optional(false));
-        QCOMPARE(lezer.getal(), std::optional(-1.0));
-        QCOMPARE(lezer.getal(), std::optional(12.5));
-        QCOMPARE(lezer.getal(), std::nullopt);
-        QCOMPARE(lezer.waarheid(), std::nullopt);
-        QVERIFY(lezer.opEinde());
     }
 };
 

@@ -72,49 +72,33 @@ private slots:
 
     // An edited file may hold anything: the think time goes from 5 to 30 seconds, a colour part
     // from 0 to 255.
-    void begrenst_data() {
-        QTest::addColumn<QString>("kleur");
-        QTest::addColumn<QString>("pauze");
-        QTest::addColumn<QStringList>("verwacht"); // a colour part, think time
-        QTest::newRow("binnen") << "255"
-                                << "30" << QStringList{"255", "30"};
-        QTest::newRow("binnen_laag") << "0"
-                                     << "5" << QStringList{"0", "5"};
-        QTest::newRow("boven") << "256"
-                               << "31" << QStringList{"255", "30"};
-        QTest::newRow("onder") << "-1"
-                               << "4" << QStringList{"0", "5"};
-    }
     void begrenst() {
-        QFETCH(QString, kleur);
-        QFETCH(QString, pauze);
-        QFETCH(QStringList, verwacht);
-        const GelezenInstellingen gelezen = leesInstellingenTekst(
-            QString::fromLatin1(kKop) +
-            u"%1,%1,%1\r\n\"W.jpg\"\r\n%2\r\n\"T\"\r\n#TRUE#\r\n"_s.arg(kleur, pauze));
-        QCOMPARE(gelezen.status, LeesStatus::Gelezen);
-        const QStringList w = waarden(gelezen.waarden);
-        QCOMPARE(QStringList({w[2], w[4]}), verwacht);
+        for (const auto& [gelezen, verwacht] : {std::pair{u"255,30"_s, u"255,30"_s},
+                                                {u"0,5"_s, u"0,5"_s},
+                                                {u"256,31"_s, u"255,30"_s},
+                                                {u"-1,4"_s, u"0,5"_s}}) {
+            const QStringList w = gelezen.split(u',');
+            const auto uitkomst = leesInstellingenTekst(
+                QString::fromLatin1(kKop) +
+                u"1,2,%1\r\n\"W.jpg\"\r\n%2\r\n\"T\"\r\n#TRUE#\r\n"_s.arg(w[0], w[1]));
+            QCOMPARE(uitkomst.status, LeesStatus::Gelezen);
+            QCOMPARE(waarden(uitkomst.waarden)[2] + u',' + waarden(uitkomst.waarden)[4], verwacht);
+        }
     }
 
     // A text the file cannot hold leaves every file as it was.
-    void weigertTekst_data() {
-        QTest::addColumn<QString>("titel");
-        QTest::newRow("aanhalingsteken") << u"Het \"spel\""_s;
-        QTest::newRow("losse_cr") << u"Drie\rtal"_s;
-        QTest::newRow("buiten_codetabel") << u"Łódź"_s;
-    }
     void weigertTekst() {
-        QFETCH(QString, titel);
-        OpgeslagenInstellingen w;
-        w.TitelTekst = titel;
         QTemporaryDir tmp;
         const QString pad = tmp.filePath(u"Drietalspel.ini"_s);
         QVERIFY(TestMap::schrijf(pad, "oud"));
         const QStringList voor = TestMap::boom(tmp.path());
-        QCOMPARE(schrijfInstellingen(pad, w, true), OpslaanStatus::OngeldigeTekst);
-        QCOMPARE(schrijfScoreLijst(tmp.filePath(u"Scorelijst.lst"_s), {"01:00 - A", titel}),
-                 OpslaanStatus::OngeldigeTekst);
+        for (const QString& titel : {u"Het \"spel\""_s, u"Drie\rtal"_s, u"Łódź"_s}) {
+            OpgeslagenInstellingen w;
+            w.TitelTekst = titel;
+            QCOMPARE(schrijfInstellingen(pad, w, true), OpslaanStatus::OngeldigeTekst);
+            QCOMPARE(schrijfScoreLijst(tmp.filePath(u"Scorelijst.lst"_s), {"01:00 - A", titel}),
+                     OpslaanStatus::OngeldigeTekst);
+        }
         QCOMPARE(TestMap::boom(tmp.path()), voor);
     }
 

@@ -62,15 +62,6 @@ inline void beperkBestanden(rlim_t bytes) {
     setrlimit(RLIMIT_FSIZE, &grens);
 }
 
-// Whether folder permissions stop this process from writing in map (they do not stop root).
-inline bool rechtenGelden(const QString& map) {
-    QFile proef(map + QStringLiteral("/.schrijfproef"));
-    if (!proef.open(QIODevice::WriteOnly))
-        return true;
-    proef.remove();
-    return false;
-}
-
 } // namespace TestMap
 
 // The program folder is "Drietalspel" inside the temporary folder, so files that land next to it
