@@ -28,7 +28,9 @@ private slots:
         instellingen.Onderwerp = u"Dieren"_s;
         const QString ini = map.pad(u"Drietalspel.ini"_s);
         QCOMPARE(InstellingenLaden(), LeesStatus::Ontbreekt);
-        QCOMPARE(Opslag::leesInstellingen(ini).waarden, Opslag::OpgeslagenInstellingen());
+        const auto geschreven = Opslag::leesInstellingen(ini);
+        QCOMPARE(geschreven.status, LeesStatus::Gelezen);
+        QCOMPARE(geschreven.waarden, Opslag::OpgeslagenInstellingen());
         QCOMPARE(instellingen.PauzeTijd, Opslag::OpgeslagenInstellingen().PauzeTijd);
         QCOMPARE(instellingen.Onderwerp, u"Dieren"_s); // not stored, not touched
         const QString wallpaper = instellingen.WallpaperFile;
@@ -82,25 +84,6 @@ private slots:
             QCOMPARE(Opslag::leesInstellingen(pad).waarden.PauzeTijd, 21);
     }
 
-    // One score the file cannot hold is kept as near as it can be, not dropped with the others.
-    void scoreLijstRondreis() {
-        TestProgrammaMap map;
-        QCOMPARE(ScoreLijstLaden(), LeesStatus::Ontbreekt);
-        QVERIFY(TestMap::schrijf(
-            Opslag::scoreLijstPad(),
-            kKop + "\"03:27 - Nobody\"\r\n\"  \"\r\n01:05 - Jan \"de\" Vries\r\n"));
-        BackScoreLijst.append(u"09:59 - Al bekend"_s);
-        QCOMPARE(ScoreLijstLaden(), LeesStatus::Gelezen);
-        QCOMPARE(BackScoreLijst.size(), 3);
-        QVERIFY(BackScoreLijst.last().startsWith(u"01:05 - Jan"_s));
-        BackScoreLijst.append(u"00:42 - Karel, de Grote"_s);
-        const QStringList verwacht = BackScoreLijst;
-        QCOMPARE(ScoreLijstOpslaan(), OpslaanStatus::Opgeslagen);
-        BackScoreLijst.clear();
-        QCOMPARE(ScoreLijstLaden(), LeesStatus::Gelezen);
-        QCOMPARE(BackScoreLijst, verwacht);
-    }
-
     // Fastest first by the time as a number, equal times by name ignoring case, entries without a
     // time last.
     void scoreVolgorde() {
@@ -110,104 +93,27 @@ private slots:
                      {"01:08 - A", "1:08 - b", "02:40 - B", "10:05 - A", "100:00 - C", "hallo"}));
     }
 
-    // Only a topic of exactly thirty words can be chosen; the message says what is missing.
-    void onderwerpMoetCompleetZijn_data() {
-        QTest::addColumn<int>("rijen");
-        QTest::addColumn<int>("leeg");
-        QTest::addColumn<bool>("compleet");
-        QTest::newRow("tien") << 10 << 0 << true;
-        QTest::newRow("negen") << 9 << 0 << false;
-        QTest::newRow("een_woord_leeg") << 10 << 1 << false;
-        QTest::newRow("elf") << 11 << 0 << false;
-        QTest::newRow("ontbreekt") << -1 << 0 << false;
-    }
+    // Only a topic of exactly thirty words can be chosen: not nine rows, not a word left empty,
+    // not eleven rows, not a missing file; the message names the topic.
     void onderwerpMoetCompleetZijn() {
-        QFETCH(int, rijen);
-        QFETCH(int, leeg);
-        QFETCH(bool, compleet);
         TestProgrammaMap map;
-        auto inhoud = TestProgrammaMap::tienRijen(std::max(rijen, 0));
-        for (int i = 0; i < leeg; ++i)
-            inhoud[i][1].clear();
-        if (rijen >= 0)
+        QVERIFY(onderwerpWeigering(u"Weg"_s).value_or(QString()).contains(u"Weg"_s));
+        for (const auto& [rijen, leeg] : {std::pair{10, 0}, {9, 0}, {10, 1}, {11, 0}}) {
+            auto inhoud = TestProgrammaMap::tienRijen(rijen);
+            if (leeg)
+                inhoud[0][1].clear();
             map.schrijfOnderwerp(u"Proef"_s, inhoud);
-        const auto weigering = onderwerpWeigering(u"Proef"_s);
-        QCOMPARE(!weigering, compleet);
-        QVERIFY(weigering.value_or(u"Proef"_s).contains(u"Proef"_s));
-    }
-
-    void onvolledigOnderwerpMelding() {
-        QCOMPARE(Algemeen::onvolledigOnderwerpMelding(u"D"_s, 30), QString());
-        const QStringList meldingen = {Algemeen::onvolledigOnderwerpMelding(u"D"_s, 27),
-                                       Algemeen::onvolledigOnderwerpMelding(u"D"_s, 29),
-                                       Algemeen::onvolledigOnderwerpMelding(u"D"_s, 31),
-                                       Algemeen::onvolledigOnderwerpMelding(u"D"_s, 33)};
-        QVERIFY(meldingen[0].contains(u"3 woorden"_s) && meldingen[1].contains(u"1 woord "_s));
-        QVERIFY(meldingen[2].contains(u"1 woord te veel"_s) &&
-                meldingen[3].contains(u"3 woorden te veel"_s));
-    }
-
-    // The lists of the settings window are ordered by name, ignoring case; a wallpaper whose name
-    // could not be stored is not offered.
-    void keuzelijsten() {
-        TestProgrammaMap map;
-        for (const char* naam : {"Dier 2", "Dier", "appel"})
-            map.schrijfOnderwerp(QString::fromUtf8(naam), TestProgrammaMap::tienRijen());
-        QCOMPARE(keuzeOnderwerpen(), QStringList({"appel", "Dier", "Dier 2"}));
-        for (const char* naam : {"Blauw 2.jpg", "Blauw.jpg", "a.jpg", "Aan \"zee\".jpg"})
-            QVERIFY(TestMap::schrijf(Opslag::achtergrondMap() + "/" + naam, {}));
-        QCOMPARE(keuzeAchtergronden(), QStringList({"a", "Blauw", "Blauw 2"}));
-        QVERIFY(QFile::exists(achtergrondBestand(u"Blauw 2"_s)));
+            QCOMPARE(onderwerpWeigering(u"Proef"_s).has_value(), rijen != 10 || leeg);
+        }
     }
 
     // The stored wallpaper is found by its whole file name, in whatever folder it was stored.
-    void wallpaperKeuze_data() {
-        QTest::addColumn<QString>("wallpaper");
-        QTest::addColumn<int>("keuze");
-        QTest::newRow("tweede_niet_door_voorvoegsel") << "/spel/Backgrounds/Blauw 2.jpg" << 1;
-        QTest::newRow("windows_pad") << "C:\\Spel\\Blauw.jpg" << 0;
-        QTest::newRow("kale_naam") << "Blauw.jpg" << 0;
-        QTest::newRow("andere_hoofdletters") << "/spel/blauw.jpg" << -1;
-        QTest::newRow("zonder_extensie") << "/spel/Blauw" << -1;
-    }
     void wallpaperKeuze() {
-        QFETCH(QString, wallpaper);
-        QFETCH(int, keuze);
-        QCOMPARE(Algemeen::wallpaperKeuze({"Blauw", "Blauw 2"}, wallpaper), keuze);
-    }
-
-    void waardenBinnenDeBalken() {
-        Opslag::OpgeslagenInstellingen w;
-        QVERIFY(!begrensInstellingen(w));
-        w.ColorRed = -1;
-        w.ColorBlue = 256;
-        w.PauzeTijd = 31;
-        QVERIFY(begrensInstellingen(w));
-        QCOMPARE(QList<int>({w.ColorRed, w.ColorGreen, w.ColorBlue, w.PauzeTijd}),
-                 QList<int>({0, Opslag::OpgeslagenInstellingen().ColorGreen, 255, 30}));
-        w.PauzeTijd = 4;
-        begrensInstellingen(w);
-        QCOMPARE(w.PauzeTijd, 5);
-    }
-
-    // A title is refused exactly when the settings file could not hold it.
-    void titelWeigering_data() {
-        QTest::addColumn<QString>("titel");
-        QTest::addColumn<bool>("geweigerd");
-        QTest::newRow("leeg") << "" << false;
-        QTest::newRow("codetabel") << u"  Café, € ‘spel’ "_s << false;
-        QTest::newRow("aanhalingsteken") << "Het \"grote\" spel" << true;
-        QTest::newRow("vinkje") << u"Spel ✓"_s << true;
-        QTest::newRow("buiten_bmp") << u"Spel 😀"_s << true;
-    }
-    void titelWeigering() {
-        QFETCH(QString, titel);
-        QFETCH(bool, geweigerd);
-        const auto weigering = Algemeen::titelWeigering(titel);
-        QCOMPARE(weigering.has_value(), geweigerd);
-        Opslag::OpgeslagenInstellingen w;
-        w.TitelTekst = titel;
-        QCOMPARE(Opslag::instellingenBytes(w).isEmpty(), geweigerd);
+        const QStringList namen = {"Blauw", "Blauw 2"};
+        QCOMPARE(Algemeen::wallpaperKeuze(namen, "/spel/Backgrounds/Blauw 2.jpg"), 1);
+        QCOMPARE(Algemeen::wallpaperKeuze(namen, "C:\\Spel\\Blauw.jpg"), 0);
+        QCOMPARE(Algemeen::wallpaperKeuze(namen, "/spel/blauw.jpg"), -1);
+        QCOMPARE(Algemeen::wallpaperKeuze(namen, "/spel/Blauw"), -1);
     }
 };
 
