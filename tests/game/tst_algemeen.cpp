@@ -106,15 +106,6 @@ private slots:
             QCOMPARE(onderwerpWeigering(u"Proef"_s).has_value(), rijen != 10 || leeg);
         }
     }
-
-    // The stored wallpaper is found by its whole file name, in whatever folder it was stored.
-    void wallpaperKeuze() {
-        const QStringList namen = {"Blauw", "Blauw 2"};
-        QCOMPARE(Algemeen::wallpaperKeuze(namen, "/spel/Backgrounds/Blauw 2.jpg"), 1);
-        QCOMPARE(Algemeen::wallpaperKeuze(namen, "C:\\Spel\\Blauw.jpg"), 0);
-        QCOMPARE(Algemeen::wallpaperKeuze(namen, "/spel/blauw.jpg"), -1);
-        QCOMPARE(Algemeen::wallpaperKeuze(namen, "/spel/Blauw"), -1);
-    }
 };
 
 QTEST_GUILESS_MAIN(TstAlgemeen)

@@ -217,21 +217,6 @@ private slots:
         QCOMPARE(o.spel.start("Bert"), Spel::StartUitkomst::Gestart);
         QVERIFY(!o.spel.gepauzeerd());
     }
-
-    // Every sound goes through the switch: switched off, no game action asks for one.
-    void geluiden() {
-        Opstelling o;
-        QSignalSpy geluid(&o.spel, &Spel::geluidGevraagd);
-        o.startEnSpeel();
-        o.kies(4);
-        QCOMPARE(geluid.last().at(0).toString(), "1.wav");
-        o.spel.wisselGeluid();
-        geluid.clear();
-        o.kies(5);
-        o.spel.knopGeluid();
-        o.startEnSpeel();
-        QCOMPARE(geluid.count(), 0);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestSpel)

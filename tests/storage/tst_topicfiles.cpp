@@ -85,17 +85,6 @@ private slots:
         }
         QCOMPARE(TestMap::boom(map.buiten({})), voor);
     }
-
-    void lijstAlfabetisch() {
-        TestProgrammaMap map;
-        QCOMPARE(onderwerpen(), QStringList());
-        QVERIFY(isGeldigeOnderwerpNaam(QString(251, u'x'))); // the longest the file system holds
-        for (const char* naam :
-             {"zebra.dat", "Appel.dat", "notities.txt", "HOOFD.DAT", "banaan.dat"})
-            QVERIFY(TestMap::schrijf(map.pad(u"Data/"_s + QLatin1String(naam)), {}));
-        QVERIFY(QDir().mkpath(map.pad(u"Data/x.dat"_s)));
-        QCOMPARE(onderwerpen(), QStringList({"Appel", "banaan", "zebra"}));
-    }
 };
 
 QTEST_GUILESS_MAIN(TstTopicfiles)
