@@ -29,6 +29,8 @@ inline QByteArray naam(const QWidget* w) {
 }
 
 inline void controleer(QWidget& venster) {
+    venster.show();
+    venster.show();
     QVERIFY(QTest::qWaitForWindowExposed(&venster));
     const QImage beeld = venster.grab().toImage();
     QList<QWidget*> controls;
@@ -67,6 +69,10 @@ inline void controleer(QWidget& venster) {
                          naam(w) + " / " + naam(ander));
         }
     }
+}
+
+inline void controleer(QWidget&& venster) {
+    controleer(venster);
 }
 
 } // namespace Indeling

@@ -31,14 +31,8 @@ public:
         if (bijOplossing)
             bijOplossing();
     }
-    void toonWoordform(QWidget*) override { ++woordforms; }
-    void toonConfig(QWidget*, std::function<void()> gewijzigd, std::function<void()>) override {
-        ++configs;
-        if (bijConfig)
-            bijConfig(gewijzigd);
-    }
-    // What the settings window does while it is open; it hands over its change callback.
-    std::function<void(const std::function<void()>&)> bijConfig;
+    void toonWoordform(QWidget*) override {}
+    void toonConfig(QWidget*, std::function<void()>, std::function<void()>) override { ++configs; }
 
     struct Getoond {
         float strafTijd;
@@ -46,6 +40,5 @@ public:
     };
     QList<Getoond> oplossingen;
     std::function<void()> bijOplossing; // what happens while the preview is open
-    int woordforms = 0;
     int configs = 0;
 };

@@ -11,7 +11,6 @@
 #include "ui/windows/woordform.h"
 
 #include <QComboBox>
-#include <QInputDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -85,28 +84,15 @@ struct Opstelling {
 class TestVensters : public QObject {
     Q_OBJECT
 private slots:
-    void indeling_data() {
-        QTest::addColumn<QString>("venster");
-        for (const char* naam : {"Config", "ScoreForm", "Oplossing", "Woordform"})
-            QTest::newRow(naam) << naam;
-    }
     void indeling() {
-        QFETCH(QString, venster);
         Opstelling o;
         Algemeen::BackScoreLijst = {"100:00 - Hubertus van den Hoogenband", "01:00 - A"};
         std::array<QString, 10> codes;
         codes.fill("9-9-9");
-        std::unique_ptr<QDialog> v;
-        if (venster == "Config")
-            v = o.open<Config>();
-        else if (venster == "ScoreForm")
-            v = std::make_unique<ScoreForm>();
-        else if (venster == "Oplossing")
-            v = std::make_unique<Oplossing>(o.tijd, 100, codes);
-        else
-            v = o.open<Woordform>();
-        v->show();
-        Indeling::controleer(*v);
+        Indeling::controleer(*o.open<Config>());
+        Indeling::controleer(ScoreForm());
+        Indeling::controleer(Oplossing(o.tijd, 100, codes));
+        Indeling::controleer(*o.open<Woordform>());
     }
 
     // A press sinks the button and its command runs when it springs back; a second press of the
@@ -311,25 +297,6 @@ private slots:
         QVERIFY(QFile::resize(o.bestand("Geografie"), 20)); // the second record cut short
         const auto stuk = o.open<Woordform>();
         QTRY_COMPARE(o.ouders, QList<QWidget*>({stuk.get()}));
-    }
-
-    // Qt's own buttons speak Dutch whatever the locale; the program's own captions stay. Last, as
-    // the translation stays loaded.
-    void standaardKnoppenInHetNederlands() {
-        TestProgrammaMap map;
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        const auto knoppen = [](const QWidget& w) {
-            QStringList l;
-            for (const QAbstractButton* knop : w.findChildren<QAbstractButton*>())
-                l << knop->text();
-            return l;
-        };
-        const QStringList eigen = knoppen(Woordform());
-        QVERIFY(laadQtVertaling());
-        QCOMPARE(jaNeeVraag(nullptr, {}, {})->button(QMessageBox::No)->text(),
-                 QCoreApplication::translate("QPlatformTheme", "&No"));
-        QVERIFY(naamVraag(nullptr)->cancelButtonText() != "Cancel");
-        QCOMPARE(knoppen(Woordform()), eigen);
     }
 };
 
