@@ -5,7 +5,6 @@
 #include "storage/textcodec.h"
 #include "storage/topicfiles.h"
 
-#include <QImage>
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
@@ -61,22 +60,6 @@ private slots:
             totaal += QFileInfo(kProgrammaMap + "/Sounds/" + naam).size();
         }
         QVERIFY2(totaal > 0 && totaal < 500 * 1000, qPrintable(QString::number(totaal)));
-    }
-
-    // Full HD pictures, not flat fills; an icon with a transparent surround.
-    void plaatjes() {
-        const QDir map(kProgrammaMap + "/Backgrounds");
-        const QStringList namen = map.entryList({"*.jpg"}, QDir::Files);
-        QVERIFY(namen.size() >= 4 && namen.contains("Wallpaper-01.jpg"));
-        for (const QString& naam : namen) {
-            const QImage beeld(map.filePath(naam));
-            QCOMPARE(beeld.size(), QSize(1920, 1080));
-            QVERIFY(beeld.pixel(10, 10) != beeld.pixel(960, 540));
-        }
-        const QImage icoon(kProgrammaMap + "/drietalspel.png");
-        QCOMPARE(icoon.size(), QSize(256, 256));
-        QCOMPARE(QList<int>({qAlpha(icoon.pixel(0, 0)), qAlpha(icoon.pixel(128, 128))}),
-                 QList<int>({0, 255}));
     }
 
     // Each sample: ten CR LF lines of Windows-1252, thirty words that fit a card, no column
