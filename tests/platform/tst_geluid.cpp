@@ -160,44 +160,6 @@ private slots:
             QCOMPARE(luideSeconden(vensters(begin, 1)), 0.0);
     }
 
-    void nieuwGeluidVervangtSpelend() {
-        const QString lang = pad("lang-440.wav");
-        const QString kort = pad("kort-880.wav");
-        QVERIFY(schrijf(lang, toonWave(1.0, 440)) && schrijf(kort, toonWave(0.3, 880)));
-        QElapsedTimer klok;
-        klok.start();
-        Algemeen::GeluidSpelen(lang);
-        // Returns while the one-second sound has hardly begun.
-        QVERIFY2(klok.elapsed() < 800, qPrintable(QString::number(klok.elapsed())));
-        // Switch only once the first sound is really coming out.
-        QVERIFY(QTest::qWaitFor([&] { return luideSeconden(vensters(begin)) >= 0.1; }, 5000));
-        Algemeen::GeluidSpelen(kort);
-        // Long enough for the rest of the first sound, had it gone on.
-        QVERIFY(tot(seconden() + 1.2));
-        stopOpname();
-        const QVector<double> v = vensters(begin);
-        QVERIFY2(luideSeconden(v) < 0.9, qPrintable(QString::number(luideSeconden(v))));
-
-        // The pitch of the whole windows, between two others with sound.
-        int eersteHoog = -1;
-        int laatsteLaag = -1;
-        for (int w = 1; w + 1 < v.size(); ++w) {
-            if (v[w - 1] >= 0 && v[w] >= 0 && v[w + 1] >= 0) {
-                eersteHoog = eersteHoog < 0 && v[w] > 660 ? w : eersteHoog;
-                laatsteLaag = v[w] <= 660 ? w : laatsteLaag;
-            }
-        }
-        QVERIFY2(laatsteLaag >= 0, "the first sound was never heard");
-        QVERIFY2(eersteHoog >= 0, "the second sound was never heard");
-        // One window may hold both tones where they meet.
-        QVERIFY2(laatsteLaag <= eersteHoog + 1,
-                 qPrintable(QString("440 Hz in window %1, 880 Hz from %2 on")
-                                .arg(laatsteLaag)
-                                .arg(eersteHoog)));
-        const double tweede = luideSeconden(v.mid(eersteHoog - 1));
-        QVERIFY2(tweede >= 0.27 && tweede <= 0.33, qPrintable(QString::number(tweede)));
-    }
-
     // The game plays the same few clicks over and over, each after the last has ended.
     void herhaaldGeluidSpeeltElkeKeer() {
         const QString a = pad("herhaal-a.wav");
