@@ -16,20 +16,12 @@ inline bool isPaneel(const QWidget* w) {
            (label && label->text().isEmpty() && label->pixmap().isNull());
 }
 
+// The control's class and text, for a failure message.
 inline QByteArray naam(const QWidget* w) {
-    const auto* label = qobject_cast<const QLabel*>(w);
-    const auto* knop = qobject_cast<const QAbstractButton*>(w);
-    return QByteArray(w->metaObject()->className()) + " '" +
-           (label  ? label->text()
-            : knop ? knop->text()
-                   : QString())
-               .left(20)
-               .toUtf8() +
-           "'";
+    return QByteArray(w->metaObject()->className()) + ' ' + w->property("text").toString().toUtf8();
 }
 
 inline void controleer(QWidget& venster) {
-    venster.show();
     venster.show();
     QVERIFY(QTest::qWaitForWindowExposed(&venster));
     const QImage beeld = venster.grab().toImage();
