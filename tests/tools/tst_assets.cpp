@@ -4,6 +4,7 @@
 #include "storage/samples.h"
 #include "storage/textcodec.h"
 #include "storage/topicfiles.h"
+#include "support/testonderwerp.h"
 
 #include <QProcess>
 #include <QSet>
@@ -13,31 +14,23 @@
 #include <cmath>
 
 namespace {
+using TestMap::lees;
 
 const QString kProgrammaMap = DRIETAL_PROGRAM_DIR;
 const QString kBronData = DRIETAL_DATA_SRC;
-
-QByteArray lees(const QString& pad) {
-    QFile bestand(pad);
-    return bestand.open(QIODevice::ReadOnly) ? bestand.readAll() : QByteArray();
-}
 
 // The samples of a sound in -1..1; none unless it is a plain 16-bit mono PCM wave of 44.1 kHz
 // whose header sizes agree with the file, as any player reads it.
 std::vector<double> leesGeluid(const QString& naam) {
     const QByteArray b = lees(kProgrammaMap + "/Sounds/" + naam);
-    const auto le = [](auto v) {
-        QByteArray r(sizeof v, Qt::Uninitialized);
-        qToLittleEndian(v, r.data());
-        return r;
-    };
-    const quint32 data = quint32(b.size() - 44);
-    const QByteArray kop = "RIFF" + le(36 + data) + "WAVEfmt " + le(16u) + le(quint16(1)) +
-                           le(quint16(1)) + le(44100u) + le(88200u) + le(quint16(2)) +
-                           le(quint16(16)) + "data" + le(data);
+    const auto u16 = [&](int i) { return qFromLittleEndian<quint16>(b.constData() + i); };
+    const auto u32 = [&](int i) { return qFromLittleEndian<quint32>(b.constData() + i); };
     std::vector<double> s;
-    for (qsizetype i = 44; b.startsWith(kop) && i + 1 < b.size(); i += 2)
-        s.push_back(qFromLittleEndian<qint16>(b.constData() + i) / 32768.0);
+    if (b.size() > 44 && b.startsWith("RIFF") && b.mid(8, 8) == "WAVEfmt " && u16(20) == 1 &&
+        u16(22) == 1 && u32(24) == 44100 && u16(34) == 16 && b.mid(36, 4) == "data" &&
+        u32(4) == quint32(b.size() - 8) && u32(40) == quint32(b.size() - 44))
+        for (qsizetype i = 44; i + 1 < b.size(); i += 2)
+            s.push_back(qFromLittleEndian<qint16>(b.constData() + i) / 32768.0);
     return s;
 }
 
