@@ -11,8 +11,8 @@ cd "$(dirname "$0")/.."
 
 # Test targets by area; a fault names areas (@name) and single targets.
 groups=$(cat <<'EOF'
-storage  tst_recordformat tst_fileaccess tst_settingsfile tst_topicfiles
-game     tst_algemeen tst_spel tst_woordeditor
+storage  tst_opslag
+game     tst_algemeen tst_spel
 platform tst_platform
 windows  tst_vensters
 main     tst_main tst_toetsenbord
