@@ -160,7 +160,7 @@ private slots:
                 m.showMinimized();
             else
                 emit qApp->applicationStateChanged(Qt::ApplicationInactive);
-            QVERIFY(m.spel().gepauzeerd());
+            QVERIFY2(m.spel().gepauzeerd(), minimaliseren ? "minimised" : "inactive");
             o.tijd.verstrijk(20000);
             QCOMPARE(m.TimerLabel()->text(), "00:03");
             m.showNormal();
