@@ -88,7 +88,6 @@ private slots:
         QVERIFY(QFileInfo(wallpaper).isAbsolute() &&
                 wallpaper.startsWith(Opslag::achtergrondMap()));
         QCOMPARE(InstellingenOpslaan(), OpslaanStatus::Opgeslagen);
-        QVERIFY(!QFileInfo::exists(ini + ".bak"));
         InstellingenStandaard();
         QCOMPARE(InstellingenLaden(), LeesStatus::Gelezen);
         QCOMPARE(instellingen.WallpaperFile, wallpaper);

@@ -23,14 +23,17 @@ const QString kBronData = DRIETAL_DATA_SRC;
 // whose header sizes agree with the file, as any player reads it.
 std::vector<double> leesGeluid(const QString& naam) {
     const QByteArray b = lees(kProgrammaMap + "/Sounds/" + naam);
-    const auto u16 = [&](int i) { return qFromLittleEndian<quint16>(b.constData() + i); };
-    const auto u32 = [&](int i) { return qFromLittleEndian<quint32>(b.constData() + i); };
+    const auto le = [](auto v) {
+        v = qToLittleEndian(v);
+        return QByteArray(reinterpret_cast<const char*>(&v), sizeof v);
+    };
+    const quint32 n = quint32(b.size() - 44);
+    const QByteArray kop = "RIFF" + le(36 + n) + "WAVEfmt " + le(16u) + le(quint16(1)) +
+                           le(quint16(1)) + le(44100u) + le(88200u) + le(quint16(2)) +
+                           le(quint16(16)) + "data" + le(n);
     std::vector<double> s;
-    if (b.size() > 44 && b.startsWith("RIFF") && b.mid(8, 8) == "WAVEfmt " && u16(20) == 1 &&
-        u16(22) == 1 && u32(24) == 44100 && u16(34) == 16 && b.mid(36, 4) == "data" &&
-        u32(4) == quint32(b.size() - 8) && u32(40) == quint32(b.size() - 44))
-        for (qsizetype i = 44; i + 1 < b.size(); i += 2)
-            s.push_back(qFromLittleEndian<qint16>(b.constData() + i) / 32768.0);
+    for (qsizetype i = 44; b.size() > 44 && b.startsWith(kop) && i + 1 < b.size(); i += 2)
+        s.push_back(qFromLittleEndian<qint16>(b.constData() + i) / 32768.0);
     return s;
 }
 
