@@ -8,5 +8,5 @@ cmake --build build -j"$(nproc)" --target drietalspel schermafdrukken
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/drietalspel-xdg-$(id -u)}
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x800x24" \
-    build/tests/ui/main/schermafdrukken build/drietalspel docs
+    build/tools/screenshots/schermafdrukken build/drietalspel docs
 ls -la docs/*.png

@@ -25,14 +25,11 @@ public:
     // Moves time on by ms, firing every timer that falls due, earliest first.
     void verstrijk(qint64 ms) {
         const qint64 eind = m_nu + ms;
-        while (true) {
-            auto eerste = m_timers.end();
-            for (auto it = m_timers.begin(); it != m_timers.end(); ++it) {
-                if (it->second.due <= eind &&
-                    (eerste == m_timers.end() || it->second.due < eerste->second.due))
-                    eerste = it;
-            }
-            if (eerste == m_timers.end())
+        for (;;) {
+            const auto eerste = std::min_element(
+                m_timers.begin(), m_timers.end(),
+                [](const auto& a, const auto& b) { return a.second.due < b.second.due; });
+            if (eerste == m_timers.end() || eerste->second.due > eind)
                 break;
             m_nu = eerste->second.due;
             auto f = eerste->second.f;

@@ -1,28 +1,90 @@
-// A program folder in a temporary directory with a topic in Data, for tests of the game.
+// A program folder in a temporary directory, in force while it lives, with the shared settings
+// and high-score list at their defaults; and the file helpers of the tests that use real files.
 #pragma once
 
 #include "game/algemeen.h"
 #include "storage/paths.h"
 #include "storage/topicfiles.h"
 
-#include <QDir>
+#include <QCryptographicHash>
+#include <QDirIterator>
 #include <QTemporaryDir>
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+namespace TestMap {
+
+inline QByteArray lees(const QString& pad) {
+    QFile file(pad);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool schrijf(const QString& pad, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(pad).absolutePath());
+    QFile file(pad);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Every entry below map with a digest of its bytes: two listings differ when anything was
+// created, removed or changed.
+inline QStringList boom(const QString& map) {
+    QStringList regels;
+    QDirIterator it(map, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString pad = it.next();
+        regels << QDir(map).relativeFilePath(pad) + u' ' +
+                      QCryptographicHash::hash(lees(pad), QCryptographicHash::Sha1).toHex();
+    }
+    regels.sort();
+    return regels;
+}
+
+// Runs werk in a child process and returns its exit status (-1 when it did not end normally):
+// for a resource limit, or a process that dies holding a lock.
+inline int inKind(const std::function<int()>& werk) {
+    const pid_t pid = fork();
+    if (pid == 0)
+        _exit(werk());
+    int status = 0;
+    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
+
+// A full disk, for a child process: no file may grow past bytes, writes beyond fail.
+inline void beperkBestanden(rlim_t bytes) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit grens{bytes, bytes};
+    setrlimit(RLIMIT_FSIZE, &grens);
+}
+
+} // namespace TestMap
+
+// The program folder is "Drietalspel" inside the temporary folder, so files that land next to it
+// show too.
 class TestProgrammaMap {
 public:
     TestProgrammaMap() {
-        Opslag::zetProgrammaMap(m_map.path());
+        QDir().mkpath(m_map);
+        Opslag::zetProgrammaMap(m_map);
         Opslag::zetGebruikersMap({});
-        QDir().mkpath(Opslag::dataMap());
         Algemeen::InstellingenStandaard();
         Algemeen::BackScoreLijst.clear();
     }
     ~TestProgrammaMap() {
         Opslag::zetProgrammaMap({});
+        Opslag::zetGebruikersMap({});
         Algemeen::BackScoreLijst.clear();
     }
 
-    QString pad() const { return m_map.path(); }
+    QString pad() const { return m_map; }
+    QString pad(const QString& relatief) const { return m_map + u'/' + relatief; }
+    // A path beside the program folder.
+    QString buiten(const QString& relatief) const { return m_tmp.filePath(relatief); }
 
     // Writes topic naam with the given rows of three words.
     void schrijfOnderwerp(const QString& naam, const QList<QStringList>& rijen) const {
@@ -34,15 +96,16 @@ public:
         Opslag::WoordLijstOpslaan(naam, kolommen);
     }
 
-    // Ten rows of distinct words: "a0","b0","c0" ... "a9","b9","c9".
-    static QList<QStringList> tienRijen() {
+    // Rows of distinct words: "a0","b0","c0", "a1","b1","c1" ...
+    static QList<QStringList> tienRijen(int aantal = 10) {
         QList<QStringList> rijen;
-        for (int i = 0; i < 10; ++i)
+        for (int i = 0; i < aantal; ++i)
             rijen.append({QStringLiteral("a%1").arg(i), QStringLiteral("b%1").arg(i),
                           QStringLiteral("c%1").arg(i)});
         return rijen;
     }
 
 private:
-    QTemporaryDir m_map;
+    QTemporaryDir m_tmp;
+    QString m_map = m_tmp.filePath(QStringLiteral("Drietalspel"));
 };

@@ -1,0 +1,383 @@
+// The three file formats and the files under them: Windows-1252 text and record lines, the
+// settings file and the high-score list, topic files, and how files are read, replaced and found.
+#include "storage/folderlock.h"
+#include "storage/recordformat.h"
+#include "storage/scorefile.h"
+#include "storage/settingsfile.h"
+#include "storage/textcodec.h"
+#include "support/testonderwerp.h"
+
+#include <QtTest>
+#include <iconv.h>
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
+using namespace Opslag;
+using TestMap::lees;
+using TestMap::schrijf;
+
+Q_DECLARE_METATYPE(Opslag::LeesStatus)
+
+namespace {
+
+// The character glibc's own Windows-1252 table gives byte b, or nothing where it has none.
+std::optional<QString> iconvTeken(unsigned char b) {
+    iconv_t cd = iconv_open("UTF-16LE", "WINDOWS-1252");
+    if (cd == iconv_t(-1))
+        return std::nullopt;
+    char in[1] = {char(b)};
+    char16_t uit[2] = {};
+    char* pin = in;
+    char* puit = reinterpret_cast<char*>(uit);
+    size_t nin = 1;
+    size_t nuit = sizeof uit;
+    const bool ok = iconv(cd, &pin, &nin, &puit, &nuit) != size_t(-1) && nuit == 2;
+    iconv_close(cd);
+    return ok ? std::optional(QString(QChar(uit[0]))) : std::nullopt;
+}
+
+// The header the Windows program wrote, which files made there still carry.
+const QByteArray kKop = "\"Heldergroeve Software 2012\"\r\n\"--------------------------\"\r\n";
+
+// The seven stored values in file order, so a failed comparison shows which one differs.
+QStringList waarden(const OpgeslagenInstellingen& w) {
+    QStringList l;
+    for (const int getal : {w.ColorRed, w.ColorGreen, w.ColorBlue})
+        l << QString::number(getal);
+    return l << w.WallpaperFile << QString::number(w.PauzeTijd) << w.TitelTekst
+             << (w.TitelKleur ? u"#TRUE#"_s : u"#FALSE#"_s);
+}
+
+// Records "r1a","r1b","r1c" CR LF up to rn.
+QByteArray records(int n) {
+    QByteArray bytes;
+    for (int r = 1; r <= n; ++r)
+        bytes += u"\"r%1a\",\"r%1b\",\"r%1c\"\r\n"_s.arg(r).toLatin1();
+    return bytes;
+}
+
+// The columns read, or a marker with the status when it is not the expected one.
+QList<QStringList> laad(const QString& naam, LeesStatus verwacht) {
+    WoordKolommen k;
+    const LeesStatus status = WoordLijstLaden(naam, k);
+    if (status != verwacht)
+        return {{"status", QString::number(int(status))}};
+    return {k.kolom[0], k.kolom[1], k.kolom[2]};
+}
+
+WoordKolommen kolommen(const QStringList& a, const QStringList& b, const QStringList& c) {
+    return {{a, b, c}};
+}
+
+} // namespace
+
+class TstOpslag : public QObject {
+    Q_OBJECT
+private slots:
+    // Every byte of the upper half reads and writes as Windows itself has it. The five bytes the
+    // code page leaves out read as the C1 control of the same number and write back unchanged, so
+    // no file loses a byte on its way through the program.
+    void hogeHelftVolgtDeCodetabel() {
+        QVERIFY2(iconvTeken('A') == u"A"_s, "glibc lacks WINDOWS-1252");
+        QList<int> ongedefinieerd;
+        for (int b = 0x80; b <= 0xFF; ++b) {
+            const QByteArray byte(1, char(b));
+            const QString gelezen = decodeerBestand(byte);
+            QCOMPARE(naarWindows1252(gelezen), std::optional(byte));
+            if (const auto teken = iconvTeken(uchar(b)))
+                QCOMPARE(gelezen, *teken);
+            else
+                ongedefinieerd << b;
+        }
+        QCOMPARE(ongedefinieerd, QList<int>({0x81, 0x8D, 0x8F, 0x90, 0x9D}));
+        for (int b : ongedefinieerd)
+            QCOMPARE(vanWindows1252(QByteArray(1, char(b))), QString(QChar(b)));
+        QCOMPARE(naarWindows1252(u"Ł"_s), std::nullopt);
+    }
+
+    // Bytes that form UTF-8 (a file a Linux editor saved) are read as such; a lone lead byte is no
+    // UTF-8, so the whole file is Windows-1252.
+    void herkentUtf8() {
+        QCOMPARE(decodeerBestand("\xC3\xA9\xC3\xA9n"), u"één"_s);
+        QCOMPARE(decodeerBestand("\xEF\xBB\xBF\"a\"\r\n"), u"\"a\"\r\n"_s);
+        QCOMPARE(decodeerBestand("\xC3\xA9\xC3"), u"Ã©Ã"_s);
+    }
+
+    void leestVelden_data() {
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<QStringList>("velden");
+        QTest::newRow("regeleinden") << u"a\r\nb\nc\rd\r\n"_s << QStringList{"a", "b", "c", "d"};
+        QTest::newRow("aanhalingstekens")
+            << u"  \"x, y \",\"\", z  \r\n"_s << QStringList{"x, y ", "", "z"};
+        QTest::newRow("rest_na_aanhalingsteken") << u"\"a\"xyz,b"_s << QStringList{"a", "b"};
+        QTest::newRow("niet_gesloten") << u"\"a,\r\nb"_s << QStringList{"a,\r\nb"};
+    }
+    void leestVelden() {
+        QFETCH(QString, tekst);
+        QFETCH(QStringList, velden);
+        RecordLezer lezer(tekst);
+        QStringList gelezen;
+        while (const auto veld = lezer.veld()) {
+            gelezen.append(*veld);
+            QVERIFY2(gelezen.size() <= tekst.size() + 1, "the reader does not advance");
+        }
+        QCOMPARE(gelezen, velden);
+        QVERIFY(lezer.opEinde());
+    }
+
+    // A file as the Windows program wrote it reads, and is written back byte for byte.
+    void bestandVanWindows() {
+        const QByteArray bytes =
+            kKop +
+            "0,128,255\r\n\"C:\\Spel\\Zee.jpg\"\r\n30\r\n\" E\xE9n, twee \x80 \"\r\n#FALSE#\r\n";
+        const GelezenInstellingen gelezen = leesInstellingenTekst(decodeerBestand(bytes));
+        QCOMPARE(gelezen.status, LeesStatus::Gelezen);
+        QCOMPARE(waarden(gelezen.waarden), QStringList({"0", "128", "255", "C:\\Spel\\Zee.jpg",
+                                                        "30", u" Eén, twee € "_s, "#FALSE#"}));
+        QCOMPARE(instellingenBytes(gelezen.waarden), bytes);
+    }
+
+    // Reading stops at the first missing or wrong value; what came before it counts.
+    void afgebroken() {
+        for (const auto& [bytes, gelezen] :
+             {std::pair{kKop + "10,20", 2},
+              {kKop + "1,2,3\r\n\"W.jpg\"\r\ntien\r\n\"T\"\r\n#FALSE#", 4}}) {
+            const auto uitkomst = leesInstellingenTekst(decodeerBestand(bytes));
+            QCOMPARE(uitkomst.status, LeesStatus::Afgebroken);
+            const QStringList w = waarden(uitkomst.waarden), standaard = waarden({});
+            QCOMPARE(w.mid(gelezen), standaard.mid(gelezen));
+            QVERIFY(w.at(gelezen - 1) != standaard.at(gelezen - 1));
+        }
+    }
+
+    // An edited file may hold anything: the think time goes from 5 to 30 seconds, a colour part
+    // from 0 to 255.
+    void begrenst() {
+        for (const auto& [gelezen, verwacht] : {std::pair{u"255,30"_s, u"255,30"_s},
+                                                {u"0,5"_s, u"0,5"_s},
+                                                {u"256,31"_s, u"255,30"_s},
+                                                {u"-1,4"_s, u"0,5"_s}}) {
+            const QStringList w = gelezen.split(u',');
+            const auto uitkomst = leesInstellingenTekst(
+                QString::fromLatin1(kKop) +
+                u"1,2,%1\r\n\"W.jpg\"\r\n%2\r\n\"T\"\r\n#TRUE#\r\n"_s.arg(w[0], w[1]));
+            QCOMPARE(uitkomst.status, LeesStatus::Gelezen);
+            QCOMPARE(waarden(uitkomst.waarden)[2] + u',' + waarden(uitkomst.waarden)[4], verwacht);
+        }
+    }
+
+    // A text the file cannot hold leaves every file as it was.
+    void weigertTekst() {
+        QTemporaryDir tmp;
+        const QString pad = tmp.filePath(u"Drietalspel.ini"_s);
+        QVERIFY(schrijf(pad, "oud"));
+        const QStringList voor = TestMap::boom(tmp.path());
+        for (const QString& titel : {u"Het \"spel\""_s, u"Drie\rtal"_s, u"Łódź"_s}) {
+            OpgeslagenInstellingen w;
+            w.TitelTekst = titel;
+            QCOMPARE(schrijfInstellingen(pad, w, true), OpslaanStatus::OngeldigeTekst);
+            QCOMPARE(schrijfScoreLijst(tmp.filePath(u"Scorelijst.lst"_s), {"01:00 - A", titel}),
+                     OpslaanStatus::OngeldigeTekst);
+        }
+        QCOMPARE(TestMap::boom(tmp.path()), voor);
+    }
+
+    void scoreLijst() {
+        const QStringList regels = {"01:05 - Jan, Piet", u"10:00 - Zoë"_s};
+        QTemporaryDir tmp;
+        const QString pad = tmp.filePath(u"Scorelijst.lst"_s);
+        QCOMPARE(schrijfScoreLijst(pad, regels), OpslaanStatus::Opgeslagen);
+        QCOMPARE(lees(pad), kKop + "\"01:05 - Jan, Piet\"\r\n\"10:00 - Zo\xEB\"\r\n");
+        const GelezenScoreLijst gelezen = leesScoreLijst(pad);
+        QCOMPARE(gelezen.status, LeesStatus::Gelezen);
+        QCOMPARE(gelezen.regels, regels);
+        QCOMPARE(leesScoreLijstTekst(u"\"kop\"\r\n"_s).status, LeesStatus::Afgebroken);
+    }
+
+    // The game deals exactly the first ten records: nine are too few, an eleventh is not dealt.
+    void spelNeemtTienRecords() {
+        TestProgrammaMap map;
+        for (const int records : {9, 10, 11}) {
+            QVERIFY(schrijf(map.pad(u"Data/Proef.dat"_s), ::records(records)));
+            const auto spel = leesSpelOnderwerp(u"Proef"_s);
+            QCOMPARE(spel.has_value(), records >= 10);
+            if (spel)
+                QCOMPARE(spel->back(), (Drietal{"r10a", "r10b", "r10c"}));
+            QCOMPARE(telWoorden(u"Proef"_s), 3 * records);
+        }
+        QVERIFY(!leesSpelOnderwerp(u"Bestaatniet"_s));
+    }
+
+    // Column 1 sets the number of records; a word a shorter column lacks is written empty, and an
+    // empty field adds nothing to its column when read.
+    void ongelijkeKolommen() {
+        TestProgrammaMap map;
+        QCOMPARE(WoordLijstOpslaan(u"Scheef"_s, kolommen({"a", "b"}, {"x"}, {"c", "d", "e"})),
+                 OpslaanStatus::Opgeslagen);
+        QCOMPARE(lees(map.pad(u"Data/Scheef.dat"_s)), "\"a\",\"x\",\"c\"\r\n\"b\",\"\",\"d\"\r\n");
+        QCOMPARE(laad(u"Scheef"_s, LeesStatus::Gelezen),
+                 (QList<QStringList>{{"a", "b"}, {"x"}, {"c", "d"}}));
+    }
+
+    // A record cut short by the end of the file is dropped; the records before it count.
+    void afgebrokenRecord() {
+        TestProgrammaMap map;
+        QVERIFY(schrijf(map.pad(u"Data/Kort.dat"_s), records(2) + "\"r3a\",\"r3b\""));
+        QCOMPARE(laad(u"Kort"_s, LeesStatus::Afgebroken),
+                 (QList<QStringList>{{"r1a", "r2a"}, {"r1b", "r2b"}, {"r1c", "r2c"}}));
+        QCOMPARE(telWoorden(u"Kort"_s), 6);
+    }
+
+    // A name is never a path, a pattern, nor too long for the file system.
+    void vijandigeNaam() {
+        TestProgrammaMap map;
+        QVERIFY(schrijf(map.pad(u"Data/Geografie.dat"_s), records(10)));
+        QVERIFY(schrijf(map.pad(u"x.dat"_s), records(10)));
+        const QStringList voor = TestMap::boom(map.buiten({}));
+        for (const QString& naam :
+             {u"../x"_s, u"a\\b"_s, u".."_s, u"*"_s, u"   "_s, u"a\nb"_s, QString(252, u'x')}) {
+            QVERIFY2(!isGeldigeOnderwerpNaam(naam), qPrintable(naam));
+            QCOMPARE(WoordLijstOpslaan(naam, kolommen({"a"}, {"b"}, {"c"})),
+                     OpslaanStatus::OngeldigeNaam);
+            QCOMPARE(laad(naam, LeesStatus::Ontbreekt), QList<QStringList>({{}, {}, {}}));
+        }
+        QCOMPARE(TestMap::boom(map.buiten({})), voor);
+    }
+
+    void leesStatus_data() {
+        QTest::addColumn<int>("grootte"); // -1: no file, -2: a folder, -3: a FIFO
+        QTest::addColumn<LeesStatus>("status");
+        QTest::newRow("ontbreekt") << -1 << LeesStatus::Ontbreekt;
+        QTest::newRow("map") << -2 << LeesStatus::Onleesbaar;
+        QTest::newRow("fifo") << -3 << LeesStatus::Onleesbaar;
+        QTest::newRow("precies_1_MiB") << int(kMaxBestandsgrootte) << LeesStatus::Gelezen;
+        QTest::newRow("1_MiB_plus_1") << int(kMaxBestandsgrootte + 1) << LeesStatus::TeGroot;
+    }
+    void leesStatus() {
+        QFETCH(int, grootte);
+        QFETCH(LeesStatus, status);
+        QTemporaryDir tmp;
+        const QString pad = tmp.filePath(u"bestand.dat"_s);
+        if (grootte == -2)
+            QVERIFY(QDir().mkpath(pad));
+        else if (grootte == -3)
+            QCOMPARE(mkfifo(QFile::encodeName(pad).constData(), 0600), 0);
+        else if (grootte >= 0)
+            QVERIFY(schrijf(pad, QByteArray(grootte, 'a')));
+        // Asked first: reading a FIFO would wait for a writer for ever.
+        QCOMPARE(isGewoonBestand(pad), grootte >= 0);
+        const BestandsInhoud inhoud = leesTekstBestand(pad);
+        QCOMPARE(inhoud.status, status);
+        QCOMPARE(inhoud.tekst.size(), status == LeesStatus::Gelezen ? grootte : 0);
+    }
+
+    void vervangtMetReservekopie() {
+        QTemporaryDir tmp;
+        const QString pad = tmp.filePath(u"Drietalspel.ini"_s);
+        QCOMPARE(vervangBestand(pad, "een"), OpslaanStatus::Opgeslagen);
+        QVERIFY(!QFile::exists(pad + ".bak"));
+        QCOMPARE(vervangBestand(pad, "drie", true), OpslaanStatus::Opgeslagen);
+        QCOMPARE(vervangBestand(pad, "vier", true), OpslaanStatus::Opgeslagen);
+        QCOMPARE(lees(pad + ".bak"), "drie"); // the older one replaced
+        QCOMPARE(lees(pad), "vier");
+    }
+
+    // A save on a full disk leaves the file and its .bak as they were, and reports it.
+    void volleSchijf() {
+        QTemporaryDir tmp;
+        const QString groot = tmp.filePath(u"Scorelijst.lst"_s); // too big for a .bak
+        const QString klein = tmp.filePath(u"Drietalspel.ini"_s);
+        QVERIFY(schrijf(groot, QByteArray(6000, 'o')) && schrijf(groot + ".bak", "goed") &&
+                schrijf(klein, "oud"));
+        const QStringList voor = TestMap::boom(tmp.path());
+        const int mislukt = TestMap::inKind([&] {
+            TestMap::beperkBestanden(4096);
+            return int(vervangBestand(groot, "nieuw", true) == OpslaanStatus::SchrijvenMislukt) +
+                   int(vervangBestand(klein, QByteArray(6000, 'n')) ==
+                       OpslaanStatus::SchrijvenMislukt);
+        });
+        QCOMPARE(mislukt, 2);
+        QCOMPARE(TestMap::boom(tmp.path()), voor);
+    }
+
+    // A file link that leads out of the program's folders is not written through; one that stays
+    // inside is, and stays a link; a linked Data folder is followed as any folder.
+    void links() {
+        TestProgrammaMap map;
+        const QString buiten = map.buiten(u"passwd"_s);
+        QVERIFY(schrijf(buiten, "root") && schrijf(map.pad(u"echt.ini"_s), "oud"));
+        QVERIFY(QFile::link(buiten, map.pad(u"Drietalspel.ini"_s)));
+        QVERIFY(QFile::link(map.pad(u"echt.ini"_s), map.pad(u"binnen.ini"_s)));
+        QVERIFY(QDir().mkpath(map.buiten(u"elders"_s)));
+        QVERIFY(QFile::link(map.buiten(u"elders"_s), map.pad(u"Data"_s)));
+        QCOMPARE(vervangBestand(map.pad(u"Drietalspel.ini"_s), "x"), OpslaanStatus::LinkNaarBuiten);
+        QCOMPARE(lees(buiten), "root");
+        QCOMPARE(vervangBestand(map.pad(u"binnen.ini"_s), "nieuw"), OpslaanStatus::Opgeslagen);
+        QCOMPARE(lees(map.pad(u"echt.ini"_s)), "nieuw");
+        QVERIFY(QFileInfo(map.pad(u"binnen.ini"_s)).isSymLink());
+        QCOMPARE(vervangBestand(map.pad(u"Data/Scorelijst.lst"_s), "lijst"),
+                 OpslaanStatus::Opgeslagen);
+        QCOMPARE(lees(map.buiten(u"elders/Scorelijst.lst"_s)), "lijst");
+    }
+
+    // A bare name lies in Backgrounds; a path that no longer exists (written on another computer)
+    // falls back to the file of that name in Backgrounds.
+    void wallpaperPad() {
+        TestProgrammaMap map;
+        const QString zee = map.buiten(u"Eigen/Zee.jpg"_s), eigen = map.pad(u"Backgrounds/W.jpg"_s);
+        QVERIFY(schrijf(zee, "jpg"));
+        for (const auto& [opgeslagen, verwacht] : {std::pair{u"W.jpg"_s, eigen},
+                                                   {zee, zee},
+                                                   {map.buiten(u"Weg/W.jpg"_s), eigen},
+                                                   {u"C:\\x\\W.jpg"_s, eigen}})
+            QCOMPARE(QDir::cleanPath(Opslag::wallpaperPad(opgeslagen)), verwacht);
+    }
+
+    // A portable copy keeps everything in its folder. An installed one uses the user's folder,
+    // which at its first use takes over the settings and the high-score list. Each sample topic is
+    // offered once: copied where no file of its name is, never over the player's own, not again
+    // once deleted; one added to the program folder later is still offered.
+    void gebruikersMap() {
+        TestProgrammaMap map;
+        const QString p = map.pad();
+        QCOMPARE(kiesGebruikersMap(p, map.buiten(u"weg"_s), true), p);
+        QCOMPARE(instellingenPad(), map.pad(u"Drietalspel.ini"_s));
+        QVERIFY(!QFileInfo::exists(map.buiten(u"weg"_s)) && isSchrijfbareMap(p));
+        const QString eigen = map.buiten(u"thuis/Drietalspel"_s);
+        QVERIFY(schrijf(p + "/Drietalspel.ini", "ini") &&
+                schrijf(p + "/Data/Scorelijst.lst", "lst") &&
+                schrijf(p + "/Data/Geografie.dat", "g") && schrijf(p + "/Data/Dieren.dat", "d"));
+        QCOMPARE(kiesGebruikersMap(p, eigen, false), eigen);
+        QCOMPARE(scoreLijstPad(), eigen + "/Data/Scorelijst.lst");
+        QCOMPARE(achtergrondMap(), p + "/Backgrounds");
+        for (const char* bestand : {"/Drietalspel.ini", "/Data/Scorelijst.lst",
+                                    "/Data/Geografie.dat", "/Data/Dieren.dat"})
+            QCOMPARE(lees(eigen + bestand), lees(p + bestand));
+
+        QVERIFY(QFile::remove(eigen + "/Data/Dieren.dat") &&
+                QFile::remove(eigen + "/Data/Scorelijst.lst"));
+        QVERIFY(schrijf(eigen + "/Data/Sport.dat", "eigen") &&
+                schrijf(p + "/Data/Sport.dat", "s") && schrijf(p + "/Data/Muziek.dat", "m"));
+        kiesGebruikersMap(p, eigen, false);
+        QVERIFY(!QFileInfo::exists(eigen + "/Data/Dieren.dat"));
+        QVERIFY(!QFileInfo::exists(eigen + "/Data/Scorelijst.lst"));
+        QCOMPARE(lees(eigen + "/Data/Sport.dat"), "eigen");
+        QCOMPARE(lees(eigen + "/Data/Muziek.dat"), "m");
+    }
+
+    // A copy that was killed leaves its lock behind, and the next start takes it over; while that
+    // one runs, another start finds the folder busy.
+    void eenKopiePerMap() {
+        QTemporaryDir map;
+        const int gedood = TestMap::inKind([&] {
+            return int((new MapSlot(map.path()))->bezet()); // never let go
+        });
+        QCOMPARE(gedood, 0);
+        const MapSlot slot(map.path());
+        QVERIFY(!slot.bezet());
+        QCOMPARE(TestMap::inKind([&] { return int(MapSlot(map.path()).bezet()); }), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstOpslag)
+#include "tst_opslag.moc"
