@@ -1,17 +1,21 @@
-// The main window: start-up, games played with the mouse, the toolbar, what it looks like, the
-// pause when the player leaves, and the end, with a fake clock and answered dialogs.
+// The main window: start-up, games played with the mouse and with the keyboard, the toolbar,
+// what it looks like, the pause when the player leaves, and the end, with a fake clock and
+// answered dialogs.
 #include "storage/scorefile.h"
+#include "support/bordhulp.h"
 #include "support/nepdialogen.h"
 #include "support/neptijd.h"
 #include "support/testonderwerp.h"
 #include "ui/main/bordmaten.h"
 #include "ui/main/bordwidget.h"
 #include "ui/main/helppaneel.h"
+#include "ui/main/kaartvak.h"
 #include "ui/main/mainwindow.h"
 
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace Algemeen;
 using namespace Drietal;
@@ -42,11 +46,26 @@ class TestMain : public QObject {
             if (metOnderwerp)
                 map.schrijfOnderwerp("Geografie", TestProgrammaMap::tienRijen());
         }
-        Main& open() {
+        // The window; an active one takes the keyboard.
+        Main& open(bool actief = false) {
             venster = std::make_unique<Main>(tijd, toeval, dialogen);
             venster->resize(1280, 800);
             venster->show();
+            if (actief) {
+                venster->activateWindow();
+                [&] { QVERIFY(QTest::qWaitForWindowActive(venster.get())); }();
+            }
             return *venster;
+        }
+        void toets(Qt::Key toets) { QTest::keyClick(QApplication::focusWidget(), toets); }
+        void startMetF2() {
+            toets(Qt::Key_F2);
+            tijd.verstrijk(DrukEffect::kDrukMs + 3600 + instellingen.PauzeTijd * 1000);
+            QCOMPARE(venster->spel().fase(), Fase::Spelen);
+        }
+        int gefocustVak() {
+            auto* vak = qobject_cast<KaartVak*>(QApplication::focusWidget());
+            return vak ? vak->vak() : -1;
         }
         void druk(Commando c) {
             QTest::mouseClick(venster->Knop(c), Qt::LeftButton);
@@ -88,6 +107,44 @@ private slots:
         }
         QVERIFY(m.ExitKnop()->x() > m.KlokLabel()->geometry().right());
         QVERIFY(m.KlokLabel()->x() > vorige.right());
+    }
+
+    // The start screen as a mouse player sees it: the start and help pictures in the gaps the
+    // welcome text leaves, and no focus frame until a key is pressed. A wallpaper that is a FIFO
+    // is never opened: that would wait for a writer for ever.
+    void welkomScherm() {
+        Opstelling o;
+        const QString fifo = o.map.pad() + "/Backgrounds/Wallpaper-01.jpg";
+        QVERIFY(QDir().mkpath(QFileInfo(fifo).absolutePath()));
+        QCOMPARE(mkfifo(qPrintable(fifo), 0600), 0);
+        Main& m = o.open(true);
+        m.grab(); // the first frame asks for the wallpaper
+        QCoreApplication::processEvents();
+
+        const QImage met = m.Pic()->grab().toImage();
+        for (QLabel* plaatje : m.Pic()->findChildren<QLabel*>())
+            plaatje->setVisible(plaatje->pixmap().isNull() && plaatje->isVisible());
+        const QImage zonder = m.Pic()->grab().toImage();
+        QList<QRect> vlakken; // the pixels the pictures change, a box per picture from the top
+        for (int y = 0; y < met.height(); ++y) {
+            for (int x = 0; x < met.width(); ++x) {
+                if (met.pixel(x, y) == zonder.pixel(x, y))
+                    continue;
+                if (vlakken.isEmpty() || y > vlakken.last().bottom() + 2)
+                    vlakken << QRect(x, y, 1, 1);
+                vlakken.last() |= QRect(x, y, 1, 1);
+            }
+        }
+        QCOMPARE(vlakken.size(), 2);
+        QVERIFY(qAbs(vlakken[0].left() - 380) <= 1 && qAbs(vlakken[0].top() - 208) <= 1);
+        QCOMPARE(vlakken[1].topLeft() - vlakken[0].topLeft(), QPoint(0, 42));
+
+        PlaatjeKnop* help = m.Knop(Commando::Help);
+        const QImage zonderKader = help->grab().toImage();
+        help->setFocus(Qt::TabFocusReason);
+        QCOMPARE(help->grab().toImage(), zonderKader);
+        QTest::keyClick(help, Qt::Key_Shift);
+        QVERIFY(help->grab().toImage() != zonderKader);
     }
 
     // A whole game with the mouse; the frame shows the row to click.
@@ -249,6 +306,113 @@ private slots:
             QCoreApplication::processEvents();
         }
         QCOMPARE(o.dialogen.meldingen.size(), 2);
+    }
+
+    void wholeGameWithTheKeyboardAlone() {
+        Opstelling o;
+        o.open(true);
+        o.startMetF2();
+        const SpelToestand& t = o.venster->spel().toestand();
+        // After a card the focus goes straight to the next row, so no other card is announced.
+        QList<int> focusRijen;
+        connect(qApp, &QApplication::focusChanged, o.venster.get(),
+                [&focusRijen](QWidget*, QWidget* nu) {
+                    if (auto* kaart = qobject_cast<KaartVak*>(nu))
+                        focusRijen << kaart->rij();
+                });
+        for (int d = 0; d < kVakken; ++d) {
+            for (int rij = 0; rij < kRijen; ++rij) {
+                const int doel = t.plek(d, rij);
+                if (o.gefocustVak() < 0)
+                    o.toets(Qt::Key_Down);
+                for (int n = 0; n < 12 && o.gefocustVak() != doel; ++n)
+                    o.toets(Qt::Key_Down);
+                QCOMPARE(o.gefocustVak(), doel);
+                auto* vak = qobject_cast<KaartVak*>(QApplication::focusWidget());
+                QCOMPARE(vak->rij(), rij);
+                focusRijen.clear();
+                o.toets(Qt::Key_Space);
+                QCoreApplication::processEvents();
+                if (d < kVakken - 1 || rij < kRijen - 1)
+                    QCOMPARE(focusRijen, QList<int>{(rij + 1) % kRijen});
+            }
+            QCOMPARE(t.AantalGoed, d + 1);
+        }
+        QCOMPARE(o.venster->spel().fase(), Fase::Klaar);
+        QCOMPARE(BackScoreLijst.size(), 1);
+    }
+
+    // During the reveal the arrows go over every card, Up and Down in a row, Left and Right
+    // between rows, and P lets the think time wait while the words are read.
+    void theRevealIsReadWithTheArrowsWhileThePauseWaits() {
+        Opstelling o;
+        o.open(true);
+        o.toets(Qt::Key_F2);
+        o.tijd.verstrijk(DrukEffect::kDrukMs + 3600);
+        QCOMPARE(o.venster->spel().fase(), Fase::Onthullen);
+        const auto plek = [] {
+            auto* kaart = qobject_cast<KaartVak*>(QApplication::focusWidget());
+            return kaart ? QPoint(kaart->rij(), kaart->vak()) : QPoint(-1, -1);
+        };
+        o.toets(Qt::Key_P);
+        QVERIFY(o.venster->PauzePic()->isVisible());
+        o.tijd.verstrijk(60000);
+        o.toets(Qt::Key_Down);
+        QCOMPARE(plek(), QPoint(0, 0));
+        QVERIFY(QApplication::focusWidget()->accessibleName().contains(QStringLiteral("open: ")));
+        o.toets(Qt::Key_Right);
+        QCOMPARE(plek(), QPoint(1, 0));
+        o.toets(Qt::Key_Left);
+        o.toets(Qt::Key_Left);
+        QCOMPARE(plek(), QPoint(2, 0));
+        o.toets(Qt::Key_Up);
+        QCOMPARE(plek(), QPoint(2, kVakken - 1));
+        QCOMPARE(o.venster->spel().fase(), Fase::Onthullen);
+        o.toets(Qt::Key_P);
+        o.tijd.verstrijk(instellingen.PauzeTijd * 1000);
+        QCOMPARE(o.venster->spel().fase(), Fase::Spelen);
+    }
+
+    void arrowsSkipOpenCards() {
+        Opstelling o;
+        o.open(true);
+        o.startMetF2();
+        const SpelToestand& t = o.venster->spel().toestand();
+        // Find Drietal whose row-1 card is in slot 0, open it, then walk row 1 from the top.
+        const int d = int(std::find(t.PlekRij1.begin(), t.PlekRij1.end(), 0) - t.PlekRij1.begin());
+        kiesDrietal(o.venster->spel(), d);
+        QCOMPARE(t.AantalGoed, 1);
+        o.toets(Qt::Key_Down);
+        QCOMPARE(o.gefocustVak(), 1);
+        o.toets(Qt::Key_Up); // slot 0 is open: the focus wraps to the bottom
+        QCOMPARE(o.gefocustVak(), 9);
+    }
+
+    void escapeAsksBeforeLeaving() {
+        Opstelling o;
+        o.open(true);
+        o.toets(Qt::Key_Escape);
+        QCOMPARE(o.dialogen.vragen.size(), 1);
+        QVERIFY(o.venster->isVisible());
+        o.dialogen.antwoord = true;
+        o.toets(Qt::Key_Escape);
+        o.tijd.verstrijk(5000); // the exit sound is let finish
+        QVERIFY(!o.venster->isVisible());
+    }
+
+    void longWordsShrinkToFitTheFace() {
+        Opstelling o;
+        auto rijen = TestProgrammaMap::tienRijen();
+        rijen[2][1] = QStringLiteral("Hottentottententententoonstelling");
+        o.map.schrijfOnderwerp("Geografie", rijen);
+        o.open(true);
+        o.startMetF2();
+        const int vak = o.venster->spel().toestand().PlekRij2[2];
+        QLabel* gezicht = o.venster->gezicht(1, vak);
+        QVERIFY(gezicht->font().pointSizeF() < 13);
+        QVERIFY(QFontMetrics(gezicht->font()).horizontalAdvance(gezicht->text()) <=
+                kGezichtBreedte);
+        QCOMPARE(o.venster->gezicht(0, 0)->font().pointSizeF(), 13.0);
     }
 };
 

@@ -10,7 +10,9 @@
 #include "ui/windows/venster.h"
 #include "ui/windows/woordform.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -87,6 +89,24 @@ private slots:
         Indeling::controleer(ScoreForm());
         Indeling::controleer(Oplossing(o.tijd, 100, codes));
         Indeling::controleer(*o.open<Woordform>());
+    }
+
+    // Qt's own buttons of the name box and the questions speak Dutch under any locale.
+    void standaardKnoppenInHetNederlands() {
+        QLocale::setDefault(QLocale(QLocale::English));
+        QVERIFY(laadQtVertaling());
+        const auto knoppen = [](QWidget* venster) {
+            venster->show(); // the name box makes its buttons when it is laid out
+            QStringList teksten;
+            for (auto* knop : venster->findChildren<QAbstractButton*>())
+                teksten << knop->text().remove(u'&');
+            venster->hide();
+            return teksten;
+        };
+        QVERIFY(knoppen(naamVraag(nullptr).get()).contains("Annuleren"));
+        const QStringList jaNee =
+            knoppen(jaNeeVraag(nullptr, "t", "Weg?", QMessageBox::Question).get());
+        QVERIFY2(jaNee.contains("Ja") && jaNee.contains("Nee"), qPrintable(jaNee.join(' ')));
     }
 
     // A press sinks the button and its command runs when it springs back; a second press of the
