@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the game against a bare Qt full-screen window under Xvfb: time to the first frame,
 # peak memory and idle CPU (tools/bench/benchrunner), and the board's repaint time
 # (tools/bench/boardpaint). Prints one table; exits 0 whatever the figures are. Takes about a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the record reader's fuzz target with clang and libFuzzer and runs it for N seconds
 # (default 60). Any crash, leak, undefined behaviour or hang fails the run.
 set -euo pipefail

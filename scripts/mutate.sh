@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Puts single realistic faults into a scratch copy of the source, one at a time, rebuilds the
 # tests that should notice each, runs them and reports whether they did. Exits 1 when a fault
 # survived (or no longer applies: its old text must occur exactly once, so the list follows the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up what is needed, builds the game and starts it from its program folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the screenshots in docs/ under Xvfb, from the built program folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."

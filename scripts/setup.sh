@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the game, its tests and its tools need; does nothing when they are
 # already there. Runs as root, or through sudo.
 set -euo pipefail

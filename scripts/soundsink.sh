@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # start: runs a PulseAudio daemon with a null sink "testsink" as the default output.
 # stop: ends it. Needs XDG_RUNTIME_DIR set to a private folder.
 set -u

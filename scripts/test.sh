@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up what is needed and runs the whole test suite: a normal build, a build under
 # AddressSanitizer + UndefinedBehaviorSanitizer, and the record reader's fuzzer.
 # FUZZ_SECONDS sets how long the fuzzer runs (default 60; 0 skips it).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/toeval.h"
 #include "platform/afsluitsignaal.h"
 #include "platform/echtetijd.h"

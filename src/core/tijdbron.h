@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one seam through which every timer tick of the program goes, so tests can
 // drive time without sleeping.
 #pragma once

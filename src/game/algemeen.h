@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings in force and the high-score list in memory, shared by every window, with the
 // routines that load them at start-up and store them at exit.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board's size in card rows and slots, and the small texts the game shows.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the settings window decides, apart from the window: which topic may be played, which
 // wallpaper entry stands for the stored one, which values the bars can show and which titles can
 // be stored.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The order in which the high-score window shows the entries.
 #pragma once
 

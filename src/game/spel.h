@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One game: the deal, the reveal countdown, the picks, the clock and the penalty. The main
 // window drives it (Start, clicks, the toolbar) and mirrors what it tells through its signals.
 #pragma once

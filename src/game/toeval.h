@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one source of randomness for the deal: seeded in tests, truly random in the game.
 #pragma once
 

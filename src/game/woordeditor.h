@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of the word list editor: three column lists of one topic, the row last clicked, the
 // topic names, and what each button does to them. The window Woordform only forwards the user's
 // actions here and shows the result.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound module: plays PCM through PulseAudio's client library on its own thread.
 //
 // Not through Qt Multimedia: Qt 6.4's PulseAudio backend closes its server connection at exit

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Closes the program cleanly when the desktop session asks it to end (SIGTERM, SIGINT, SIGHUP).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's time source: Qt timers on the event loop and a monotonic clock.
 #pragma once
 

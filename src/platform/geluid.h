@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound effects: short wave files played in the background, one at a time.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Between the platform layer and the sound module (src/geluid), which it loads at the first sound:
 // the audio libraries then cost nothing at start-up, and nothing at all in a game never heard.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One copy of the game per data folder: two copies that both write the high-score list at exit
 // would each drop the scores of the other.
 #pragma once

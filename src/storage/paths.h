@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program's files lie. Everything hangs off the program folder, found from the folder
 // that holds the executable (never the current folder).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quoted record lines, the text form shared by the settings file, the high-score list and the
 // topic files: comma-separated fields, strings in double quotes, CR LF line ends.
 #pragma once

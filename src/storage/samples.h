@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sample topics a program folder brings along, offered once to each data folder.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The high-score list Data/Scorelijst.lst: two header lines, then one quoted entry per line.
 #pragma once
 

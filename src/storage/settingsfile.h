@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file Drietalspel.ini: seven quoted record lines in the program folder.
 #pragma once
 

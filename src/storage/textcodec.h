@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text encoding of the program's files: Windows-1252 on disk, UTF-8 accepted on reading.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Topic files Data/<topic>.dat: one quoted record line of three words per Drietal.
 #pragma once
 

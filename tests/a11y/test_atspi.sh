@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays a whole game as a screen-reader user does: under Xvfb, with a session bus and the AT-SPI
 # registry, through the accessibility interface only (speel_blind.py), from a copy of the program
 # folder. Then the high-score list on disk must hold the game.

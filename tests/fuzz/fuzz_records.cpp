@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes through the decoder, the record reader and the three file parsers,
 // and every storable text through a write and a read that must give it back unchanged.
 #include "storage/recordformat.h"

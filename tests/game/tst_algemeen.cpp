@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared settings and high-score list, loaded and stored; the order of the scores; which
 // topics can be chosen; and the word list editor's rules, driven without a window. All against
 // files in a temporary program folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Games played through the model with a seeded deal and a fake clock.
 #include "game/spel.h"
 #include "support/bordhulp.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks an installed copy of the game.
 #   test_install.sh BUILD        installs into a temporary prefix (ctest runs this)
 #   test_install.sh --deb BUILD  as root: makes the .deb, has lintian check it (no warning may

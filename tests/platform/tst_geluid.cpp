@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sounds are checked by ear, so to speak: the test records what reaches the PulseAudio null
 // sink "testsink" (scripts/soundsink.sh start) and measures it. Without that server those checks
 // are skipped, or fail where DRIETAL_CI is set; the ones about broken files and a computer without

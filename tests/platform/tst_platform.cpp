@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real time source and the end the desktop session asks for.
 #include "platform/afsluitsignaal.h"
 #include "platform/echtetijd.h"

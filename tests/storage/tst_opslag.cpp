@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three file formats and the files under them: Windows-1252 text and record lines, the
 // settings file and the high-score list, topic files, and how files are read, replaced and found.
 #include "storage/folderlock.h"

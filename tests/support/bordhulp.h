@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picks as a player makes them: a card, or the three cards of a Drietal.
 #pragma once
 

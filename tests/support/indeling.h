@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a player sees of a window's layout, checked by relations rather than by positions: every
 // control lies inside the window, controls do not overlap (a panel under them aside), texts fit
 // their controls, and every push button lies on a dark panel that shows around it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Answers the main window's questions without opening a modal window.
 #pragma once
 

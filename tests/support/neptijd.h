@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A time source for tests: time moves only when the test says so, and due timers fire in order.
 #pragma once
 

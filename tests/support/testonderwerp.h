@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A program folder in a temporary directory, in force while it lives, with the shared settings
 // and high-score list at their defaults; and the file helpers of the tests that use real files.
 #pragma once

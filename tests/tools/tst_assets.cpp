@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program folder the build lays out: the generated sounds, wallpapers and icon, and the
 // sample topics of data/ with the step that offers them to Data.
 #include "storage/recordformat.h"

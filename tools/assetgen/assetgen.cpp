@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the program's sounds, wallpapers and icon. They are computed rather than stored, so the
 // build needs nothing but Qt and the compiler, and the same sources always give the same files.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Offers the sample topics to a Data folder by the program's own rule, so the build's program
 // folder gets them as a player's data folder does: each sample once, where no file of its name
 // is; one the player deleted is not brought back by a rebuild.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the game's start-up figures: the least a Qt full-screen window costs. One
 // frameless QWidget, sized to the screen and shown full screen, that paints a solid colour.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the game and a bare Qt window in turn on an X display and measures, for each:
 //   - the time from fork to the window's MapNotify and to its first painted frame,
 //   - the peak resident memory (VmHWM) one second after the first frame,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times a full repaint of the board box as the game shows it: the main window is built with a
 // fake clock and answered dialogs, on the start screen and again with the solution face up
 // (thirty card faces over the board), and the board is repainted N times and grabbed N times.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the README's screenshots of the main window: the start screen, the reveal and a
 // finished game. Usage: schermafdrukken <program folder> <output folder>
 #include "game/algemeen.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The end of the program: the exit button, and what a close saves.
 #include "game/algemeen.h"
 #include "storage/paths.h"

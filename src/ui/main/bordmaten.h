@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the cards and the row frame lie on the board picture, in its pixels, and which card a
 // click hits.
 #pragma once

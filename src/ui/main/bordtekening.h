@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the board box: its shading, the welcome text and the card backs. Drawn once
 // into pixmaps, then blitted, so a repaint of the board costs one copy.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/bordwidget.h"
 
 #include "ui/main/bordtekening.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board box: shows its cached picture and hands mouse presses to the main window.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The questions and windows the main window opens over itself. Behind an interface, so tests
 // answer them without a modal window blocking the run.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help panel over the board: the shading with the instructions drawn on it, shown and
 // hidden by the help button.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One card's spot on the board for the keyboard and for screen readers: a button that paints
 // nothing but a focus frame, lets mouse clicks through to the board, and carries the card's
 // accessible name. Space or a screen reader's press action presses it.

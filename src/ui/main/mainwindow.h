@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: a full-screen wallpaper with the title, the board box and the toolbar strip.
 // It mirrors the game model onto its controls and turns clicks and keys into moves. Its parts:
 // mainwindow.cpp builds it and mirrors the settings and texts, toolbar.cpp runs the toolbar's

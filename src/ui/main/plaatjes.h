@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the toolbar buttons, the board's cursor and the window icon, drawn in code so
 // they stay sharp at any scale and need no files.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's board: the cards it shows, the deal's animation, and the player's picks by
 // mouse and keyboard, which it hands to the game as moves.
 #include "ui/main/bordmaten.h"

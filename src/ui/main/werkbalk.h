@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbar strip along the bottom of the screen: its dotted background with the countdown
 // box, and the picture buttons that lie on it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings window: the colour of the secondary windows, the think time, the title and its
 // colour scheme, the topic of the next game and the wallpaper. Every choice is in force the
 // moment it is made, except the title, which the Exit button applies.

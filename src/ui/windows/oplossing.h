@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solution preview: the penalty of this look and the ten codes of the deal, for three
 // ticks of a second.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows/scoreform.h"
 
 #include "game/algemeen.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The high-score window: the entries fastest first, their number, and a button that empties
 // the list after a question.
 #pragma once

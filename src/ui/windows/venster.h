@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the program's windows share: positions in twips, the fonts, the message box, the list
 // style, the background colour of the settings, and the press effect of the picture buttons.
 #pragma once

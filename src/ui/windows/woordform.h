@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word list editor window: the three columns of one topic, the boxes to type a Drietal in,
 // and the buttons that add, change, delete, start a new topic and save. The rules are those of
 // Algemeen::WoordEditor; this window forwards the user's actions to it and shows its state.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: start-up, games played with the mouse and with the keyboard, the toolbar,
 // what it looks like, the pause when the player leaves, and the end, with a fake clock and
 // answered dialogs.

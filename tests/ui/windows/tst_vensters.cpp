@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows over the main window: their layout, the press effect, the high-score window, the
 // solution preview, the settings window and the word list editor.
 #include "game/instellingenkeuze.h"
