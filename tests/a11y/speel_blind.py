@@ -1,9 +1,7 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Plays Drietalspel to the end through AT-SPI alone, as a screen reader's user does: Start by its
-press action, the name typed into the name box, the thirty words read off the cards during the
-reveal, every Drietal picked with press actions, the announcements heard, the high-score entry
-read. Argument: the program folder the game runs from."""
+"""Plays Drietalspel to the end through AT-SPI alone, as a screen reader's user does. Argument: the
+program folder the game runs from."""
 import re
 import sys
 import time

@@ -169,27 +169,6 @@ private slots:
             QCOMPARE(luideSeconden(vensters(begin, 1)), 0.0);
     }
 
-    // The game plays the same few clicks over and over, each after the last has ended.
-    void herhaaldGeluidSpeeltElkeKeer() {
-        const QString a = pad("herhaal-a.wav");
-        const QString b = pad("herhaal-b.wav");
-        QVERIFY(schrijf(a, toonWave(0.1, 440)) && schrijf(b, toonWave(0.1, 660)));
-        QList<double> begins;
-        for (const QString& klik : {a, a, b, a, b, b}) {
-            begins << seconden();
-            Algemeen::GeluidSpelen(klik);
-            QVERIFY(tot(begins.last() + 0.3));
-        }
-        stopOpname();
-        begins << seconden();
-        for (int i = 0; i + 1 < begins.size(); ++i) {
-            const double gehoord = luideSeconden(
-                vensters(begins[i]).mid(0, int((begins[i + 1] - begins[i]) / kVenster)));
-            QVERIFY2(gehoord >= 0.09 && gehoord <= 0.13,
-                     qPrintable(QString("click %1: %2 s of 0.1 s").arg(i + 1).arg(gehoord)));
-        }
-    }
-
     // Unusable files first, then a good sound in the same recording: the player still works, and
     // the recording would have heard anything.
     void blijftStil() {

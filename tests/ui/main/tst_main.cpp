@@ -374,21 +374,6 @@ private slots:
         QCOMPARE(o.venster->spel().fase(), Fase::Spelen);
     }
 
-    void arrowsSkipOpenCards() {
-        Opstelling o;
-        o.open(true);
-        o.startMetF2();
-        const SpelToestand& t = o.venster->spel().toestand();
-        // Find Drietal whose row-1 card is in slot 0, open it, then walk row 1 from the top.
-        const int d = int(std::find(t.PlekRij1.begin(), t.PlekRij1.end(), 0) - t.PlekRij1.begin());
-        kiesDrietal(o.venster->spel(), d);
-        QCOMPARE(t.AantalGoed, 1);
-        o.toets(Qt::Key_Down);
-        QCOMPARE(o.gefocustVak(), 1);
-        o.toets(Qt::Key_Up); // slot 0 is open: the focus wraps to the bottom
-        QCOMPARE(o.gefocustVak(), 9);
-    }
-
     void escapeAsksBeforeLeaving() {
         Opstelling o;
         o.open(true);
