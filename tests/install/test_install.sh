@@ -68,7 +68,7 @@ gedeeld=$prefix/share/games/drietalspel
 desktop=$prefix/share/applications/nl.drietalspel.Drietalspel.desktop
 
 for f in games/drietalspel lib/drietalspel/drietalspel-geluid.so share/man/man6/drietalspel.6.gz \
-         share/icons/hicolor/{48x48,256x256,scalable}/apps/nl.drietalspel.Drietalspel.* \
+         share/icons/hicolor/{48x48/apps/nl.drietalspel.Drietalspel.png,scalable/apps/nl.drietalspel.Drietalspel.svg} \
          share/games/drietalspel/{Sounds/kaart.wav,Data/Geografie.dat}; do
     [ -e "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
 done
