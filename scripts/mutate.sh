@@ -16,7 +16,7 @@ storage  tst_opslag
 game     tst_algemeen tst_spel
 platform tst_platform
 windows  tst_vensters
-main     tst_main tst_toetsenbord
+main     tst_main
 EOF
 )
 
@@ -147,15 +147,21 @@ new   const int vak = rij == 0 ? vrij[keus] : (*plekken[0])[i];
 tests @game
 
 fault pause-drops-part-second
-file  src/game/spel.cpp
-old   startSpelKlok(m_restVanSeconde);
-new   startSpelKlok(kSeconde);
+file  src/core/tijdbron.cpp
+old   plan(m_rest);
+new   plan(kSeconde);
 tests @game
 
-fault pause-only-outside-play
+fault reveal-arrows-do-nothing
+file  src/ui/main/speelbord.cpp
+old   if (fase != Algemeen::Fase::Onthullen && fase != Algemeen::Fase::Spelen)
+new   if (fase != Algemeen::Fase::Spelen)
+tests @main
+
+fault pause-turned-around
 file  src/game/spel.cpp
-old   if (m_fase != Fase::Spelen || m_gepauzeerd)
-new   if (m_fase == Fase::Spelen || m_gepauzeerd)
+old   if ((m_fase != Fase::Spelen && m_fase != Fase::Onthullen) || m_gepauzeerd)
+new   if ((m_fase == Fase::Spelen || m_fase == Fase::Onthullen) || m_gepauzeerd)
 tests @game @main
 
 fault scores-sorted-as-text
