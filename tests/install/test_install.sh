@@ -57,7 +57,7 @@ installeer_pakket() {
 if $deb; then
     installeer_pakket
     prefix=/usr
-    mappen=(/usr/games /usr/share/games/drietalspel /usr/lib/drietalspel)
+    mappen=(/usr/games /usr/share/games/drietalspel /usr/lib/*/drietalspel)
 else
     prefix=$work/prefix
     cmake --install "$build" --prefix "$prefix" >/dev/null
@@ -67,10 +67,10 @@ exe=$prefix/games/drietalspel
 gedeeld=$prefix/share/games/drietalspel
 desktop=$prefix/share/applications/nl.drietalspel.Drietalspel.desktop
 
-for f in games/drietalspel lib/drietalspel/drietalspel-geluid.so share/man/man6/drietalspel.6.gz \
+for f in games/drietalspel lib/*/drietalspel/drietalspel-geluid.so share/man/man6/drietalspel.6.gz \
          share/icons/hicolor/{48x48/apps/nl.drietalspel.Drietalspel.png,scalable/apps/nl.drietalspel.Drietalspel.svg} \
          share/games/drietalspel/{Sounds/kaart.wav,Data/Geografie.dat}; do
-    [ -e "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
+    compgen -G "$prefix/$f" >/dev/null || { echo "not installed: $f"; exit 1; }
 done
 desktop-file-validate "$desktop"
 appstreamcli validate --no-net --strict "$prefix/share/metainfo/nl.drietalspel.Drietalspel.metainfo.xml" \
