@@ -39,7 +39,7 @@ private:
     pa_threaded_mainloop* lus = nullptr;
     pa_context* context = nullptr;
     pa_stream* stroom = nullptr;
-    pa_sample_spec spec{};
+    pa_sample_spec formaat{};
     std::vector<char> pcm; // the sound playing, or waiting for the server connection
     size_t geschreven = 0;
     bool wacht = false;
@@ -72,7 +72,7 @@ void PulseUitvoer::speel(const Algemeen::Pcm& nieuw) {
     // Closing the stream makes the server drop what it still holds of the previous sound, so the
     // new one is not queued behind it.
     sluitStroom();
-    spec = s;
+    formaat = s;
     pcm.assign(nieuw.data, nieuw.data + nieuw.bytes);
     // A server that went away, or was not there at the last sound, is tried again.
     if (!context || !PA_CONTEXT_IS_GOOD(pa_context_get_state(context)))
@@ -115,13 +115,13 @@ void PulseUitvoer::contextVeranderd(pa_context* context, void* p) {
 void PulseUitvoer::startStroom() {
     wacht = false;
     geschreven = 0;
-    stroom = pa_stream_new(context, "Drietalspel", &spec, nullptr);
+    stroom = pa_stream_new(context, "Drietalspel", &formaat, nullptr);
     if (!stroom)
         return;
     pa_stream_set_write_callback(stroom, schrijf, this);
     pa_buffer_attr buffer;
     buffer.maxlength = uint32_t(-1);
-    buffer.tlength = uint32_t(pa_usec_to_bytes(kBufferUs, &spec));
+    buffer.tlength = uint32_t(pa_usec_to_bytes(kBufferUs, &formaat));
     buffer.prebuf = uint32_t(-1);
     buffer.minreq = uint32_t(-1);
     buffer.fragsize = uint32_t(-1);
