@@ -36,26 +36,22 @@ als() {
     exec "${setpriv[@]}" env -i PATH=/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$home/xdg" "$@"
 }
 
-# Makes the package, lets lintian check it as an ordinary user and installs it with what it needs.
-installeer_pakket() {
+# Runs a command quietly; shows its output when it fails.
+stil() { "$@" >"$work/log" 2>&1 || { cat "$work/log"; exit 1; }; }
+
+# The package is made, checked by lintian as an ordinary user and installed with what it needs.
+if $deb; then
     "$(dirname "$0")/../../scripts/setup.sh" --tests
-    (cd "$build" && rm -f drietalspel_*.deb && cpack -G DEB >"$work/log" 2>&1) ||
-        { cat "$work/log"; exit 1; }
+    (cd "$build" && rm -f drietalspel_*.deb && stil cpack -G DEB)
     pakket=$work/$(basename "$build"/drietalspel_*.deb)
     cp "$build"/drietalspel_*.deb "$pakket"
     ! id "$tester" >/dev/null 2>&1 || userdel -r "$tester" 2>/dev/null
     useradd -m "$tester"
-    local uit
-    if ! uit=$(als "$tester" "$(getent passwd "$tester" | cut -d: -f6)" \
-                   lintian --fail-on error,warning "$pakket" 2>&1) || [ -n "$uit" ]; then
-        echo "lintian:"; echo "$uit"; exit 1
-    fi
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-        -o DPkg::Lock::Timeout=300 "$pakket" >"$work/log" 2>&1 || { cat "$work/log"; exit 1; }
-}
-
-if $deb; then
-    installeer_pakket
+    uit=$(als "$tester" "$(getent passwd "$tester" | cut -d: -f6)" \
+              lintian --fail-on error,warning "$pakket" 2>&1) && [ -z "$uit" ] ||
+        { echo "lintian:"; echo "$uit"; exit 1; }
+    DEBIAN_FRONTEND=noninteractive stil apt-get install -y -qq --no-install-recommends \
+        -o DPkg::Lock::Timeout=300 "$pakket"
     prefix=/usr
     mappen=(/usr/games /usr/share/games/drietalspel /usr/lib/*/drietalspel)
 else
@@ -73,45 +69,40 @@ for f in games/drietalspel lib/*/drietalspel/drietalspel-geluid.so share/man/man
     compgen -G "$prefix/$f" >/dev/null || { echo "not installed: $f"; exit 1; }
 done
 desktop-file-validate "$desktop"
-appstreamcli validate --no-net --strict "$prefix/share/metainfo/nl.drietalspel.Drietalspel.metainfo.xml" \
-    >"$work/log" || { cat "$work/log"; exit 1; }
+stil appstreamcli validate --no-net --strict "$prefix/share/metainfo/nl.drietalspel.Drietalspel.metainfo.xml"
 
-# Starts the installed game as user $1 with home $2 and the variables in the rest, and waits
-# for its settings file in that home's data folder.
-start() {
+# Waits up to ten seconds for a condition; says what it waited for when it never held.
+wacht() {
+    local waarop=$1; shift
+    for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
+    echo "waited in vain for $waarop"; cat "$work/log" 2>/dev/null; exit 1
+}
+# The game's window on the X display, of the class the desktop entry names, so a dock can match
+# the two.
+venster() {
+    xwininfo -display "$display" -root -tree |
+        grep -qF "(\"drietalspel\" \"$(sed -n 's/^StartupWMClass=//p' "$desktop")\")"
+}
+
+# Plays the installed game as user $1 with home $2 and the variables in the rest: waits for its
+# settings file (and window), ends it with SIGTERM and checks the player's files in its data
+# folder.
+speel() {
     local wie=$1 home=$2; shift 2
     mkdir -p -m 700 "$home/xdg"
     [ "$wie" = "$(id -un)" ] || chown "$wie:" "$home" "$home/xdg"
     als "$wie" "$home" "$@" "$exe" >"$work/log" 2>&1 &
     pid=$!
     data=$home/.local/share/Drietalspel
-    for _ in $(seq 100); do
-        [ -f "$data/Drietalspel.ini" ] && return 0
-        sleep 0.1
-    done
-    echo "no settings file in $data"; cat "$work/log"; exit 1
-}
-
-# Waits for the game's window on the X display; its class must be the one the desktop entry
-# names, so a dock can match the two.
-wacht_op_venster() {
-    local klasse
-    klasse=$(sed -n 's/^StartupWMClass=//p' "$desktop")
-    for _ in $(seq 100); do
-        xwininfo -display "$display" -root -tree | grep -qF "(\"drietalspel\" \"$klasse\")" && return 0
-        sleep 0.1
-    done
-    echo "no window of class '$klasse'"; xwininfo -display "$display" -root -tree; exit 1
-}
-
-# Ends the game started last with SIGTERM and checks the player's files in its data folder.
-stop() {
+    wacht "the settings file in $data" test -f "$data/Drietalspel.ini"
+    ! $deb || wacht "a window of class Drietalspel" venster
     sleep 0.5
     kill -TERM "$pid"
     wait "$pid" || true
     pid=
-    [ -f "$data/Data/Scorelijst.lst" ] || { echo "no high-score list in $data/Data"; cat "$work/log"; exit 1; }
-    [ -f "$data/Data/Geografie.dat" ] || { echo "topics not seeded into $data/Data"; exit 1; }
+    for f in Data/Scorelijst.lst Data/Geografie.dat; do
+        [ -f "$data/$f" ] || { echo "no $f in $data"; cat "$work/log"; exit 1; }
+    done
     grep -q "$gedeeld/Backgrounds/Wallpaper-01.jpg" "$data/Drietalspel.ini" || {
         echo "the wallpaper does not point into the installed Backgrounds"; exit 1; }
 }
@@ -123,7 +114,7 @@ if $deb; then
     spelers=("$tester" root)
     Xvfb -displayfd 3 -nolisten tcp -ac 3>"$work/display" 2>/dev/null &
     xvfb=$!
-    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+    wacht "Xvfb" test -s "$work/display"
     display=:$(cat "$work/display")
     scherm=(DISPLAY="$display")
 elif [ "$(id -u)" -eq 0 ]; then
@@ -139,9 +130,7 @@ for speler in "${spelers[@]}"; do
     home=$work/home-$speler
     [ "$speler" != "$tester" ] || home=$(getent passwd "$tester" | cut -d: -f6)
     mkdir -p "$home"
-    start "$speler" "$home" "${scherm[@]}"
-    ! $deb || wacht_op_venster
-    stop
+    speel "$speler" "$home" "${scherm[@]}"
     echo "$speler: the installed copy keeps the player's files in $data"
 done
 find "${mappen[@]}" -printf '%p %s %T@\n' | sort > "$work/after"
@@ -154,7 +143,7 @@ $deb || exit 0
 # Removing the package leaves none of its files and none of its own folders.
 dpkg --verify drietalspel
 dpkg -L drietalspel > "$work/files"
-dpkg -r drietalspel > "$work/log" 2>&1 || { cat "$work/log"; exit 1; }
+stil dpkg -r drietalspel
 pakket=
 ! grep -i "warning" "$work/log" || { echo "dpkg warned at removal"; exit 1; }
 while read -r f; do
