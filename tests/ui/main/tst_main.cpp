@@ -243,9 +243,10 @@ private slots:
         QCOMPARE(o.dialogen.oplossingen.size(), 1);
     }
 
-    // While the help is shown only the help button reacts.
-    void helpBlokkeertDeAndereKnoppen() {
-        Opstelling o;
+    // While the help is shown only the help button reacts. A topic that cannot be dealt is told,
+    // and nothing is dealt.
+    void helpBlokkeertEnStartZonderOnderwerp() {
+        Opstelling o(false);
         Main& m = o.open();
         o.druk(Commando::Help);
         for (int i = 1; i < kAantalKnoppen; ++i)
@@ -256,12 +257,6 @@ private slots:
         QVERIFY(!m.HelpPic()->isVisible());
         o.druk(Commando::Scores);
         QCOMPARE(o.dialogen.scoreLijsten, 1);
-    }
-
-    // A topic that cannot be dealt is told, and nothing is dealt.
-    void geenSpelZonderOnderwerp() {
-        Opstelling o(false);
-        Main& m = o.open();
         o.druk(Commando::Start);
         QCOMPARE(o.dialogen.meldingen.size(), 1);
         QVERIFY(o.dialogen.meldingen.first().contains("Geografie"));

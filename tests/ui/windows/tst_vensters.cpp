@@ -96,18 +96,15 @@ private slots:
     void standaardKnoppenInHetNederlands() {
         QLocale::setDefault(QLocale(QLocale::English));
         QVERIFY(laadQtVertaling());
-        const auto knoppen = [](QWidget* venster) {
+        QStringList teksten;
+        for (const auto& venster : std::initializer_list<std::unique_ptr<QDialog>>{
+                 naamVraag(nullptr), jaNeeVraag(nullptr, "t", "Weg?", QMessageBox::Question)}) {
             venster->show(); // the name box makes its buttons when it is laid out
-            QStringList teksten;
             for (auto* knop : venster->findChildren<QAbstractButton*>())
                 teksten << knop->text().remove(u'&');
-            venster->hide();
-            return teksten;
-        };
-        QVERIFY(knoppen(naamVraag(nullptr).get()).contains("Annuleren"));
-        const QStringList jaNee =
-            knoppen(jaNeeVraag(nullptr, "t", "Weg?", QMessageBox::Question).get());
-        QVERIFY2(jaNee.contains("Ja") && jaNee.contains("Nee"), qPrintable(jaNee.join(' ')));
+        }
+        for (const char* tekst : {"Annuleren", "Ja", "Nee"})
+            QVERIFY2(teksten.contains(tekst), qPrintable(teksten.join(' ')));
     }
 
     // A press sinks the button and its command runs when it springs back; a second press of the
