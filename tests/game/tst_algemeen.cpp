@@ -96,41 +96,32 @@ private slots:
 
     // A file read only in part, or holding what the file cannot hold, is kept once as .bak; the
     // save goes through, and later saves leave that backup alone.
-    void bewaartOnvolledigBestand_data() {
-        QTest::addColumn<bool>("scores");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("bak");
-        QTest::newRow("instellingen_schoon")
-            << false << kKop + "1,2,3\r\n\"a.jpg\"\r\n7\r\n\"T\"\r\n#TRUE#\r\n"
-            << false;
-        QTest::newRow("instellingen_afgebroken") << false << kKop + "1,2,3\r\n" << true;
-        QTest::newRow("instellingen_utf8_titel")
-            << false
-            << kKop + "1,2,3\r\n\"a.jpg\"\r\n7\r\n\"\xc5\x81\xc3\xb3"
-                      "d\xc5\xba\"\r\n#TRUE#\r\n"
-            << true;
-        QTest::newRow("scores_schoon") << true << kKop + "\"01:00 - A\"\r\n" << false;
-        QTest::newRow("scores_utf8_naam") << true << kKop + "\"01:00 - \xc5\x81ukasz\"\r\n" << true;
-    }
     void bewaartOnvolledigBestand() {
-        QFETCH(bool, scores);
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, bak);
-        TestProgrammaMap map;
-        const QString pad = scores ? Opslag::scoreLijstPad() : Opslag::instellingenPad();
-        QVERIFY(TestMap::schrijf(pad, bytes));
-        scores ? void(ScoreLijstLaden()) : void(InstellingenLaden());
-        for (int keer = 0; keer < 2; ++keer) {
-            BackScoreLijst.append(u"02:00 - B"_s);
-            instellingen.PauzeTijd = 20 + keer;
-            QCOMPARE(scores ? ScoreLijstOpslaan() : InstellingenOpslaan(),
-                     OpslaanStatus::Opgeslagen);
-            QCOMPARE(TestMap::lees(pad + ".bak"), bak ? bytes : QByteArray());
+        const auto ini = [](const QByteArray& titel) {
+            return kKop + "1,2,3\r\n\"a.jpg\"\r\n7\r\n\"" + titel + "\"\r\n#TRUE#\r\n";
+        };
+        for (const auto& [scores, bytes, bak] :
+             {std::tuple{false, ini("T"), false},
+              {false, kKop + "1,2,3\r\n", true},
+              {false, ini("\xc5\x81\xc3\xb3\x64\xc5\xba"), true},
+              {true, kKop + "\"01:00 - A\"\r\n", false},
+              {true, kKop + "\"01:00 - \xc5\x81ukasz\"\r\n", true}}) {
+            TestProgrammaMap map;
+            const QString pad = scores ? Opslag::scoreLijstPad() : Opslag::instellingenPad();
+            QVERIFY(TestMap::schrijf(pad, bytes));
+            scores ? void(ScoreLijstLaden()) : void(InstellingenLaden());
+            for (int keer = 0; keer < 2; ++keer) {
+                BackScoreLijst.append(u"02:00 - B"_s);
+                instellingen.PauzeTijd = 20 + keer;
+                QCOMPARE(scores ? ScoreLijstOpslaan() : InstellingenOpslaan(),
+                         OpslaanStatus::Opgeslagen);
+                QCOMPARE(TestMap::lees(pad + ".bak"), bak ? bytes : QByteArray());
+            }
+            if (scores)
+                QCOMPARE(Opslag::leesScoreLijst(pad).regels, BackScoreLijst);
+            else
+                QCOMPARE(Opslag::leesInstellingen(pad).waarden.PauzeTijd, 21);
         }
-        if (scores)
-            QCOMPARE(Opslag::leesScoreLijst(pad).regels, BackScoreLijst);
-        else
-            QCOMPARE(Opslag::leesInstellingen(pad).waarden.PauzeTijd, 21);
     }
 
     // Fastest first by the time as a number, equal times by name ignoring case, entries without a
