@@ -14,7 +14,6 @@ NAAM = "Blinde Speler"
 KAART = re.compile(r"^Rij (\d), vak (\d), (?:open: (.*)|dicht)$")
 gehoord = []  # every description a screen reader was told of
 namen = []  # every new name it was told of
-fouten = []
 
 
 def alle(acc, rol, naam=None):
@@ -45,23 +44,39 @@ def drietallen():
     return [re.findall(r'"([^"]*)"', r) for r in regels if r][:10]
 
 
+def wacht(proef):
+    """Lets the events come in until proef() holds, for at most a minute; gives what it gave."""
+    einde = time.monotonic() + 60
+    while time.monotonic() < einde:
+        while GLib.MainContext.default().iteration(False):
+            pass
+        try:
+            uitkomst = proef()
+        except Exception:  # the window is still being built or torn down
+            uitkomst = None
+        if uitkomst:
+            return uitkomst
+        time.sleep(0.1)
+    raise AssertionError("waited in vain at line %d" % sys._getframe(1).f_lineno)
+
+
 def spel():
-    app = yield lambda: eerste([a for a in pyatspi.Registry.getDesktop(0)
-                                if a and "drietal" in (a.name or "").lower()])
-    start = yield lambda: eerste(alle(app, "push button", lambda n: n == "Start spel"))
+    app = wacht(lambda: eerste([a for a in pyatspi.Registry.getDesktop(0)
+                                if a and "drietal" in (a.name or "").lower()]))
+    start = wacht(lambda: eerste(alle(app, "push button", lambda n: n == "Start spel")))
     geluid = eerste(alle(app, "check box", lambda n: n.startswith("Geluid")))
     assert geluid.getState().contains(pyatspi.STATE_CHECKED), "the sound switch shows no state"
     druk(start)
 
-    vraag = yield lambda: eerste(alle(app, "dialog", lambda n: n == "Naam Speler"))
+    vraag = wacht(lambda: eerste(alle(app, "dialog", lambda n: n == "Naam Speler")))
     eerste(alle(vraag, "text")).queryEditableText().setTextContents(NAAM)
     druk(eerste(alle(vraag, "push button", lambda n: n == "OK")))
 
-    bord = yield lambda: (lambda k: k if k and all(w for _, w in k.values()) else None)(kaarten(app))
+    bord = wacht(lambda: (lambda k: k if k and all(w for _, w in k.values()) else None)(kaarten(app)))
     woorden = {plek: woord for plek, (_, woord) in bord.items()}
     assert len(set(woorden.values())) == 30, "the thirty words are not all readable"
-    yield lambda: all(w is None for _, w in kaarten(app).values())  # the cards turn
-    yield lambda: any("omgedraaid" in g for g in gehoord)
+    wacht(lambda: all(w is None for _, w in kaarten(app).values()))  # the cards turn
+    wacht(lambda: any("omgedraaid" in g for g in gehoord))
 
     def plek(rij, woord):
         return next(v for (r, v), w in woorden.items() if r == rij and w == woord)
@@ -70,8 +85,8 @@ def spel():
     eerste_drie, voor = drietallen(), len(namen)
     for rij, drietal in enumerate([eerste_drie[0], eerste_drie[0], eerste_drie[1]]):
         druk(bord[(rij, plek(rij, drietal[rij]))][0])
-        yield lambda: any(g.startswith("Fout") for g in gehoord) if rij == 2 else True
-    yield lambda: all(w is None for _, w in kaarten(app).values())
+    wacht(lambda: any(g.startswith("Fout") for g in gehoord))
+    wacht(lambda: all(w is None for _, w in kaarten(app).values()))
     geopend = [n for n in namen[voor:] if ", open: " in n]
     assert len(geopend) == len(set(geopend)) == 3, geopend
 
@@ -80,44 +95,14 @@ def spel():
         for rij, woord in enumerate(drietal):
             vak = plek(rij, woord)
             druk(bord[(rij, vak)][0])
-            yield lambda: kaarten(app)[(rij, vak)][1] == woord
-        yield lambda: any("Goed" in g for g in gehoord[voor:])
-    yield lambda: any("alle 10 woorden" in g for g in gehoord)
+            wacht(lambda: kaarten(app)[(rij, vak)][1] == woord)
+        wacht(lambda: any("Goed" in g for g in gehoord[voor:]))
+    wacht(lambda: any("alle 10 woorden" in g for g in gehoord))
 
-    lijst = yield lambda: eerste(alle(app, "dialog", lambda n: "Scorelijst" in n))
-    regel = yield lambda: eerste(alle(lijst, "list item", lambda n: NAAM in n))
+    lijst = wacht(lambda: eerste(alle(app, "dialog", lambda n: "Scorelijst" in n)))
+    regel = wacht(lambda: eerste(alle(lijst, "list item", lambda n: NAAM in n)))
     assert re.fullmatch(r"\d\d:\d\d - " + NAAM, regel.name), regel.name
     druk(eerste(alle(lijst, "push button", lambda n: n == "Exit")))
-
-
-def verder(stappen, waarde=None):
-    """Runs the game's steps; each step yields a check that is retried until it holds."""
-    try:
-        proef = stappen.send(waarde)
-    except StopIteration:
-        pyatspi.Registry.stop()
-        return
-    except Exception as fout:  # an assertion of a step
-        fouten.append(repr(fout))
-        pyatspi.Registry.stop()
-        return
-    einde = time.monotonic() + 60
-
-    def probeer():
-        try:
-            uitkomst = proef()
-        except Exception:  # the window is still being built or torn down
-            uitkomst = None
-        if uitkomst:
-            verder(stappen, uitkomst)
-            return False
-        if time.monotonic() > einde:
-            fouten.append("waited in vain at line %d" % stappen.gi_frame.f_lineno)
-            pyatspi.Registry.stop()
-            return False
-        return True
-
-    GLib.timeout_add(100, probeer)
 
 
 # As a screen reader does, it listens to name changes too: the client library keeps its copy of
@@ -126,9 +111,9 @@ pyatspi.Registry.registerEventListener(
     lambda e: (gehoord if e.type.endswith("description") else namen).append(
         (e.source.description if e.type.endswith("description") else e.source.name) or ""),
     "object:property-change:accessible-description", "object:property-change:accessible-name")
-verder(spel())
-pyatspi.Registry.start()
-if fouten:
-    print("FAIL:", *fouten, "heard:", gehoord, sep="\n  ")
+try:
+    spel()
+except Exception as fout:  # an assertion of a step, or a wait in vain
+    print("FAIL:", repr(fout), "heard:", gehoord, sep="\n  ")
     sys.exit(1)
 print("played to the end; heard:", " | ".join(g for g in gehoord if g))
