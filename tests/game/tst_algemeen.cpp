@@ -22,16 +22,12 @@ namespace {
 
 const QByteArray kKop = "\"Heldergroeve Software 2012\"\r\n\"--------------------------\"\r\n";
 
-QStringList abc(int i) {
-    return TestProgrammaMap::tienRijen(i + 1).at(i);
-}
-
 struct Opstelling {
     TestProgrammaMap map;
     WoordEditor e;
 
     QString bestand(const QString& naam) const { return map.pad("Data/" + naam + ".dat"); }
-    // Opens the editor on topic "Geografie" holding the rows abc(0) ... abc(n - 1).
+    // Opens the editor on topic "Geografie" holding the first n rows of tienRijen().
     void openMet(int n) {
         map.schrijfOnderwerp("Geografie", TestProgrammaMap::tienRijen(n));
         e.openen("Geografie");
@@ -40,7 +36,6 @@ struct Opstelling {
     QStringList rij(int r) const {
         return {e.kolom(0).value(r), e.kolom(1).value(r), e.kolom(2).value(r)};
     }
-    QList<int> keuze() const { return {e.regel(), e.selectie(0), e.selectie(1), e.selectie(2)}; }
     // Everything the window shows.
     QStringList staat() const {
         QStringList s = e.onderwerpNamen();
@@ -220,7 +215,7 @@ private slots:
             QVERIFY(TestMap::schrijf(o.bestand("Stuk"), bytes));
             QVERIFY(!o.e.openen("Stuk").melding.isEmpty());
             QVERIFY(!o.e.kiesOnderwerp(0).melding.isEmpty());
-            QCOMPARE(o.doe(&E::toevoegen, abc(1)), "gedaan");
+            QCOMPARE(o.doe(&E::toevoegen, {"x", "y", "z"}), "gedaan");
             QCOMPARE(o.doe(&E::opslaan), "gedaan");
             QCOMPARE(TestMap::lees(o.bestand("Stuk") + ".bak"), bytes);
         }
@@ -233,7 +228,8 @@ private slots:
         o.e.openen("Scheef");
         o.e.klikRegel(0, 1);
         QCOMPARE(o.teksten(), QStringList({"d", "", "f"}));
-        QCOMPARE(o.keuze(), QList<int>({1, 1, E::kGeenRegel, 1}));
+        QCOMPARE(QList<int>({o.e.regel(), o.e.selectie(0), o.e.selectie(1), o.e.selectie(2)}),
+                 QList<int>({1, 1, E::kGeenRegel, 1}));
         QCOMPARE(o.doe(&E::wijzigen, {"x", "y", "z"}), "");
         QCOMPARE(o.doe(&E::verwijderen), "gedaan");
         QCOMPARE(o.rij(0), QStringList({"a", "e", "c"}));

@@ -265,24 +265,18 @@ private slots:
         }
     }
 
-    void vervangtMetReservekopie() {
-        QTemporaryDir tmp;
-        const QString pad = tmp.filePath(u"Drietalspel.ini"_s);
-        QCOMPARE(vervangBestand(pad, "een"), OpslaanStatus::Opgeslagen);
-        QVERIFY(!QFile::exists(pad + ".bak"));
-        QCOMPARE(vervangBestand(pad, "drie", true), OpslaanStatus::Opgeslagen);
-        QCOMPARE(vervangBestand(pad, "vier", true), OpslaanStatus::Opgeslagen);
-        QCOMPARE(lees(pad + ".bak"), "drie"); // the older one replaced
-        QCOMPARE(lees(pad), "vier");
-    }
-
-    // A save on a full disk leaves the file and its .bak as they were, and reports it.
-    void volleSchijf() {
+    // A save asked to keep the old file puts it in .bak, over an older one; on a full disk a save
+    // leaves the file and its .bak as they were, and reports it.
+    void vervangBestandEnVolleSchijf() {
         QTemporaryDir tmp;
         const QString groot = tmp.filePath(u"Scorelijst.lst"_s); // too big for a .bak
         const QString klein = tmp.filePath(u"Drietalspel.ini"_s);
-        QVERIFY(schrijf(groot, QByteArray(6000, 'o')) && schrijf(groot + ".bak", "goed") &&
-                schrijf(klein, "oud"));
+        QCOMPARE(vervangBestand(klein, "oud"), OpslaanStatus::Opgeslagen);
+        QVERIFY(!QFile::exists(klein + ".bak"));
+        for (const QByteArray& inhoud :
+             {QByteArray("weg"), QByteArray("goed"), QByteArray(6000, 'o')})
+            QCOMPARE(vervangBestand(groot, inhoud, true), OpslaanStatus::Opgeslagen);
+        QCOMPARE(lees(groot + ".bak"), "goed");
         const QStringList voor = TestMap::boom(tmp.path());
         const int mislukt = TestMap::inKind([&] {
             TestMap::beperkBestanden(4096);

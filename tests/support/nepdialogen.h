@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Answers the main window's questions without opening a modal window.
+// Answers the main window's questions without opening a modal window, and counts what it was
+// asked to show.
 #pragma once
 
 #include "ui/main/dialogen.h"
@@ -10,10 +11,15 @@
 
 class NepDialogen : public Drietal::Dialogen {
 public:
+    struct Getoond {
+        float strafTijd;
+        std::array<QString, 10> codes;
+    };
     QString naam = QStringLiteral("Anna");
-    QStringList meldingen;
-    int scoreLijsten = 0;
-    int naamVragen = 0;
+    bool antwoord = false; // to every yes/no question
+    QStringList meldingen, vragen;
+    QList<Getoond> oplossingen;
+    int naamVragen = 0, scoreLijsten = 0, configs = 0;
 
     QString vraagNaam(QWidget*) override {
         ++naamVragen;
@@ -24,19 +30,10 @@ public:
         vragen << tekst;
         return antwoord;
     }
-    QStringList vragen;
-    bool antwoord = false;
     void toonScoreLijst(QWidget*) override { ++scoreLijsten; }
     void toonOplossing(QWidget*, float strafTijd, const std::array<QString, 10>& codes) override {
         oplossingen.append({strafTijd, codes});
     }
     void toonWoordform(QWidget*) override {}
     void toonConfig(QWidget*, std::function<void()>, std::function<void()>) override { ++configs; }
-
-    struct Getoond {
-        float strafTijd;
-        std::array<QString, 10> codes;
-    };
-    QList<Getoond> oplossingen;
-    int configs = 0;
 };

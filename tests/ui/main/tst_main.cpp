@@ -59,10 +59,11 @@ class TestMain : public QObject {
             return *venster;
         }
         void toets(Qt::Key toets) { QTest::keyClick(QApplication::focusWidget(), toets); }
+        // Start by its key, and let the board be drawn and uncovered.
         void startMetF2() {
             toets(Qt::Key_F2);
-            tijd.verstrijk(DrukEffect::kDrukMs + 3600 + instellingen.PauzeTijd * 1000);
-            QCOMPARE(venster->spel().fase(), Fase::Spelen);
+            tijd.verstrijk(DrukEffect::kDrukMs + 3600);
+            QCOMPARE(venster->spel().fase(), Fase::Onthullen);
         }
         int gefocustVak() {
             auto* vak = qobject_cast<KaartVak*>(QApplication::focusWidget());
@@ -207,40 +208,31 @@ private slots:
     }
 
     // Leaving the game pauses it: the window minimised, or another program in front (the
-    // application inactive, as the platform tells it).
+    // application inactive, as the platform tells it). Our own solution window is no pause: it
+    // shows the deal's codes and counts the penalty at once, and only while the clock runs.
     void pauzeBijVerlaten() {
         for (const bool minimaliseren : {true, false}) {
             Opstelling o;
             Main& m = o.open();
             o.startEnSpeel();
             o.tijd.verstrijk(3000);
+            o.druk(Commando::Oplossing);
+            QCOMPARE(o.dialogen.oplossingen.size(), 1);
+            QCOMPARE(o.dialogen.oplossingen[0].codes, m.spel().toestand().DrietalCode);
+            QVERIFY(!m.spel().gepauzeerd());
             if (minimaliseren)
                 m.showMinimized();
             else
                 emit qApp->applicationStateChanged(Qt::ApplicationInactive);
             QVERIFY2(m.spel().gepauzeerd(), minimaliseren ? "minimised" : "inactive");
+            o.druk(Commando::Oplossing);
             o.tijd.verstrijk(20000);
-            QCOMPARE(m.TimerLabel()->text(), "00:03");
+            QCOMPARE(o.dialogen.oplossingen.size(), 1);
+            QCOMPARE(m.TimerLabel()->text(), "00:13");
             m.showNormal();
             QTest::mouseClick(m.PauzePic(), Qt::LeftButton);
             QVERIFY(!m.spel().gepauzeerd());
         }
-    }
-
-    // The solution button shows the deal's codes and counts the penalty at once, only while the
-    // clock runs; our own window is no pause.
-    void oplossing() {
-        Opstelling o;
-        Main& m = o.open();
-        o.startEnSpeel();
-        o.druk(Commando::Oplossing);
-        QCOMPARE(o.dialogen.oplossingen.size(), 1);
-        QCOMPARE(o.dialogen.oplossingen[0].codes, m.spel().toestand().DrietalCode);
-        QCOMPARE(m.TimerLabel()->text(), "00:10");
-        QVERIFY(!m.spel().gepauzeerd());
-        m.spel().pauzeer();
-        o.druk(Commando::Oplossing);
-        QCOMPARE(o.dialogen.oplossingen.size(), 1);
     }
 
     // While the help is shown only the help button reacts. A topic that cannot be dealt is told,
@@ -313,6 +305,7 @@ private slots:
         o.map.schrijfOnderwerp("Geografie", rijen);
         o.open(true);
         o.startMetF2();
+        o.tijd.verstrijk(instellingen.PauzeTijd * 1000);
         const SpelToestand& t = o.venster->spel().toestand();
         const QLabel* lang = o.venster->gezicht(1, t.PlekRij2[2]);
         QVERIFY(lang->font().pointSizeF() < o.venster->gezicht(0, 0)->font().pointSizeF());
@@ -351,9 +344,7 @@ private slots:
     void theRevealIsReadWithTheArrowsWhileThePauseWaits() {
         Opstelling o;
         o.open(true);
-        o.toets(Qt::Key_F2);
-        o.tijd.verstrijk(DrukEffect::kDrukMs + 3600);
-        QCOMPARE(o.venster->spel().fase(), Fase::Onthullen);
+        o.startMetF2();
         const auto plek = [] {
             auto* kaart = qobject_cast<KaartVak*>(QApplication::focusWidget());
             return kaart ? QPoint(kaart->rij(), kaart->vak()) : QPoint(-1, -1);
