@@ -69,6 +69,9 @@ for f in games/drietalspel lib/*/drietalspel/drietalspel-geluid.so share/man/man
     compgen -G "$prefix/$f" >/dev/null || { echo "not installed: $f"; exit 1; }
 done
 desktop-file-validate "$desktop"
+# The icon a desktop scales itself must be whole XML.
+stil python3 -c 'import sys, xml.dom.minidom; xml.dom.minidom.parse(sys.argv[1])' \
+    "$prefix/share/icons/hicolor/scalable/apps/nl.drietalspel.Drietalspel.svg"
 stil appstreamcli validate --no-net --strict "$prefix/share/metainfo/nl.drietalspel.Drietalspel.metainfo.xml"
 
 # Waits up to ten seconds for a condition; says what it waited for when it never held.

@@ -3,6 +3,7 @@
 // sink "testsink" (scripts/soundsink.sh start) and measures it. Without that server those checks
 // are skipped, or fail where DRIETAL_CI is set; the one of a computer without sound runs anyway.
 #include "platform/geluid.h"
+#include "support/testonderwerp.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -18,6 +19,7 @@
 
 namespace {
 
+using TestMap::schrijf;
 constexpr int kRate = 44100;
 constexpr double kPi = 3.14159265358979323846;
 const char kSpeelEnStop[] = "DRIETAL_GELUID_SPEEL_EN_STOP";
@@ -47,11 +49,6 @@ QByteArray toonWave(double seconden, double hz, int rate = 44100, int kanalen = 
         }
     }
     return waveKop(bits == 32 ? 3 : 1, rate, quint16(kanalen), quint16(bits), data.size()) + data;
-}
-
-bool schrijf(const QString& pad, const QByteArray& inhoud) {
-    QFile f(pad);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(inhoud) == inhoud.size();
 }
 
 // Files the player must refuse, by name: "ontbreekt" is not written, "map" is a folder and "fifo"

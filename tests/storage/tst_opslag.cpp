@@ -64,10 +64,6 @@ QList<QStringList> laad(const QString& naam, LeesStatus verwacht) {
     return {k.kolom[0], k.kolom[1], k.kolom[2]};
 }
 
-WoordKolommen kolommen(const QStringList& a, const QStringList& b, const QStringList& c) {
-    return {{a, b, c}};
-}
-
 } // namespace
 
 class TstOpslag : public QObject {
@@ -208,8 +204,9 @@ private slots:
     // empty field adds nothing to its column when read.
     void ongelijkeKolommen() {
         TestProgrammaMap map;
-        QCOMPARE(WoordLijstOpslaan(u"Scheef"_s, kolommen({"a", "b"}, {"x"}, {"c", "d", "e"})),
-                 OpslaanStatus::Opgeslagen);
+        QCOMPARE(
+            WoordLijstOpslaan(u"Scheef"_s, WoordKolommen{{{"a", "b"}, {"x"}, {"c", "d", "e"}}}),
+            OpslaanStatus::Opgeslagen);
         QCOMPARE(lees(map.pad(u"Data/Scheef.dat"_s)), "\"a\",\"x\",\"c\"\r\n\"b\",\"\",\"d\"\r\n");
         QCOMPARE(laad(u"Scheef"_s, LeesStatus::Gelezen),
                  (QList<QStringList>{{"a", "b"}, {"x"}, {"c", "d"}}));
@@ -233,7 +230,7 @@ private slots:
         for (const QString& naam :
              {u"../x"_s, u"a\\b"_s, u".."_s, u"*"_s, u"   "_s, u"a\nb"_s, QString(252, u'x')}) {
             QVERIFY2(!isGeldigeOnderwerpNaam(naam), qPrintable(naam));
-            QCOMPARE(WoordLijstOpslaan(naam, kolommen({"a"}, {"b"}, {"c"})),
+            QCOMPARE(WoordLijstOpslaan(naam, WoordKolommen{{{"a"}, {"b"}, {"c"}}}),
                      OpslaanStatus::OngeldigeNaam);
             QCOMPARE(laad(naam, LeesStatus::Ontbreekt), QList<QStringList>({{}, {}, {}}));
         }

@@ -64,8 +64,4 @@ inline void controleer(QWidget& venster) {
     }
 }
 
-inline void controleer(QWidget&& venster) {
-    controleer(venster);
-}
-
 } // namespace Indeling

@@ -87,8 +87,10 @@ private slots:
         std::array<QString, 10> codes;
         codes.fill("9-9-9");
         Indeling::controleer(*o.open<Config>());
-        Indeling::controleer(ScoreForm());
-        Indeling::controleer(Oplossing(o.tijd, 100, codes));
+        ScoreForm scores;
+        Indeling::controleer(scores);
+        Oplossing oplossing(o.tijd, 100, codes);
+        Indeling::controleer(oplossing);
         Indeling::controleer(*o.open<Woordform>());
     }
 
