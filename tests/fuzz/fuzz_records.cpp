@@ -14,12 +14,11 @@ namespace {
 
 void leesAlleVelden(const QString& tekst) {
     Opslag::RecordLezer lezer(tekst);
-    qsizetype velden = 0;
-    while (!lezer.opEinde()) {
-        if (!lezer.veld())
-            std::abort(); // not at the end, so a field must come
-        if (++velden > tekst.size() + 1)
-            std::abort(); // every field consumes text: more fields than characters is a loop
+    // Before the end a field must come, and every field consumes text: more fields than
+    // characters is a loop.
+    for (qsizetype velden = 1; !lezer.opEinde(); ++velden) {
+        if (!lezer.veld() || velden > tekst.size() + 1)
+            std::abort();
     }
 }
 
