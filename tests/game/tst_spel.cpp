@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Games played through the model with a seeded deal and a fake clock.
 #include "game/spel.h"
-#include "support/bordhulp.h"
 #include "support/neptijd.h"
 #include "support/testonderwerp.h"
 

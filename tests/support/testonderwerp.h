@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A program folder in a temporary directory, in force while it lives, with the shared settings
-// and high-score list at their defaults; and the file helpers of the tests that use real files.
+// and high-score list at their defaults; the file helpers of the tests that use real files; and
+// picks as a player makes them.
 #pragma once
 
 #include "game/algemeen.h"
+#include "game/spel.h"
 #include "storage/paths.h"
 #include "storage/topicfiles.h"
 
@@ -110,3 +112,16 @@ private:
     QTemporaryDir m_tmp;
     QString m_map = m_tmp.filePath(QStringLiteral("Drietalspel"));
 };
+
+inline void kiesDrietal(Algemeen::Spel& spel, int drietal) {
+    for (int rij = 0; rij < Algemeen::kRijen; ++rij)
+        spel.kies(rij, spel.toestand().plek(drietal, rij));
+}
+
+inline int openKaarten(const Algemeen::Spel& spel) {
+    int n = 0;
+    for (int rij = 0; rij < Algemeen::kRijen; ++rij)
+        for (int vak = 0; vak < Algemeen::kVakken; ++vak)
+            n += spel.isOpen(rij, vak);
+    return n;
+}
