@@ -3,9 +3,9 @@
 // finished game. Usage: schermafdrukken <program folder> <output folder>
 #include "game/algemeen.h"
 #include "storage/paths.h"
-#include "support/bordhulp.h"
 #include "support/nepdialogen.h"
 #include "support/neptijd.h"
+#include "support/testonderwerp.h"
 #include "ui/main/mainwindow.h"
 #include "ui/main/plaatjes.h"
 #include "ui/windows/config.h"
