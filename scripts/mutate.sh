@@ -15,6 +15,7 @@ groups=$(cat <<'EOF'
 storage  tst_opslag
 game     tst_algemeen tst_spel
 platform tst_platform
+sound    tst_geluid
 windows  tst_vensters
 main     tst_main
 EOF
@@ -206,6 +207,24 @@ old   for (int signaal : {SIGTERM, SIGINT, SIGHUP})
 new   for (int signaal : {SIGINT, SIGHUP})
 tests @platform
 
+fault sound-played-at-one-rate
+file  src/geluid/pulseuitvoer.cpp
+old   uint32_t(nieuw.rate)
+new   uint32_t(44100)
+tests @sound
+
+fault eight-bit-lead-in-not-silent
+file  src/platform/geluid.cpp
+old   QByteArray pcm(stilte + frames * blok, soort.bits == 8 ? char(0x80) : char(0));
+new   QByteArray pcm(stilte + frames * blok, char(0));
+tests @sound
+
+fault fifo-sound-opened
+file  src/platform/geluid.cpp
+old   if (!QFileInfo(pad).isFile() || !bestand.open(QIODevice::ReadOnly))
+new   if (!QFileInfo(pad).exists() || !bestand.open(QIODevice::ReadOnly))
+tests @sound
+
 fault second-press-not-ignored
 file  src/ui/windows/venster.cpp
 old   if (!nieuw)
@@ -287,6 +306,10 @@ export MUTATE_GROUPS=$groups MUTATE_FAULTS=$faults MUTATE_ROOT=$PWD
 export MUTATE_DIR=${MUTATE_DIR:-/tmp/drietalspel-mutate} MUTATE_TIMEOUT=${MUTATE_TIMEOUT:-120}
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/drietalspel-xdg-$(id -u)}
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+# The sound faults are heard through the test sink; without it the sound test fails rather than
+# skips, so the unchanged code's run stops the script instead of letting every sound fault pass.
+export DRIETAL_CI=1
+scripts/soundsink.sh start || echo "mutate.sh: no sound server; the sound test will fail" >&2
 exec python3 - "$@" <<'PYTHON'
 import os, re, signal, subprocess, sys, time
 
