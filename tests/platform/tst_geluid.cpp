@@ -96,8 +96,8 @@ private slots:
                          "(run scripts/soundsink.sh start)";
     }
 
-    // Every test but those of broken files and of a computer without sound is recorded, from
-    // second begin of the recording on.
+    // Every test but the run on a computer without sound is recorded, from second begin of the
+    // recording on.
     void init() {
         if (QByteArray(QTest::currentDataTag()) == "zonderServer")
             return;
@@ -121,11 +121,8 @@ private slots:
     void speeltHeleGeluid() {
         for (const auto& [lengte, rate, kanalen, bits] :
              {std::tuple{0.3, 44100, 1, 16}, {0.3, 22050, 2, 8}, {0.05, 48000, 2, 16}}) {
-            const QString soort = QString("%1 s, %2 Hz, %3 channel(s), %4 bits")
-                                      .arg(lengte)
-                                      .arg(rate)
-                                      .arg(kanalen)
-                                      .arg(bits);
+            const QString soort = QString::asprintf("%g s, %d Hz, %d channel(s), %d bits", lengte,
+                                                    rate, kanalen, bits);
             const QString toon = pad(QString("toon-%1-%2.wav").arg(rate).arg(bits));
             QVERIFY(schrijf(toon, toonWave(lengte, 440, rate, kanalen, bits)));
             const double van = seconden();
