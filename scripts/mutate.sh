@@ -299,6 +299,59 @@ file  src/ui/main/afsluiten.cpp
 old   const bool opgeslagen = opslaanBijAfsluiten();
 new   const bool opgeslagen = true;
 tests @main
+fault stale-lock-kept-when-unformatted
+file  src/storage/folderlock.cpp
+old   if (lock.pid == 0)
+new   if (lock.pid == 0 && st.st_size > kMaxLock)
+tests @storage
+
+fault lock-of-another-host-never-stale
+file  src/storage/folderlock.cpp
+old   return std::time(nullptr) - st.st_mtime > std::chrono::seconds(MapSlot::kVerouderd).count();
+new   return std::time(nullptr) - st.st_mtime > 1000 * std::chrono::seconds(MapSlot::kVerouderd).count();
+tests @storage
+
+fault fifo-lock-read
+file  src/storage/folderlock.cpp
+old   if (!S_ISREG(st.st_mode)) {
+new   if (S_ISLNK(st.st_mode)) {
+tests @storage
+
+fault lock-not-refreshed
+file  src/storage/folderlock.cpp
+old   ::utimensat(AT_FDCWD
+new   (void)AT_FDCWD; if (false) ::utimensat(AT_FDCWD
+tests @storage
+
+fault repaired-row-read-whole
+file  src/storage/topicfiles.cpp
+old   return lezer.hersteld() || !isTekst(inhoud.tekst) ? LeesStatus::Hersteld : LeesStatus::Gelezen;
+new   return lezer.hersteld() ? LeesStatus::Hersteld : LeesStatus::Gelezen;
+tests @storage
+
+fault damaged-offer-note-read-empty
+file  src/storage/samples.cpp
+old   if (!eerder)
+new   if (!eerder && false)
+tests @storage
+
+fault note-shown-whole
+file  src/ui/main/afsluiten.cpp
+old   if (!regel.isEmpty() && regels.size() < kNotitieRegels)
+new   if (!regel.isEmpty())
+tests @main
+
+fault unwritable-folder-not-told
+file  src/ui/main/afsluiten.cpp
+old   if (!Opslag::kanSchrijvenIn(map))
+new   if (!QFileInfo(map).isWritable())
+tests @main
+
+fault sound-module-fifo-loaded
+file  src/platform/geluid.cpp
+old   if (!QFileInfo(plek).isFile())
+new   if (!QFileInfo(plek).exists())
+tests @sound
 EOF
 )
 

@@ -10,6 +10,7 @@
 #include "storage/paths.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
 #include <QStandardPaths>
 
@@ -29,14 +30,18 @@ int main(int argc, char* argv[]) {
         indeling.programma, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
         !indeling.geinstalleerd && Opslag::isSchrijfbareMap(indeling.programma));
     // A second copy on the same folder would drop the scores of the first at exit.
-    const Opslag::MapSlot slot(Opslag::gebruikersMap());
+    Opslag::MapSlot slot(Opslag::gebruikersMap());
     if (slot.bezet()) {
-        Drietal::meld(nullptr, QStringLiteral("Drietalspel is al geopend."));
+        Drietal::meld(nullptr, QStringLiteral("Drietalspel is al geopend.\n\nDe map %1 is in "
+                                              "gebruik door een ander Drietalspel.")
+                                   .arg(QDir::toNativeSeparators(Opslag::gebruikersMap())));
         return 1;
     }
 
     Algemeen::EchteTijd tijd;
     Algemeen::zetTijd(&tijd);
+    Algemeen::SeamTimer lockVerversen;
+    lockVerversen.start(tijd, 60 * 1000, true, [&slot] { slot.ververs(); });
     Algemeen::Toeval toeval;
     Drietal::VensterDialogen dialogen(tijd);
     Drietal::Main venster(tijd, toeval, dialogen);

@@ -74,6 +74,10 @@ QString WoordEditor::meldingNietHeelGelezen(const QString& naam, Opslag::LeesSta
     case Opslag::LeesStatus::Afgebroken:
         waarom = QStringLiteral("is beschadigd: alleen het begin kon worden gelezen");
         break;
+    case Opslag::LeesStatus::Hersteld:
+        waarom = QStringLiteral("is beschadigd: niet elke regel kon worden gelezen zoals hij er "
+                                "staat");
+        break;
     }
     return QStringLiteral("Het onderwerp ‘%1’ %2. Bij Save wordt het oude bestand eerst bewaard "
                           "als ‘%1.dat.bak’; lukt dat niet, dan blijft het onveranderd.")

@@ -128,9 +128,12 @@ QStringList modulePlekken() {
             map + QStringLiteral("/" DRIETAL_MODULE_VANAF_EXE "/" DRIETAL_GELUID_MODULE)};
 }
 
-// Without the module the game is silent, as on a computer without sound.
+// Without the module the game is silent, as on a computer without sound. Only a regular file is
+// loaded: loading a FIFO would wait for a writer with the game frozen.
 std::unique_ptr<GeluidUitvoer> laadUitvoer() {
     for (const QString& plek : modulePlekken()) {
+        if (!QFileInfo(plek).isFile())
+            continue;
         QLibrary module(plek);
         const auto maak = reinterpret_cast<decltype(&drietal_geluid_uitvoer)>(
             module.resolve(DRIETAL_GELUID_MAAK));

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 namespace Opslag {
 namespace {
@@ -83,6 +84,18 @@ BestandsInhoud leesTekstBestand(const QString& pad) {
     if (bytes.size() > kMaxBestandsgrootte)
         return {LeesStatus::TeGroot, {}};
     return {LeesStatus::Gelezen, decodeerBestand(bytes)};
+}
+
+QByteArray leesBegin(const QString& pad, qint64 max) {
+    QFile file(pad);
+    if (!isGewoonBestand(pad) || !file.open(QIODevice::ReadOnly))
+        return {};
+    return file.read(max);
+}
+
+bool kanSchrijvenIn(const QString& map) {
+    QTemporaryFile proef(map + QStringLiteral("/.schrijfproef-XXXXXX"));
+    return proef.open() && proef.write("proef\r\n") == 7 && proef.flush();
 }
 
 OpslaanStatus vervangBestand(const QString& pad, const QByteArray& bytes, bool bewaarOud) {

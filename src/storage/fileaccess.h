@@ -16,6 +16,8 @@ enum class LeesStatus {
     Onleesbaar, // it exists but could not be opened or read (or it is a folder)
     TeGroot,    // refused: larger than kMaxBestandsgrootte
     Afgebroken, // read, but the content ended early or held a value of the wrong kind
+    Hersteld,   // read to the end, but what is there had to be repaired: a stray quote, bytes
+                // that are no text
 };
 
 enum class OpslaanStatus {
@@ -36,6 +38,14 @@ struct BestandsInhoud {
 bool isGewoonBestand(const QString& pad);
 
 BestandsInhoud leesTekstBestand(const QString& pad);
+
+// At most the first max bytes of a regular file (or a link to one); empty for anything else,
+// which is never opened.
+QByteArray leesBegin(const QString& pad, qint64 max);
+
+// True when a file can be written in the folder: a probe is made, written and flushed, so that a
+// full disk counts too (creating an empty file there may still succeed).
+bool kanSchrijvenIn(const QString& map);
 
 // Replaces the file at pad with bytes in one step (write to a temporary file, then rename), so a
 // failed write, a full disk or a crash leaves the old file whole. With bewaarOud the file that is

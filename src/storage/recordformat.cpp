@@ -44,14 +44,18 @@ std::optional<QString> RecordLezer::veld() {
         const qsizetype sluit = m_text.indexOf(u'"', begin);
         if (sluit < 0) {
             // An unclosed quote runs to the end of the text.
+            m_hersteld = true;
             m_pos = m_text.size();
             return m_text.mid(begin);
         }
         QString value = m_text.mid(begin, sluit - begin);
         // Anything between the closing quote and the next separator is not part of the value.
         m_pos = sluit + 1;
+        slaBlankoOver();
+        const qsizetype rest = m_pos;
         while (m_pos < m_text.size() && m_text.at(m_pos) != u',' && !isRegeleinde(m_pos))
             ++m_pos;
+        m_hersteld |= m_pos > rest;
         slaScheidingstekenOver();
         return value;
     }

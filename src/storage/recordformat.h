@@ -28,6 +28,10 @@ public:
     // A field read as #TRUE# or #FALSE#; nullopt at the end or for anything else.
     std::optional<bool> waarheid();
 
+    // True once a field had to be repaired to be read: a quote left open, or text after a closing
+    // quote. The program never writes either.
+    bool hersteld() const { return m_hersteld; }
+
 private:
     void slaBlankoOver();
     void slaScheidingstekenOver();
@@ -35,6 +39,7 @@ private:
 
     QString m_text;
     qsizetype m_pos = 0;
+    bool m_hersteld = false;
 };
 
 // Builds quoted record lines. Text that the format cannot hold (a double quote, a line break, a

@@ -4,9 +4,11 @@
 #include "storage/fileaccess.h"
 #include "storage/recordformat.h"
 #include "storage/scorefile.h"
+#include "storage/textcodec.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace Opslag {
 namespace {
@@ -16,17 +18,40 @@ QString notitiePad(const QString& data) {
     return data + QStringLiteral("/.aangeboden");
 }
 
+QString kopTekst() {
+    RecordSchrijver kop;
+    schrijfKopregels(kop);
+    return vanWindows1252(kop.bytes());
+}
+
+bool isVoorbeeldNaam(const QString& naam) {
+    return naam.endsWith(QStringLiteral(".dat")) && isOpslaanbareTekst(naam) && isTekst(naam);
+}
+
 } // namespace
 
-QStringList aangebodenVoorbeelden(const QString& data) {
-    return leesScoreLijst(notitiePad(data)).regels;
+std::optional<QStringList> aangebodenVoorbeelden(const QString& data) {
+    const QFileInfo info(notitiePad(data));
+    if (info.isSymLink())
+        return std::nullopt;
+    const BestandsInhoud inhoud = leesTekstBestand(info.filePath());
+    if (inhoud.status == LeesStatus::Ontbreekt)
+        return QStringList();
+    if (inhoud.status != LeesStatus::Gelezen || !inhoud.tekst.startsWith(kopTekst()))
+        return std::nullopt;
+    const QStringList namen = leesScoreLijstTekst(inhoud.tekst).regels;
+    if (!std::all_of(namen.cbegin(), namen.cend(), isVoorbeeldNaam))
+        return std::nullopt;
+    return namen;
 }
 
 bool biedVoorbeeldenAan(const QString& bron, const QString& data) {
     if (!QFileInfo(bron).isDir() || !QDir().mkpath(data))
         return false;
-    const QStringList eerder = aangebodenVoorbeelden(data);
-    QStringList aangeboden = eerder;
+    const std::optional<QStringList> eerder = aangebodenVoorbeelden(data);
+    if (!eerder)
+        return false;
+    QStringList aangeboden = *eerder;
     bool gelukt = true;
     const QStringList namen = QDir(bron).entryList({QStringLiteral("*.dat")},
                                                    QDir::Files | QDir::CaseSensitive, QDir::Name);
@@ -42,7 +67,7 @@ bool biedVoorbeeldenAan(const QString& bron, const QString& data) {
         }
         aangeboden.append(naam);
     }
-    if (aangeboden == eerder)
+    if (aangeboden == *eerder)
         return gelukt;
     return vervangBestand(notitiePad(data), scoreLijstBytes(aangeboden)) ==
                OpslaanStatus::Opgeslagen &&

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/textcodec.h"
 
+#include <algorithm>
 #include <array>
 
 namespace Opslag {
@@ -95,6 +96,13 @@ std::optional<QByteArray> naarWindows1252(const QString& text) {
 
 bool isWindows1252(const QString& text) {
     return naarWindows1252(text).has_value();
+}
+
+bool isTekst(const QString& text) {
+    return std::none_of(text.cbegin(), text.cend(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u < 0x20 && u != u'\t' && u != u'\r' && u != u'\n') || (u >= 0x7F && u < 0xA0);
+    });
 }
 
 } // namespace Opslag

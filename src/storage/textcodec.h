@@ -20,4 +20,9 @@ std::optional<QByteArray> naarWindows1252(const QString& text);
 
 bool isWindows1252(const QString& text);
 
+// False when the text holds a character no text file holds: NUL and the other control characters
+// but TAB, CR and LF, DEL, and the C1 controls (where the five bytes Windows-1252 leaves
+// undefined are read).
+bool isTekst(const QString& text);
+
 } // namespace Opslag

@@ -3,6 +3,7 @@
 
 #include "storage/paths.h"
 #include "storage/recordformat.h"
+#include "storage/textcodec.h"
 
 #include <QDir>
 
@@ -64,7 +65,7 @@ LeesStatus WoordLijstLaden(const QString& naam, WoordKolommen& kolommen) {
                 kolommen.kolom[k].append((*record)[k]);
         }
     }
-    return LeesStatus::Gelezen;
+    return lezer.hersteld() || !isTekst(inhoud.tekst) ? LeesStatus::Hersteld : LeesStatus::Gelezen;
 }
 
 int telWoorden(const QString& naam) {

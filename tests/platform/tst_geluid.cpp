@@ -3,6 +3,7 @@
 // sink "testsink" (scripts/soundsink.sh start) and measures it. Without that server those checks
 // are skipped, or fail where DRIETAL_CI is set; the one of a computer without sound runs anyway.
 #include "platform/geluid.h"
+#include "platform/geluiduitvoer.h"
 #include "support/testonderwerp.h"
 
 #include <QElapsedTimer>
@@ -170,24 +171,28 @@ private slots:
     // The program run again to play a sound twice and quit at once. With a server the stream is
     // closed on the way out, with no crash and nothing left behind. A socket that does not exist
     // makes libpulse fail at once without starting a daemon, and a copy of the program without its
-    // sound module beside it has nothing to play with: the game goes on, and not a word is said.
+    // sound module beside it (or with a FIFO in its place, which must not be opened) has nothing
+    // to play with: the game goes on, and not a word is said.
     void kindProces_data() {
         QTest::addColumn<bool>("metServer");
-        QTest::addColumn<bool>("metModule");
-        QTest::newRow("afsluitenTijdensGeluid") << true << true;
-        QTest::newRow("zonderServer") << false << true;
-        QTest::newRow("zonderModule") << true << false;
+        QTest::addColumn<QString>("module"); // beside the copy that runs: "" the built one
+        QTest::newRow("afsluitenTijdensGeluid") << true << "";
+        QTest::newRow("zonderServer") << false << "";
+        QTest::newRow("zonderModule") << true << "geen";
+        QTest::newRow("moduleIsFifo") << true << "fifo";
     }
     void kindProces() {
         QFETCH(bool, metServer);
-        QFETCH(bool, metModule);
+        QFETCH(QString, module);
         const QString toon = pad("kind.wav");
         QVERIFY(schrijf(toon, toonWave(1.0, 440)));
         QString programma = QCoreApplication::applicationFilePath();
-        if (!metModule) {
-            const QString kopie = pad("zonder-module/" + QFileInfo(programma).fileName());
-            QVERIFY(QDir().mkpath(pad("zonder-module")) && QFile::copy(programma, kopie));
+        if (!module.isEmpty()) {
+            const QString kopie = pad(module + '/' + QFileInfo(programma).fileName());
+            QVERIFY(QDir().mkpath(pad(module)) && QFile::copy(programma, kopie));
             programma = kopie;
+            const QByteArray fifo = QFile::encodeName(pad(module + "/" DRIETAL_GELUID_MODULE));
+            QVERIFY(module != "fifo" || ::mkfifo(fifo.constData(), 0600) == 0);
         }
         QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
         omgeving.insert(kSpeelEnStop, "1");

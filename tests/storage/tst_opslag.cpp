@@ -3,11 +3,13 @@
 // settings file and the high-score list, topic files, and how files are read, replaced and found.
 #include "storage/folderlock.h"
 #include "storage/recordformat.h"
+#include "storage/samples.h"
 #include "storage/scorefile.h"
 #include "storage/settingsfile.h"
 #include "storage/textcodec.h"
 #include "support/testonderwerp.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 #include <iconv.h>
 #include <sys/stat.h>
@@ -53,6 +55,29 @@ QByteArray records(int n) {
     for (int r = 1; r <= n; ++r)
         bytes += u"\"r%1a\",\"r%1b\",\"r%1c\"\r\n"_s.arg(r).toLatin1();
     return bytes;
+}
+
+QByteArray ruis(int n) {
+    QByteArray bytes(n, Qt::Uninitialized);
+    for (char& b : bytes)
+        b = char(QRandomGenerator::global()->bounded(256));
+    return bytes;
+}
+
+bool verouder(const QString& pad) {
+    QFile file(pad);
+    return file.open(QIODevice::ReadWrite) &&
+           file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                            QFileDevice::FileModificationTime);
+}
+
+// The kind, size and bytes of what lies at pad, without opening anything but a regular file.
+QString staat(const QString& pad) {
+    const QFileInfo info(pad);
+    return u"%1 %2 %3 %4"_s.arg(info.isSymLink())
+        .arg(info.isDir())
+        .arg(info.size())
+        .arg(info.isFile() ? QString::fromLatin1(lees(pad).toHex()) : QString());
 }
 
 // The columns read, or a marker with the status when it is not the expected one.
@@ -221,6 +246,40 @@ private slots:
         QCOMPARE(telWoorden(u"Kort"_s), 6);
     }
 
+    // A topic the reader had to repair (a stray quote, bytes that are no text) opens with what it
+    // could read, but counts as not read whole: a save first keeps the old file as .bak.
+    void hersteldOnderwerp_data() {
+        QTest::addColumn<QByteArray>("regel");
+        QTest::addColumn<bool>("hersteld");
+        QTest::newRow("schoon") << QByteArray("\"Frankrijk\",\"Parijs\",\"Eiffel\ttoren\"")
+                                << false;
+        QTest::newRow("quoteEnRommel") << QByteArray("\"Frankrijk,\"Parijs\",\"Eiffeltoren\"") +
+                                              QByteArray("\r\n\0\x81garbage", 11)
+                                       << true;
+        QTest::newRow("quoteOpen") << QByteArray("\"Frankrijk\",\"Parijs\",\"Eiffeltoren") << true;
+        QTest::newRow("nul") << QByteArray("\"Frankrijk\",\"Par\0ijs\",\"Eiffeltoren\"", 35)
+                             << true;
+        QTest::newRow("gatIn1252")
+            << QByteArray("\"Frankrijk\",\"Par\x9Dijs\",\"Eiffeltoren\"") << true;
+        QTest::newRow("c1InUtf8") << QByteArray(
+                                         "\"Frankrijk\",\"Parijs\xC2\x90\",\"Eiffel\xC3\xA9\"")
+                                  << true;
+    }
+    void hersteldOnderwerp() {
+        QFETCH(QByteArray, regel);
+        QFETCH(bool, hersteld);
+        TestProgrammaMap map;
+        const QByteArray bytes = records(1) + regel;
+        QVERIFY(schrijf(map.pad(u"Data/Land.dat"_s), bytes));
+        WoordKolommen k;
+        QCOMPARE(WoordLijstLaden(u"Land"_s, k),
+                 hersteld ? LeesStatus::Hersteld : LeesStatus::Gelezen);
+        QCOMPARE(k.kolom[2].size(), 2);
+        QCOMPARE(WoordLijstOpslaan(u"Land"_s, k), OpslaanStatus::Opgeslagen);
+        QCOMPARE(QFileInfo::exists(map.pad(u"Data/Land.dat.bak"_s)), hersteld);
+        QVERIFY(!hersteld || lees(map.pad(u"Data/Land.dat.bak"_s)) == bytes);
+    }
+
     // A name is never a path, a pattern, nor too long for the file system.
     void vijandigeNaam() {
         TestProgrammaMap map;
@@ -350,17 +409,93 @@ private slots:
         QCOMPARE(lees(eigen + "/Data/Muziek.dat"), "m");
     }
 
+    // A note of the samples offered that cannot be read as one (damaged, too big, not a file)
+    // offers nothing and is left as it is: no topic the player deleted comes back.
+    void beschadigdAanbod_data() {
+        QTest::addColumn<QString>("soort");
+        for (const char* soort : {"ruis", "nul", "groot", "fifo", "map", "link"})
+            QTest::newRow(soort) << soort;
+    }
+    void beschadigdAanbod() {
+        QFETCH(QString, soort);
+        TestProgrammaMap map;
+        const QString data = map.buiten(u"eigen/Data"_s), notitie = data + "/.aangeboden";
+        QVERIFY(schrijf(map.pad(u"Data/Dieren.dat"_s), "d") && QDir().mkpath(data));
+        const QByteArray leeg = kKop, metNul = kKop + QByteArray("\"Die\0ren.dat\"\r\n", 15);
+        if (soort == "ruis" || soort == "nul")
+            QVERIFY(schrijf(notitie, soort == "ruis" ? ruis(4096) : metNul));
+        else if (soort == "groot")
+            QVERIFY(schrijf(notitie, leeg + QByteArray(2 * kMaxBestandsgrootte, ' ')));
+        else if (soort == "fifo")
+            QCOMPARE(mkfifo(QFile::encodeName(notitie).constData(), 0600), 0);
+        else if (soort == "map")
+            QVERIFY(QDir().mkpath(notitie));
+        else
+            QVERIFY(schrijf(map.buiten(u"lijst"_s), leeg) &&
+                    QFile::link(map.buiten(u"lijst"_s), notitie));
+        const QString voor = staat(notitie);
+        QVERIFY(!biedVoorbeeldenAan(map.pad(u"Data"_s), data));
+        QVERIFY(!QFileInfo::exists(data + "/Dieren.dat"));
+        QCOMPARE(staat(notitie), voor);
+    }
+
     // A copy that was killed leaves its lock behind, and the next start takes it over; while that
-    // one runs, another start finds the folder busy.
+    // one runs, another start finds the folder busy, also when the lock's time is old: the running
+    // copy refreshes it.
     void eenKopiePerMap() {
         QTemporaryDir map;
         const int gedood = TestMap::inKind([&] {
             return int((new MapSlot(map.path()))->bezet()); // never let go
         });
         QCOMPARE(gedood, 0);
-        const MapSlot slot(map.path());
+        MapSlot slot(map.path());
         QVERIFY(!slot.bezet());
         QCOMPARE(TestMap::inKind([&] { return int(MapSlot(map.path()).bezet()); }), 1);
+        const QString lock = map.filePath(u".drietalspel.lock"_s);
+        QVERIFY(verouder(lock));
+        slot.ververs();
+        QVERIFY(QFileInfo(lock).lastModified().secsTo(QDateTime::currentDateTime()) < 60);
+        QCOMPARE(TestMap::inKind([&] { return int(MapSlot(map.path()).bezet()); }), 1);
+    }
+
+    // What a crash, a full disk, another computer or a hostile folder leaves at the lock's place
+    // does not keep the game from starting, and the new copy holds the folder then. A link's target
+    // is not touched; a folder there stays, and the game runs without a lock. Only a lock of
+    // another computer that is still fresh counts as a running copy.
+    void lockResten_data() {
+        QTest::addColumn<QString>("soort");
+        for (const char* soort :
+             {"leeg", "ruis", "groot", "map", "link", "fifo", "alleenLezen", "vreemdOud"})
+            QTest::newRow(soort) << soort;
+        QTest::newRow("vreemdVers") << "vreemdVers";
+    }
+    void lockResten() {
+        QFETCH(QString, soort);
+        QTemporaryDir map;
+        const QString lock = map.filePath(u".drietalspel.lock"_s), doel = map.filePath(u"doel"_s);
+        const QByteArray vreemd = "4242\ndrietalspel\nandere-computer\n\n\n",
+                         dood = "999999999\ndrietalspel\n" + QSysInfo::machineHostName().toUtf8() +
+                                "\n\n\n";
+        if (soort == "leeg" || soort == "ruis" || soort == "groot") {
+            QVERIFY(schrijf(lock, soort == "ruis" ? ruis(4096) : QByteArray()));
+            QVERIFY(soort != "groot" || QFile::resize(lock, 50 << 20));
+        } else if (soort == "map") {
+            QVERIFY(QDir().mkpath(lock));
+        } else if (soort == "link") {
+            QVERIFY(schrijf(doel, dood) && QFile::link(doel, lock));
+        } else if (soort == "fifo") {
+            QCOMPARE(mkfifo(QFile::encodeName(lock).constData(), 0600), 0);
+        } else if (soort == "alleenLezen") {
+            QVERIFY(schrijf(lock, dood) && QFile::setPermissions(lock, QFile::ReadOwner));
+        } else {
+            QVERIFY(schrijf(lock, vreemd) && (soort == "vreemdVers" || verouder(lock)));
+        }
+        const MapSlot slot(map.path());
+        QCOMPARE(slot.bezet(), soort == "vreemdVers");
+        QCOMPARE(TestMap::inKind([&] { return int(MapSlot(map.path()).bezet()); }),
+                 int(soort != "map"));
+        QCOMPARE(QFileInfo(lock).isDir(), soort == "map");
+        QVERIFY(soort != "link" || lees(doel) == dood);
     }
 };
 

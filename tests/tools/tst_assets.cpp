@@ -109,9 +109,10 @@ private slots:
     // and fails loudly without a source folder.
     void voorbeeldenAangeboden() {
         const QStringList namen = QDir(kBronData).entryList({"*.dat"});
-        const QStringList aangeboden = Opslag::aangebodenVoorbeelden(kProgrammaMap + "/Data");
+        const auto aangeboden = Opslag::aangebodenVoorbeelden(kProgrammaMap + "/Data");
+        QVERIFY(aangeboden);
         for (const QString& naam : namen)
-            QVERIFY2(aangeboden.contains(naam), qPrintable(naam));
+            QVERIFY2(aangeboden->contains(naam), qPrintable(naam));
         QTemporaryDir tijdelijk;
         const QString data = tijdelijk.filePath("nieuw/Data");
         QCOMPARE(QProcess::execute(DRIETAL_SAMPLES, {kBronData, data}), 0);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The end of the program: the exit button, and what a close saves.
 #include "game/algemeen.h"
+#include "storage/fileaccess.h"
 #include "storage/paths.h"
 #include "ui/main/mainwindow.h"
 
@@ -24,22 +25,48 @@ QString notitiePad() {
            QStringLiteral("/niet-opgeslagen.txt");
 }
 
+// The note holds a few lines the program wrote; whatever else lies there (a file grown huge,
+// random bytes) is cut down to that much readable text, so its box always fits the screen.
+constexpr qint64 kNotitieBytes = 4096;
+constexpr int kNotitieRegels = 6;
+constexpr int kRegelLengte = 240;
+
+QString notitieTekst(const QByteArray& bytes) {
+    QStringList regels;
+    for (const QString& ruw : QString::fromUtf8(bytes).split(u'\n')) {
+        QString regel;
+        for (const QChar c : ruw.simplified())
+            regel += c.isPrint() ? c : QChar(u'?');
+        if (regel.size() > kRegelLengte)
+            regel = regel.left(kRegelLengte - 1) + u'…';
+        if (!regel.isEmpty() && regels.size() < kNotitieRegels)
+            regels << regel;
+    }
+    return regels.join(u'\n');
+}
+
+// Replaced like any file of the program: never written through a link, nor into a FIFO that would
+// keep the ending program waiting for a reader.
 void bewaarNotitie(const QString& tekst) {
     const QString pad = notitiePad();
     QDir().mkpath(QFileInfo(pad).absolutePath());
-    QFile notitie(pad);
-    if (notitie.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        notitie.write(tekst.toUtf8());
+    Opslag::vervangBestand(pad, tekst.toUtf8());
 }
 } // namespace
 
-void Main::toonNotitieVanVorigeKeer() {
-    QFile notitie(notitiePad());
-    if (!notitie.open(QIODevice::ReadOnly))
-        return;
-    const QString tekst = QString::fromUtf8(notitie.readAll());
-    notitie.remove();
-    m_dialogen.meld(this, QStringLiteral("Bij het vorige afsluiten:\n") + tekst);
+// What the player must know before playing: a failure at the last end, and a data folder where
+// nothing this game does can be kept.
+void Main::meldBijStart() {
+    const QString notitie = notitieTekst(Opslag::leesBegin(notitiePad(), kNotitieBytes));
+    QFile::remove(notitiePad());
+    if (!notitie.isEmpty())
+        m_dialogen.meld(this, QStringLiteral("Bij het vorige afsluiten:\n") + notitie);
+    const QString map = Opslag::gebruikersMap();
+    if (!Opslag::kanSchrijvenIn(map))
+        m_dialogen.meld(this, QStringLiteral("In de map %1 kan niet worden geschreven. Je kunt "
+                                             "spelen, maar de instellingen, de scorelijst en "
+                                             "onderwerpen worden niet bewaard.")
+                                  .arg(QDir::toNativeSeparators(map)));
 }
 
 void Main::sluitZonderVragen() {
@@ -60,16 +87,26 @@ bool Main::opslaanBijAfsluiten() {
     if (m_opgeslagen)
         return true;
     m_opgeslagen = true;
-    QStringList mislukt;
-    if (Algemeen::InstellingenOpslaan() != Opslag::OpslaanStatus::Opgeslagen)
-        mislukt << QStringLiteral("de instellingen (%1)").arg(Opslag::instellingenPad());
-    if (Algemeen::ScoreLijstOpslaan() != Opslag::OpslaanStatus::Opgeslagen)
-        mislukt << QStringLiteral("de scorelijst (%1)").arg(Opslag::scoreLijstPad());
+    QStringList mislukt, bewaard;
+    const auto noteer = [&](Opslag::OpslaanStatus status, const QString& wat, const QString& pad) {
+        if (status == Opslag::OpslaanStatus::Opgeslagen)
+            return;
+        mislukt << QStringLiteral("%1 (%2)").arg(wat, QDir::toNativeSeparators(pad));
+        // A failed save leaves the old file as it was: what is there now is the previous version.
+        if (QFileInfo(pad).isFile())
+            bewaard << wat;
+    };
+    noteer(Algemeen::InstellingenOpslaan(), QStringLiteral("de instellingen"),
+           Opslag::instellingenPad());
+    noteer(Algemeen::ScoreLijstOpslaan(), QStringLiteral("de scorelijst"), Opslag::scoreLijstPad());
     if (mislukt.isEmpty())
         return true;
-    const QString melding = QStringLiteral("Het opslaan van %1 is mislukt.\nDe vorige versie is "
-                                           "bewaard gebleven.")
-                                .arg(mislukt.join(QStringLiteral(" en ")));
+    QString melding =
+        QStringLiteral("Het opslaan van %1 is mislukt.").arg(mislukt.join(QStringLiteral(" en ")));
+    if (bewaard.size() == mislukt.size())
+        melding += QStringLiteral("\nDe vorige versie is bewaard gebleven.");
+    else if (!bewaard.isEmpty())
+        melding += QStringLiteral("\nDe vorige versie van %1 is bewaard gebleven.").arg(bewaard[0]);
     if (!m_zonderVragen) {
         m_dialogen.meld(this, melding);
         return false;

@@ -79,7 +79,7 @@ Main::Main(Algemeen::TijdBron& tijd, Algemeen::Toeval& toeval, Dialogen& dialoge
     verbindMeldingen();
     m_klokTimer.start(m_tijd, kKlokTikMs, true, [this] { toonKlok(); });
     toonKlok();
-    QMetaObject::invokeMethod(this, &Main::toonNotitieVanVorigeKeer, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &Main::meldBijStart, Qt::QueuedConnection);
 }
 
 Main::~Main() = default;

@@ -122,7 +122,7 @@ private:
 
     // afsluiten.cpp: the end.
     bool opslaanBijAfsluiten();
-    void toonNotitieVanVorigeKeer();
+    void meldBijStart();
 
     Algemeen::TijdBron& m_tijd;
     Dialogen& m_dialogen;

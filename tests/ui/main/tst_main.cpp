@@ -12,6 +12,7 @@
 #include "ui/main/kaartvak.h"
 #include "ui/main/mainwindow.h"
 
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
@@ -283,6 +284,7 @@ private slots:
         QVERIFY(!m.isVisible());
         QCOMPARE(o.dialogen.meldingen.size(), 1);
         QVERIFY(o.dialogen.meldingen.first().contains("scorelijst"));
+        QVERIFY(!o.dialogen.meldingen.first().contains("vorige versie")); // there was none
         o.open().sluitZonderVragen();
         QCOMPARE(o.dialogen.meldingen.size(), 1);
         for (int start = 0; start < 2; ++start) {
@@ -290,6 +292,50 @@ private slots:
             QCoreApplication::processEvents();
         }
         QCOMPARE(o.dialogen.meldingen.size(), 2);
+    }
+
+    // The note of a failed end is cut down to a few lines that fit the screen, whatever lies
+    // there; one that is no file (a FIFO, a link to a device) is dropped unread. A data folder
+    // where nothing can be written is told at the start, and the game plays on.
+    void meldingenBijStart() {
+        QStandardPaths::setTestModeEnabled(true);
+        const QString notitie = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                                "/niet-opgeslagen.txt";
+        QByteArray ruis(4096, Qt::Uninitialized);
+        for (char& b : ruis)
+            b = char(QRandomGenerator::global()->bounded(256));
+        for (const char* soort : {"ruis", "fifo", "apparaat"}) {
+            Opstelling o;
+            QVERIFY(QDir().mkpath(QFileInfo(notitie).path()));
+            if (soort == QByteArray("ruis"))
+                QVERIFY(TestMap::schrijf(notitie, ruis));
+            else if (soort == QByteArray("fifo"))
+                QCOMPARE(mkfifo(QFile::encodeName(notitie).constData(), 0600), 0);
+            else
+                QVERIFY(QFile::link("/dev/zero", notitie));
+            o.open();
+            QCoreApplication::processEvents();
+            QCOMPARE(o.dialogen.meldingen.size(), int(soort == QByteArray("ruis")));
+            for (const QString& tekst : o.dialogen.meldingen) {
+                const QRect nodig =
+                    QFontMetrics(QApplication::font())
+                        .boundingRect(QRect(0, 0, 500, 5000), Qt::TextWordWrap, tekst);
+                QVERIFY2(nodig.height() < 400, qPrintable(tekst));
+            }
+            QVERIFY(!QFileInfo(notitie).exists() && !QFileInfo(notitie).isSymLink());
+        }
+        Opstelling o;
+        rlimit grens{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &grens), 0);
+        const auto terug = qScopeGuard([grens] { setrlimit(RLIMIT_FSIZE, &grens); });
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit vol{0, grens.rlim_max}; // a full disk: no file may grow
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &vol), 0);
+        o.open();
+        QCoreApplication::processEvents();
+        QCOMPARE(o.dialogen.meldingen.size(), 1);
+        QVERIFY(o.dialogen.meldingen.first().contains(o.map.pad()));
+        o.startEnSpeel();
     }
 
     // A whole game with the keyboard alone; a word too long for a face at the usual size shrinks
