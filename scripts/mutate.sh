@@ -299,6 +299,7 @@ file  src/ui/main/afsluiten.cpp
 old   const bool opgeslagen = opslaanBijAfsluiten();
 new   const bool opgeslagen = true;
 tests @main
+
 fault stale-lock-kept-when-unformatted
 file  src/storage/folderlock.cpp
 old   if (lock.pid == 0)
@@ -319,8 +320,8 @@ tests @storage
 
 fault lock-not-refreshed
 file  src/storage/folderlock.cpp
-old   ::utimensat(AT_FDCWD
-new   (void)AT_FDCWD; if (false) ::utimensat(AT_FDCWD
+old   if (m_slot.isLocked())
+new   if (!m_slot.isLocked())
 tests @storage
 
 fault repaired-row-read-whole
@@ -430,7 +431,8 @@ for folder, _, names in os.walk(tree):
             os.remove(os.path.join(tree, rel))
 
 def run(cmd, **kw):
-    return subprocess.run(cmd, stdin=subprocess.DEVNULL, capture_output=True, text=True, **kw)
+    return subprocess.run(cmd, stdin=subprocess.DEVNULL, capture_output=True, text=True,
+                          errors="replace", **kw)
 
 # Configured every run, so the list of tests below follows the test files as they are now.
 r = run(["cmake", "-S", tree, "-B", build, "-DDRIETAL_TESTS=ON", "-DCMAKE_BUILD_TYPE=Debug",
@@ -452,7 +454,8 @@ def run_tests(targets):
     cmd = ["ctest", "--test-dir", build, "--stop-on-failure", "--output-on-failure",
            "-R", "^(" + "|".join(targets) + ")$"]
     p = subprocess.Popen(cmd, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
-                         stderr=subprocess.STDOUT, text=True, start_new_session=True)
+                         stderr=subprocess.STDOUT, text=True, errors="replace",
+                         start_new_session=True)
     try:
         out, _ = p.communicate(timeout=limit)
     except subprocess.TimeoutExpired:

@@ -109,7 +109,9 @@ MapSlot::MapSlot(const QString& map)
     : m_pad(map + QStringLiteral("/.drietalspel.lock")), m_slot(m_pad) {
     if (ruimOp(QFile::encodeName(m_pad)) == Plek::Map)
         return;
-    m_slot.setStaleLockTime(int(std::chrono::milliseconds(kVerouderd).count()));
+    // Which lock is left over was judged above, for every case; QLockFile's own judgement by age
+    // would follow no rule of ours.
+    m_slot.setStaleLockTime(0);
     m_bezet = !m_slot.tryLock(0) && m_slot.error() == QLockFile::LockFailedError;
 }
 
