@@ -18,6 +18,7 @@ platform tst_platform
 sound    tst_geluid
 windows  tst_vensters
 main     tst_main
+reader   orca
 EOF
 )
 
@@ -353,11 +354,99 @@ file  src/platform/geluid.cpp
 old   if (!QFileInfo(plek).isFile())
 new   if (!QFileInfo(plek).exists())
 tests @sound
+
+fault not-told-think-time-runs
+file  src/ui/main/mainwindow.cpp
+old   zegVoor(bedenktijdMelding(), Voorlees::Uitslag);
+new   (void)bedenktijdMelding();
+tests @reader
+
+fault card-word-last
+file  src/ui/main/kaartvak.cpp
+old   : woord + QStringLiteral(". ") + plek;
+new   : plek + QStringLiteral(", open: ") + woord;
+tests @reader
+
+fault arrows-read-covered-cards
+file  src/ui/main/speelbord.cpp
+old   return; // the cards are covered
+new   ; // the cards are covered
+tests @reader @main
+
+fault not-told-cards-turned
+file  src/ui/main/mainwindow.cpp
+old   zegVoor(QStringLiteral("De kaarten zijn omgedraaid"), Voorlees::Uitslag);
+new   ;
+tests @reader
+
+fault not-told-word-opened
+file  src/ui/main/speelbord.cpp
+old   zegVoor(m_spel.woord(rij, vak), Voorlees::Woord);
+new   ;
+tests @reader
+
+fault not-told-right-or-wrong
+file  src/ui/main/mainwindow.cpp
+old   zegVoor(goed ? QStringLiteral("Goed") : QStringLiteral("Fout"), Voorlees::Uitslag);
+new   (void)goed;
+tests @reader
+
+fault not-told-pause
+file  src/ui/main/mainwindow.cpp
+old   zegVoor(gepauzeerd ? QStringLiteral("Pauze. Druk op P om verder te spelen.")
+new   zegVoor(gepauzeerd ? QString()
+tests @reader
+
+fault not-told-help
+file  src/ui/main/toolbar.cpp
+old   zegVoor(tonen ? uitleg.replace(u'\n', u' ') : QStringLiteral("Help gesloten"));
+new   zegVoor(tonen ? QString() : QStringLiteral("Help gesloten"));
+tests @reader
+
+fault not-told-welcome
+file  src/ui/main/speelbord.cpp
+old   zegVoor(welkomTekst());
+new   ;
+tests @reader
+
+fault solution-codes-after-the-window
+file  src/ui/main/toolbar.cpp
+old   .join(QStringLiteral(", ")));
+old       leesVoor();
+old       m_dialogen.toonOplossing
+new   .join(QStringLiteral(", ")));
+new       m_dialogen.toonOplossing
+tests @reader
+
+fault win-told-after-the-list
+file  src/ui/main/mainwindow.cpp
+old   leesVoor();
+old           m_dialogen.toonScoreLijst(this, regel);
+new   m_dialogen.toonScoreLijst(this, regel);
+tests @reader
+
+fault score-entry-not-told
+file  src/ui/windows/scoreform.cpp
+old   if (m_lijst->hasFocus())
+new   if (false)
+tests @reader
+
+fault toolbar-name-twice
+file  src/ui/main/werkbalk.cpp
+old   m_knoppen[i]->setTip(QString::fromLatin1(soort.tip));
+new   m_knoppen[i]->setToolTip(QString::fromLatin1(soort.tip));
+tests @reader
+
+fault scroll-bar-out-of-tab-order
+file  src/ui/windows/config.cpp
+old   scroll->setFocusPolicy(Qt::StrongFocus);
+new   scroll->setFocusPolicy(Qt::NoFocus);
+tests @reader
 EOF
 )
 
 export MUTATE_GROUPS=$groups MUTATE_FAULTS=$faults MUTATE_ROOT=$PWD
-export MUTATE_DIR=${MUTATE_DIR:-/tmp/drietalspel-mutate} MUTATE_TIMEOUT=${MUTATE_TIMEOUT:-120}
+export MUTATE_DIR=${MUTATE_DIR:-/tmp/drietalspel-mutate} MUTATE_TIMEOUT=${MUTATE_TIMEOUT:-300}
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/drietalspel-xdg-$(id -u)}
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 # The sound faults are heard through the test sink; without it the sound test fails rather than

@@ -30,7 +30,7 @@ public:
         vragen << tekst;
         return antwoord;
     }
-    void toonScoreLijst(QWidget*) override { ++scoreLijsten; }
+    void toonScoreLijst(QWidget*, const QString&) override { ++scoreLijsten; }
     void toonOplossing(QWidget*, float strafTijd, const std::array<QString, 10>& codes) override {
         oplossingen.append({strafTijd, codes});
     }

@@ -78,6 +78,7 @@ void Main::exitKlik() {
     if (m_drukEffect.bezig(ExitKnop()))
         return;
     m_spel.speel(QStringLiteral("exit.wav"));
+    zegVoor(QStringLiteral("Drietalspel wordt afgesloten"));
     m_drukEffect.druk(
         ExitKnop(), [this] { close(); }, kExitGeluidMs);
 }

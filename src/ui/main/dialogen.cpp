@@ -27,8 +27,9 @@ bool VensterDialogen::vraag(QWidget* ouder, const QString& tekst) {
            QMessageBox::Yes;
 }
 
-void VensterDialogen::toonScoreLijst(QWidget* ouder) {
+void VensterDialogen::toonScoreLijst(QWidget* ouder, const QString& nieuw) {
     ScoreForm venster(ouder);
+    venster.toonRegel(nieuw);
     venster.exec();
 }
 

@@ -24,8 +24,8 @@ public:
     virtual void meld(QWidget* ouder, const QString& tekst) = 0;
     // A question with Yes and No; true for Yes.
     virtual bool vraag(QWidget* ouder, const QString& tekst) = 0;
-    // The high-score window, modal.
-    virtual void toonScoreLijst(QWidget* ouder) = 0;
+    // The high-score window, modal; with a new entry, that entry has the focus.
+    virtual void toonScoreLijst(QWidget* ouder, const QString& nieuw = {}) = 0;
     // The solution preview, modal; returns when it has closed itself.
     virtual void toonOplossing(QWidget* ouder, float strafTijd,
                                const std::array<QString, Algemeen::kVakken>& codes) = 0;
@@ -45,7 +45,7 @@ public:
     QString vraagNaam(QWidget* ouder) override;
     void meld(QWidget* ouder, const QString& tekst) override;
     bool vraag(QWidget* ouder, const QString& tekst) override;
-    void toonScoreLijst(QWidget* ouder) override;
+    void toonScoreLijst(QWidget* ouder, const QString& nieuw = {}) override;
     void toonOplossing(QWidget* ouder, float strafTijd,
                        const std::array<QString, Algemeen::kVakken>& codes) override;
     void toonWoordform(QWidget* ouder) override;

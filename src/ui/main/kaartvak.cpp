@@ -21,9 +21,11 @@ KaartVak::KaartVak(int rij, int vak, QWidget* parent)
 }
 
 void KaartVak::zetToestand(bool open, const QString& woord) {
-    const QString plek = QStringLiteral("Rij %1, vak %2, ").arg(m_rij + 1).arg(m_vak);
-    const QString naam = plek + (open ? QStringLiteral("open: ") + woord : QStringLiteral("dicht"));
-    // Setting the name announces the change itself, once.
+    const QString plek = QStringLiteral("Rij %1, vak %2").arg(m_rij + 1).arg(m_vak);
+    // The word first: in the think time a player hears it at once and goes on to the next card.
+    const QString naam = !open             ? plek + QStringLiteral(", dicht")
+                         : woord.isEmpty() ? plek + QStringLiteral(", open")
+                                           : woord + QStringLiteral(". ") + plek;
     if (naam != accessibleName())
         setAccessibleName(naam);
 }

@@ -16,7 +16,8 @@ public:
     int rij() const { return m_rij; }
     int vak() const { return m_vak; }
 
-    // "Rij 2, vak 7, dicht" or "Rij 2, vak 7, open: Rotterdam"; announced when it changes.
+    // "Rij 2, vak 7, dicht" or "Rotterdam. Rij 2, vak 7"; an open card without its word (during
+    // a pause) is "Rij 2, vak 7, open".
     void zetToestand(bool open, const QString& woord);
 
 protected:

@@ -17,6 +17,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <algorithm>
+#include <functional>
+#include <utility>
 
 namespace Drietal {
 namespace {
@@ -75,6 +78,7 @@ Main::Main(Algemeen::TijdBron& tijd, Algemeen::Toeval& toeval, Dialogen& dialoge
     legUit();
 
     laadInstellingen();
+    m_voorlezer = new Voorlezer(this);
     verbindSpel();
     verbindMeldingen();
     m_klokTimer.start(m_tijd, kKlokTikMs, true, [this] { toonKlok(); });
@@ -230,8 +234,9 @@ void Main::verbindSpel() {
     connect(&m_spel, &Spel::bordGedeeld, this, &Main::toonGezichten);
     connect(&m_spel, &Spel::pauzeGewijzigd, this, [this](bool gepauzeerd) {
         m_pauze->setVisible(gepauzeerd);
-        if (gepauzeerd)
-            setFocus();
+        toonVakken(); // the covered cards keep their words from a screen reader too
+        zegVoor(gepauzeerd ? QStringLiteral("Pauze. Druk op P om verder te spelen.")
+                           : QStringLiteral("Het spel gaat verder."));
     });
     // Leaving the game (another program in front, or the window minimised) pauses it; our own
     // dialogs keep the application active, so the solution preview does not.
@@ -246,45 +251,50 @@ void Main::verbindSpel() {
             QApplication::restoreOverrideCursor();
     });
     connect(&m_spel, &Spel::keuzeBeoordeeld, this, [this](bool goed) {
-        zegVoor(goed ? QStringLiteral("Goed") : QStringLiteral("Fout"), true);
+        zegVoor(goed ? QStringLiteral("Goed") : QStringLiteral("Fout"), Voorlees::Uitslag);
     });
     connect(&m_spel, &Spel::geluidGevraagd, this,
             [](const QString& bestand) { Algemeen::GeluidSpelen(Opslag::geluidPad(bestand)); });
 }
 
-// Screen readers do not read a label's new text by themselves, and Qt's bridge drops alerts; what
-// a player must hear goes into the description of the widget with the focus, which they read out.
-// What comes in one turn of the event loop is told as one sentence: the result of a pick first,
-// then the newest prompt.
-void Main::zegVoor(const QString& tekst, bool uitslag) {
-    if (m_voorlezen.isEmpty() && m_voorleesUitslag.isEmpty())
+void Main::zegVoor(const QString& tekst, Voorlees soort) {
+    if (std::all_of(m_voorlezen.begin(), m_voorlezen.end(), std::mem_fn(&QString::isEmpty)))
         QMetaObject::invokeMethod(this, &Main::leesVoor, Qt::QueuedConnection);
-    (uitslag ? m_voorleesUitslag : m_voorlezen) = tekst;
+    m_voorlezen[std::size_t(soort)] = tekst;
 }
 
 void Main::leesVoor() {
-    QWidget* drager = QApplication::focusWidget();
-    if (!drager || drager->window() != this)
-        drager = this;
-    if (m_voorleesDrager && m_voorleesDrager != drager)
-        m_voorleesDrager->setAccessibleDescription({});
-    // The same words twice in a row must still be heard twice.
-    QStringList delen{m_voorleesUitslag, m_voorlezen};
-    delen.removeAll(QString());
-    const QString zin = delen.join(QStringLiteral(". "));
-    if (drager->accessibleDescription() == zin)
-        drager->setAccessibleDescription({});
-    drager->setAccessibleDescription(zin);
-    m_voorleesDrager = drager;
-    m_voorlezen.clear();
-    m_voorleesUitslag.clear();
+    QStringList zinnen;
+    for (QString& deel : m_voorlezen) {
+        if (!deel.isEmpty() && !deel.back().isPunct())
+            deel += u'.';
+        if (!deel.isEmpty())
+            zinnen << deel;
+        deel.clear();
+    }
+    if (!zinnen.isEmpty())
+        m_voorlezer->zeg(zinnen.join(u' '));
+}
+
+QString Main::bedenktijdMelding() {
+    QString melding = QStringLiteral("De bedenktijd loopt: %1 seconden.").arg(m_spel.aftelTekst());
+    if (!std::exchange(m_toetsenUitgelegd, true))
+        melding +=
+            QStringLiteral(" Lees de kaarten met de pijltjestoetsen: omhoog en omlaag in een "
+                           "rij, links en rechts naar de rij ernaast.");
+    return melding;
 }
 
 // What the game reports in a window of its own: the high-score list after a win, and a topic
 // it could not deal.
 void Main::verbindMeldingen() {
     using Algemeen::Spel;
-    connect(&m_spel, &Spel::spelGewonnen, this, [this] { m_dialogen.toonScoreLijst(this); });
+    connect(&m_spel, &Spel::spelGewonnen, this, [this](const QString& regel) {
+        // Told now, before the list takes the focus and the reader reads that.
+        zegVoor(m_spel.infoTekst() + QStringLiteral(" Tijd ") + m_spel.timerTekst());
+        leesVoor();
+        m_dialogen.toonScoreLijst(this, regel);
+    });
     connect(&m_spel, &Spel::onderwerpOnleesbaar, this, [this](const QString& naam) {
         m_dialogen.meld(this, QStringLiteral("Het onderwerp \"%1\" kan niet worden gelezen of is "
                                              "niet compleet.\nKies een ander onderwerp bij de "
@@ -296,8 +306,10 @@ void Main::verbindMeldingen() {
 void Main::toonTeksten() {
     if (m_info1->text() != m_spel.infoTekst())
         zegVoor(m_spel.infoTekst());
+    if (m_getoondeFase != Algemeen::Fase::Onthullen && m_spel.fase() == Algemeen::Fase::Onthullen)
+        zegVoor(bedenktijdMelding(), Voorlees::Uitslag);
     if (m_getoondeFase == Algemeen::Fase::Onthullen && m_spel.fase() == Algemeen::Fase::Spelen)
-        zegVoor(QStringLiteral("De kaarten zijn omgedraaid"), true);
+        zegVoor(QStringLiteral("De kaarten zijn omgedraaid"), Voorlees::Uitslag);
     m_getoondeFase = m_spel.fase();
     zetTekst(m_info1, m_spel.infoTekst());
     zetTekst(m_info2, m_spel.infoTekst());

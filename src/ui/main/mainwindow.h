@@ -9,11 +9,11 @@
 #include "ui/main/dialogen.h"
 #include "ui/main/werkbalk.h"
 #include "ui/windows/venster.h"
+#include "ui/windows/voorlezer.h"
 
 #include <QDate>
 #include <QLabel>
 #include <QPixmap>
-#include <QPointer>
 #include <QWidget>
 #include <array>
 
@@ -89,8 +89,12 @@ private:
     void verbindMeldingen();
     void toonInstellingen();
     void toonTeksten();
-    void zegVoor(const QString& tekst, bool uitslag = false);
+    // What the screen reader is told, gathered over one turn of the event loop and said as one
+    // message in this order: the word of a card just opened, the result, the newest prompt.
+    enum class Voorlees { Woord, Uitslag, Melding };
+    void zegVoor(const QString& tekst, Voorlees soort = Voorlees::Melding);
     void leesVoor();
+    QString bedenktijdMelding();
     void toonKlok();
     void toonTitelKleuren();
 
@@ -111,6 +115,7 @@ private:
     void openingsStap();
     void toonGezichten();
     void toonVak(int rij, int vak);
+    void toonVakken();
     void toonKaart(int rij, int vak);
     void toonPijl();
     void verplaatsKaartFocus(int stap);
@@ -159,9 +164,10 @@ private:
     bool m_opgeslagen = false;
     bool m_zonderVragen = false;
     Algemeen::Fase m_getoondeFase = Algemeen::Fase::Geen;
-    QString m_voorleesUitslag;          // what the screen reader is told next: a result,
-    QString m_voorlezen;                // and the newest prompt
-    QPointer<QWidget> m_voorleesDrager; // the widget whose description told it last
+    Voorlezer* m_voorlezer = nullptr;
+    std::array<QString, 3> m_voorlezen; // what is told next, by Voorlees
+    bool m_welkomGezegd = false;
+    bool m_toetsenUitgelegd = false; // the keys that read the cards are told at the first start
     QDate m_klokDatum;
     QString m_klokDatumTekst;
 };

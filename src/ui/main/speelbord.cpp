@@ -93,6 +93,7 @@ void Main::bouwGezichten() {
     for (int rij = 0; rij < Algemeen::kRijen; ++rij) {
         for (int vak = 0; vak < Algemeen::kVakken; ++vak) {
             auto* plek = new KaartVak(rij, vak, m_pic);
+            plek->hide(); // no cards to read on the welcome screen
             connect(plek, &QAbstractButton::clicked, this, [this, plek] { kiesKaart(plek); });
             m_vakken[rij][vak] = plek;
         }
@@ -111,6 +112,10 @@ void Main::deelUit() {
     m_image1->hide();
     m_image2->hide();
     m_pic->setAccessibleDescription({});
+    for (const auto& rij : m_vakken) {
+        for (KaartVak* plek : rij)
+            plek->show();
+    }
     {
         QPainter p(&m_pic->beeld());
         tekenBordAchtergrond(p);
@@ -174,11 +179,22 @@ void Main::toonGezichten() {
 }
 
 void Main::toonVak(int rij, int vak) {
-    m_vakken[rij][vak]->zetToestand(m_spel.isOpen(rij, vak), m_spel.woord(rij, vak));
+    m_vakken[rij][vak]->zetToestand(m_spel.isOpen(rij, vak),
+                                    m_spel.gepauzeerd() ? QString() : m_spel.woord(rij, vak));
+}
+
+void Main::toonVakken() {
+    for (int rij = 0; rij < Algemeen::kRijen; ++rij) {
+        for (int vak = 0; vak < Algemeen::kVakken; ++vak)
+            toonVak(rij, vak);
+    }
 }
 
 void Main::toonKaart(int rij, int vak) {
     toonVak(rij, vak);
+    // A card the player opened: its word is told before the focus moves on.
+    if (m_spel.fase() == Algemeen::Fase::Spelen && m_spel.isOpen(rij, vak))
+        zegVoor(m_spel.woord(rij, vak), Voorlees::Woord);
     // A card opened under the focus (a right triple) sends the focus on once the pick is done.
     if (m_vakken[rij][vak]->hasFocus() && m_spel.fase() == Algemeen::Fase::Spelen &&
         m_spel.isOpen(rij, vak))
@@ -237,6 +253,8 @@ void Main::verplaatsKaartFocus(int stap) {
 // the reveal they go over all cards of a row, so its words can be read, and Left and Right go to
 // the same line of the row beside.
 void Main::pijlToets(int rijStap, int vakStap) {
+    if (m_spel.gepauzeerd())
+        return; // the cards are covered
     const auto fase = m_spel.fase();
     if (fase == Algemeen::Fase::Spelen && rijStap == 0) {
         verplaatsKaartFocus(vakStap);
@@ -268,6 +286,7 @@ bool Main::openGefocusteKaart() {
 void Main::kiesKaart(KaartVak* plek) {
     if (!m_spel.kies(plek->rij(), plek->vak()))
         return;
+    leesVoor(); // the word and the result before the card the focus goes to
     const int rij = m_spel.toestand().Stap;
     if (rij >= Algemeen::kRijen)
         return;
@@ -337,6 +356,9 @@ void Main::keyPressEvent(QKeyEvent* event) {
 void Main::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange && isMinimized())
         m_spel.pauzeer();
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
+        !std::exchange(m_welkomGezegd, true))
+        zegVoor(welkomTekst());
     QWidget::changeEvent(event);
 }
 

@@ -7,6 +7,8 @@
 #include "ui/main/mainwindow.h"
 #include "ui/main/plaatjes.h"
 
+#include <QRegularExpression>
+
 namespace Drietal {
 
 void Main::knopKlik(Commando commando) {
@@ -41,6 +43,8 @@ void Main::voerUit(Commando commando) {
         m_dialogen.toonScoreLijst(this);
         break;
     case Commando::Web:
+        zegVoor(
+            QStringLiteral("De website %1 wordt geopend").arg(QString::fromLatin1(kThuisAdres)));
         Algemeen::WebPaginaOpenen(QString::fromLatin1(kThuisAdres));
         break;
     case Commando::Oplossing:
@@ -55,6 +59,10 @@ void Main::wisselHelp() {
     if (tonen)
         help->tekenHelp();
     help->setVisible(tonen);
+    // Its lines as sentences: a line break in a message ends it for some readers.
+    QString uitleg = help->accessibleDescription();
+    uitleg.replace(QRegularExpression(QStringLiteral("([^.!?,:])\n")), QStringLiteral("\\1. "));
+    zegVoor(tonen ? uitleg.replace(u'\n', u' ') : QStringLiteral("Help gesloten"));
     for (int i = 0; i < kAantalKnoppen; ++i) {
         if (Commando(i) != Commando::Help)
             Knop(Commando(i))->setEnabled(!tonen);
@@ -86,6 +94,10 @@ void Main::oplossingCommando() {
     if (!m_spel.magOplossingZien())
         return;
     const Algemeen::SpelToestand& t = m_spel.toestand();
+    // The codes are the point of a look: told before the window and its penalty are read.
+    zegVoor(QStringLiteral("Oplossing: ") +
+            QStringList(t.DrietalCode.begin(), t.DrietalCode.end()).join(QStringLiteral(", ")));
+    leesVoor();
     m_dialogen.toonOplossing(this, t.StrafTijd, t.DrietalCode);
     m_spel.oplossingGezien();
 }

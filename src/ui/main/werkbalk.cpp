@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
+#include <QToolTip>
 
 namespace Drietal {
 namespace {
@@ -70,6 +71,13 @@ void PlaatjeKnop::paintEvent(QPaintEvent*) {
     p.drawRoundedRect(QRectF(1, 1, width() - 2, height() - 2), 10, 10);
 }
 
+bool PlaatjeKnop::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip || m_tip.isEmpty())
+        return QAbstractButton::event(event);
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), m_tip, this);
+    return true;
+}
+
 void PlaatjeKnop::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
@@ -97,7 +105,7 @@ KnopStrook::KnopStrook(QWidget* parent) : QWidget(parent) {
     for (int i = 0; i < kAantalKnoppen; ++i) {
         const KnopSoort& soort = kKnoppen[i];
         m_knoppen[i] = new PlaatjeKnop(this);
-        m_knoppen[i]->setToolTip(QString::fromLatin1(soort.tip));
+        m_knoppen[i]->setTip(QString::fromLatin1(soort.tip));
         m_knoppen[i]->setAccessibleName(QString::fromLatin1(soort.tip).trimmed());
         m_knoppen[i]->setPixmap(knopPlaatje(soort.plaatje, devicePixelRatioF()));
         m_knoppen[i]->move(kKnopLinks0 + kKnopAfstand * i, kKnopBoven);

@@ -25,18 +25,24 @@ public:
 
     void setPixmap(const QPixmap& beeld);
     const QPixmap& pixmap() const { return m_beeld; }
+    // The tooltip. Kept apart from QWidget's own, which a screen reader would read after the
+    // button's name as its description: the same words twice.
+    void setTip(const QString& tip) { m_tip = tip; }
+    const QString& tip() const { return m_tip; }
     QSize sizeHint() const override;
 
 signals:
     void geklikt();
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void nextCheckState() override {}
 
 private:
     QPixmap m_beeld;
+    QString m_tip;
 };
 
 class KnopStrook : public QWidget {

@@ -69,6 +69,7 @@ QScrollBar* balk(QWidget* ouder, const QRect& plek, int laag, int hoog, int blad
     scroll->setRange(laag, hoog);
     scroll->setSingleStep(1);
     scroll->setPageStep(blad);
+    scroll->setFocusPolicy(Qt::StrongFocus); // in the Tab order: the arrows set it too
     return scroll;
 }
 
@@ -106,12 +107,28 @@ public:
         setGeometry(plek);
         zetAchtergrond(this, kleur);
         setCursor(Config::handCursor());
+        setFocusPolicy(Qt::TabFocus); // Space or Enter chooses it
     }
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override {
         if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
             m_bijKlik();
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        const int k = event->key();
+        if (k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter)
+            m_bijKlik();
+        else
+            QLabel::keyPressEvent(event);
+    }
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        if (!hasFocus() || !focusKaderZichtbaar())
+            return;
+        QPainter p(this);
+        p.setPen(QPen(QColor(0, 190, 255), 2));
+        p.drawRect(QRectF(1, 1, width() - 2, height() - 2));
     }
 
 private:

@@ -12,6 +12,8 @@ class QPushButton;
 
 namespace Drietal {
 
+class Voorlezer;
+
 class ScoreForm : public QDialog {
     Q_OBJECT
 public:
@@ -23,6 +25,9 @@ public:
     QPushButton* DeleteAllKnop() const { return m_verwijder; }
     QPushButton* OkKnop() const { return m_ok; }
 
+    // Puts the focus on the entry regel, so a screen reader reads the player's new score first.
+    void toonRegel(const QString& regel);
+
 private:
     void vul();
     void verwijderAlles();
@@ -32,6 +37,7 @@ private:
     QLabel* m_aantal = nullptr;
     QPushButton* m_verwijder = nullptr;
     QPushButton* m_ok = nullptr;
+    Voorlezer* m_voorlezer = nullptr;
 };
 
 } // namespace Drietal
