@@ -339,8 +339,8 @@ tests @storage
 
 fault note-shown-whole
 file  src/ui/main/afsluiten.cpp
-old   if (!regel.isEmpty() && regels.size() < kNotitieRegels)
-new   if (!regel.isEmpty())
+old   if (tekens + regel.size() > kNotitieTekens)
+new   if (false)
 tests @main
 
 fault unwritable-folder-not-told

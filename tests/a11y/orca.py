@@ -15,9 +15,9 @@ import subprocess
 import sys
 import time
 
+REGEL = re.compile(r"^(\d\d):(\d\d):(\d\d\.\d+) - (.*)")
 # Orca logs "'text'{voice}", "'text' voice=NAME{voice}", and a key it echoes as "'tab ' {voice}".
-SPRAAK = re.compile(
-    r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '(.*?)'(?: voice=\S+?)?\s*(?:\{.*\}|None)?$")
+SPRAAK = re.compile(r"^SPEECH OUTPUT: '(.*?)'(?: voice=\S+?)?\s*(?:\{.*\}|None)?$")
 NODIG = ["/usr/bin/orca", "speech-dispatcher", "/usr/lib/speech-dispatcher-modules/sd_espeak-ng",
          "spd-say", "Xvfb", "openbox", "xdotool", "pulseaudio", "pactl", "dbus-daemon",
          "/usr/libexec/at-spi-bus-launcher", "/usr/libexec/at-spi2-registryd"]
@@ -37,7 +37,7 @@ class Sessie:
         self.id = "drietal-orca-%d-%d" % (os.getpid(), time.time_ns())
         self.middernacht = datetime.datetime.combine(datetime.date.today(), datetime.time())
         self.log, self.programma, self.venster = self.map + "/orca-debug.out", None, None
-        self._begin, self._pos, self._rest, self._gezegd = self.nu(), 0, b"", []
+        self._begin, self._pos, self._rest, self._regels = self.nu(), 0, b"", []
         self._processen = []
 
     def nu(self):
@@ -170,20 +170,33 @@ class Sessie:
         subprocess.run(["xdotool", *argv], env=self.env, check=True)
         return na
 
-    def gehoord(self, na, tot=None):
-        """(seconds after na, text) for each utterance from na on (up to tot)."""
-        try:  # only the new part of the log, and only whole lines: no split characters
+    def _lees(self):
+        """Adds the log's new whole lines, each with its time."""
+        try:
             with open(self.log, "rb") as f:
                 f.seek(self._pos)
                 *regels, self._rest = (self._rest + f.read()).split(b"\n")
                 self._pos = f.tell()
         except FileNotFoundError:
             regels = []
-        for m in filter(None, (SPRAAK.match(r.decode("utf-8", "replace")) for r in regels)):
+        for m in filter(None, (REGEL.match(r.decode("utf-8", "replace")) for r in regels)):
             t = int(m[1]) * 3600 + int(m[2]) * 60 + float(m[3])
             t += 86400 * (t < self._begin - 3600)  # a log line from after midnight
-            self._gezegd.append((t, m[4].rstrip()))
-        return [(t - na, s) for t, s in self._gezegd if na <= t and (tot is None or t <= tot)]
+            self._regels.append((t, m[4]))
+
+    def gehoord(self, na, tot=None):
+        """(seconds after na, text) for each utterance from na on (up to tot)."""
+        self._lees()
+        return [(t - na, m[1].rstrip()) for t, m in ((t, SPRAAK.match(r)) for t, r in self._regels)
+                if m and na <= t and (tot is None or t <= tot)]
+
+    def moment(self, wat, patroon, na, seconden=40):
+        """When Orca logged the first line after na that matches patroon, such as the event of
+        a label's new text: the cause of what it should say next, by its own clock."""
+        def gevonden():
+            self._lees()
+            return [t for t, r in self._regels if t >= na and re.search(patroon, r)][:1]
+        return self._wacht(wat, gevonden, seconden)[0]
 
     def hoor(self, stap, patroon, na, binnen=1.5, timeout=None):
         """Waits for an utterance matching patroon spoken from na to na + binnen; gives its text.

@@ -14,6 +14,7 @@ from orca import GeenSchermlezer, Sessie
 
 NAAM = "Blinde Speler"
 KAART = re.compile(r"^(.*)\. Rij (\d+), vak (\d)\b")
+AFTEL = r"accessible-name for \[label \| %d\]"  # the countdown's new text, in Orca's log
 
 
 def drietallen(map):
@@ -37,38 +38,22 @@ def tab_naar(s, stap, patroon, hoogstens=20):
 
 
 def lees_bord(s):
-    """Goes over all 30 cards with the arrows, as a player studies them: each is heard word
-    first. Gives (row, slot) by word."""
-    plek, woord_van = {}, {}
+    """Goes over all 30 cards with the arrows, as a player studies them, each heard word first.
+    Gives (row, slot) by word."""
+    plek = {}
     for toets in ["Down"] * 10 + ["Right"] + ["Down"] * 9 + ["Right"] + ["Down"] * 9:
         m = KAART.match(s.hoor("bedenktijd: " + toets, KAART.pattern, s.toets(toets)))
         plek[m[1]] = (int(m[2]) - 1, int(m[3]))
-        woord_van[plek[m[1]]] = m[1]
-    assert len(plek) == 30, "not every card heard: %r" % woord_van
+    assert len(plek) == 30, "not every card heard: %r" % plek
     return plek
 
 
-def pijl(s, toets):
-    """An arrow key and the card it goes to. Qt's bridge hands each key to Orca first and waits
-    for its answer; when Orca is slow to answer, the key may never reach the game. So a key that
-    moved nothing is pressed once more."""
-    for poging in range(2):
-        try:
-            return s.hoor("kaart na " + toets, r"Rij \d", s.toets(toets))
-        except AssertionError:
-            if poging:
-                raise
-
-
 def open_kaart(s, rij, vak, woord, daarna):
-    """Moves with Down to the face-down card and opens it: its word, then what follows. Gives the
+    """Goes with Down to the face-down card and opens it: its word, then what follows. Gives the
     time of the key that opened it."""
-    doel = r"^Rij %d, vak %d, dicht" % (rij + 1, vak)
     gefocust = ([""] + [t for _, t in s.gehoord(0) if t.startswith("Rij ")])[-1]
-    for _ in range(10):
-        if re.search(doel, gefocust):
-            break
-        gefocust = pijl(s, "Down")
+    while not gefocust.startswith("Rij %d, vak %d, dicht" % (rij + 1, vak)):
+        gefocust = s.hoor("naar %s" % woord, r"^Rij \d", s.toets("Down"))
     na = s.toets("Return")
     s.hoor("open %s" % woord, r"^melding %s\. %s" % (re.escape(woord), daarna), na)
     s.stil(0.5)  # the card the focus went on to is read before the next key
@@ -91,12 +76,20 @@ def speel(s, map):
     s.toets("space")
     s.stil()
 
+    # Every control of the word list editor, by Tab.
+    tab_naar(s, "werkbalk", r"^Invoer woorden")
+    s.hoor("woordenlijst", r"Woordlijsten dialoogvenster", s.toets("Return"), 5)
+    tab_naar(s, "woordenlijst", r"^Cancel")
+    s.toets("space")
+    s.stil()
+
     s.hoor("naam", r"Naam Speler", s.toets("F2"))
     s.toets("ctrl+a")
     s.typ(NAAM)
-    # The board is drawn and uncovered first, in about 3.6 s.
-    s.hoor("bedenktijd", r"^melding De bedenktijd loopt: 30 seconden\..*pijltjestoetsen",
-           s.toets("Return"), 6)
+    # The board is drawn and uncovered first; the countdown starts then, and shows 29 a second
+    # later on the dot (it already showed 30).
+    aftellen = s.moment("het aftellen", AFTEL % 29, s.toets("Return"), 10) - 1
+    s.hoor("bedenktijd", r"^melding De bedenktijd loopt: 30 seconden\..*pijltjestoetsen", aftellen)
     plek = lees_bord(s)
     s.hoor("pauze", r"^melding Pauze", s.toets("p"))
     na = s.toets("Down")
@@ -105,7 +98,8 @@ def speel(s, map):
     assert not verklapt, "a word read during the pause: %r" % verklapt
     verder = s.toets("p")
     s.hoor("verder", r"^melding Het spel gaat verder", verder)
-    s.hoor("omgedraaid", r"^melding De kaarten zijn omgedraaid\. .*1e rij", verder, 31.5, 40)
+    einde = s.moment("het einde van de bedenktijd", AFTEL % 0, verder)
+    s.hoor("omgedraaid", r"^melding De kaarten zijn omgedraaid\. .*1e rij", einde)
 
     tab_naar(s, "werkbalk", r"^Oplossing")
     na = s.toets("Return")

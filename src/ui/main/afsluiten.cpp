@@ -26,21 +26,24 @@ QString notitiePad() {
 }
 
 // The note holds a few lines the program wrote; whatever else lies there (a file grown huge,
-// random bytes) is cut down to that much readable text, so its box always fits the screen.
+// random bytes) is cut down to as much readable text, so its box always fits the screen.
 constexpr qint64 kNotitieBytes = 4096;
 constexpr int kNotitieRegels = 6;
-constexpr int kRegelLengte = 240;
+constexpr int kNotitieTekens = 480;
 
 QString notitieTekst(const QByteArray& bytes) {
     QStringList regels;
+    qsizetype tekens = 0;
     for (const QString& ruw : QString::fromUtf8(bytes).split(u'\n')) {
         QString regel;
         for (const QChar c : ruw.simplified())
             regel += c.isPrint() ? c : QChar(u'?');
-        if (regel.size() > kRegelLengte)
-            regel = regel.left(kRegelLengte - 1) + u'…';
-        if (!regel.isEmpty() && regels.size() < kNotitieRegels)
-            regels << regel;
+        if (regel.isEmpty() || regels.size() == kNotitieRegels || tekens == kNotitieTekens)
+            continue;
+        if (tekens + regel.size() > kNotitieTekens)
+            regel = regel.left(kNotitieTekens - tekens - 1) + u'…';
+        tekens += regel.size();
+        regels << regel;
     }
     return regels.join(u'\n');
 }
