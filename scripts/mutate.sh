@@ -442,6 +442,26 @@ file  src/ui/windows/config.cpp
 old   scroll->setFocusPolicy(Qt::StrongFocus);
 new   scroll->setFocusPolicy(Qt::NoFocus);
 tests @reader
+
+fault click-through-the-help
+file  src/ui/main/speelbord.cpp
+old   if (knop != Qt::LeftButton || helpZichtbaar())
+new   if (knop != Qt::LeftButton)
+tests @main
+
+fault double-click-on-controls-hides-toolbar
+file  src/ui/main/mainwindow.cpp
+old   return w->isVisible() && w->geometry().contains(plek);
+new   return w->isVisible() && w->geometry().contains(plek) && false;
+tests @main
+
+fault undecodable-wallpaper-blanks
+file  src/ui/main/mainwindow.cpp
+old   if (beeld.isNull())
+old           return;
+new   if (false)
+new           return;
+tests @main
 EOF
 )
 

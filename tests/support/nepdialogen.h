@@ -20,6 +20,7 @@ public:
     QStringList meldingen, vragen;
     QList<Getoond> oplossingen;
     int naamVragen = 0, scoreLijsten = 0, configs = 0;
+    std::function<void()> wallpaper; // what the settings window calls for another wallpaper
 
     QString vraagNaam(QWidget*) override {
         ++naamVragen;
@@ -35,5 +36,8 @@ public:
         oplossingen.append({strafTijd, codes});
     }
     void toonWoordform(QWidget*) override {}
-    void toonConfig(QWidget*, std::function<void()>, std::function<void()>) override { ++configs; }
+    void toonConfig(QWidget*, std::function<void()>, std::function<void()> w) override {
+        ++configs;
+        wallpaper = std::move(w);
+    }
 };

@@ -172,7 +172,11 @@ void Main::laadWallpaper() {
     const QSize doel = size() * devicePixelRatioF() / kWallpaperDeler;
     if (lezer.size().isValid())
         lezer.setScaledSize(doel.boundedTo(lezer.size()));
-    m_wallpaper = QPixmap::fromImage(lezer.read());
+    // A file that cannot be decoded leaves the picture that was there.
+    const QImage beeld = lezer.read();
+    if (beeld.isNull())
+        return;
+    m_wallpaper = QPixmap::fromImage(beeld);
     update();
 }
 
@@ -221,8 +225,16 @@ void Main::paintEvent(QPaintEvent* event) {
     p.drawPixmap(rect(), m_wallpaper);
 }
 
+// A double-click on the wallpaper itself hides the toolbar or shows it again; one on a control (the
+// board, the title, the toolbar strip) is not for the wallpaper.
 void Main::mouseDoubleClickEvent(QMouseEvent* event) {
-    m_knopPic->setVisible(!m_knopPic->isVisible());
+    // By geometry: the labels let the mouse through, so childAt() does not see them.
+    const QPoint plek = event->position().toPoint();
+    const QList<QWidget*> delen = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    if (std::none_of(delen.begin(), delen.end(), [&](const QWidget* w) {
+            return w->isVisible() && w->geometry().contains(plek);
+        }))
+        m_knopPic->setVisible(!m_knopPic->isVisible());
     event->accept();
 }
 

@@ -109,6 +109,7 @@ private:
     // speelbord.cpp: the board, the deal's animation, the picks by mouse and keyboard.
     void bouwBord();
     void bouwGezichten();
+    bool helpZichtbaar() const;
     void bordKlik(QPoint plek, Qt::MouseButton knop);
     void deelUit();
     void volgendeBordStap();

@@ -100,8 +100,13 @@ void Main::bouwGezichten() {
     }
 }
 
+// While the help shows, it lies over the cards: a click on it is no pick.
+bool Main::helpZichtbaar() const {
+    return m_helpPic && m_helpPic->isVisible();
+}
+
 void Main::bordKlik(QPoint plek, Qt::MouseButton knop) {
-    if (knop != Qt::LeftButton)
+    if (knop != Qt::LeftButton || helpZichtbaar())
         return;
     if (const auto kaart = geraakteKaart(plek))
         m_spel.kies(kaart->rij, kaart->vak);
@@ -284,7 +289,7 @@ bool Main::openGefocusteKaart() {
 // A card pressed with the keyboard or a screen reader. After it the focus goes on to the same
 // line of the next row, or the nearest face-down card there.
 void Main::kiesKaart(KaartVak* plek) {
-    if (!m_spel.kies(plek->rij(), plek->vak()))
+    if (helpZichtbaar() || !m_spel.kies(plek->rij(), plek->vak()))
         return;
     leesVoor(); // the word and the result before the card the focus goes to
     const int rij = m_spel.toestand().Stap;

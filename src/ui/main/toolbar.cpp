@@ -13,7 +13,7 @@ namespace Drietal {
 
 void Main::knopKlik(Commando commando) {
     // While the help is shown only the help button itself reacts.
-    if (m_helpPic && m_helpPic->isVisible() && commando != Commando::Help)
+    if (helpZichtbaar() && commando != Commando::Help)
         return;
     PlaatjeKnop* knop = Knop(commando);
     if (m_drukEffect.bezig(knop))

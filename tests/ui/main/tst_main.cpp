@@ -161,7 +161,17 @@ private slots:
               kaartMidden(1, 0)})
             QTest::mouseClick(m.Pic(), Qt::LeftButton, {}, p);
         QTest::mouseClick(m.Pic(), Qt::RightButton, {}, vlak.center());
+        // Nor does a click on the help over the cards; a double-click on it, on the title or on
+        // the toolbar strip leaves the toolbar as it is: only the wallpaper's own does not.
+        o.druk(Commando::Help);
+        for (QWidget* w : std::initializer_list<QWidget*>{m.Pic(), m.KnopPic(), m.InfoLabel1()})
+            QTest::mouseDClick(w, Qt::LeftButton, {}, w == m.Pic() ? vlak.center() : QPoint(2, 2));
         QCOMPARE(zichtbareGezichten(m), 0);
+        QVERIFY(m.KnopPic()->isVisible());
+        QTest::mouseDClick(&m, Qt::LeftButton, {}, QPoint(m.width() - 2, m.height() / 2));
+        QVERIFY(!m.KnopPic()->isVisible());
+        QTest::mouseDClick(&m, Qt::LeftButton, {}, QPoint(m.width() - 2, m.height() / 2));
+        o.druk(Commando::Help);
         QTest::mouseClick(m.Pic(), Qt::LeftButton, {}, vlak.topLeft() + QPoint(1, 1));
         QCOMPARE(zichtbareGezichten(m), 1);
         o.tijd.verstrijk(4000);
@@ -230,6 +240,27 @@ private slots:
             QTest::mouseClick(m.PauzePic(), Qt::LeftButton);
             QVERIFY(!m.spel().gepauzeerd());
         }
+    }
+
+    // A wallpaper that cannot be decoded leaves the picture that was there.
+    void wallpaperDatNietTeLezenIs() {
+        Opstelling o;
+        QImage rood(64, 64, QImage::Format_RGB32);
+        rood.fill(Qt::red);
+        QVERIFY(QDir().mkpath(o.map.pad("Backgrounds")));
+        QVERIFY(rood.save(o.map.pad("Backgrounds/Wallpaper-01.jpg")));
+        QVERIFY(TestMap::schrijf(o.map.pad("Backgrounds/Kapot.jpg"), "geen jpeg"));
+        Main& m = o.open();
+        const QPoint hoek(m.width() - 2, m.height() / 2);
+        const auto kleur = [&] { return m.grab().toImage().pixelColor(hoek); };
+        kleur(); // the first frame asks for the wallpaper
+        QCoreApplication::processEvents();
+        const QColor voor = kleur();
+        QVERIFY2(voor.red() > 200 && voor.green() < 60, qPrintable(voor.name()));
+        instellingen.WallpaperFile = "Kapot.jpg";
+        o.druk(Commando::Instellingen);
+        o.dialogen.wallpaper();
+        QCOMPARE(kleur(), voor);
     }
 
     // While the help is shown only the help button reacts. A topic that cannot be dealt is told,
