@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the game against a bare Qt full-screen window under Xvfb: time to the first frame,
-# peak memory and idle CPU (tools/bench/benchrunner), and the board's repaint time
+# peak memory, idle CPU and idle wake-ups (tools/bench/benchrunner), and the board's repaint time
 # (tools/bench/boardpaint). Prints one table; exits 0 whatever the figures are. Takes about a
 # minute after the build. The game runs from a copy of its program folder in a temporary folder,
 # so the settings and high-score list it saves on SIGTERM never touch build/drietalspel.

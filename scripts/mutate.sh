@@ -462,6 +462,12 @@ old           return;
 new   if (false)
 new           return;
 tests @main
+
+fault clock-ticks-unseen
+file  src/ui/main/mainwindow.cpp
+old   if (!isVisible() || isMinimized()) {
+new   if (false) {
+tests @main
 EOF
 )
 

@@ -12,9 +12,10 @@ EchteTijd::EchteTijd(QObject* parent) : QObject(parent) {
 TijdBron::Id EchteTijd::start(int intervalMs, bool herhalen, std::function<void()> f) {
     const Id id = m_volgende++;
     auto* timer = new QTimer(this);
-    // The game's second ticks are kept precise; the quick ones (the wall clock) may be bundled
-    // with other wake-ups.
-    timer->setTimerType(intervalMs >= 1000 ? Qt::PreciseTimer : Qt::CoarseTimer);
+    // A single shot is aimed at a moment (the turn of a second, the rest of a paused one) and the
+    // game's second ticks are kept precise; quick repeating ones (animations) may be bundled with
+    // other wake-ups.
+    timer->setTimerType(!herhalen || intervalMs >= 1000 ? Qt::PreciseTimer : Qt::CoarseTimer);
     timer->setSingleShot(!herhalen);
     timer->setInterval(intervalMs);
     connect(timer, &QTimer::timeout, this, [this, id, herhalen, f = std::move(f)] {

@@ -2,7 +2,7 @@
 // Starts the game and a bare Qt window in turn on an X display and measures, for each:
 //   - the time from fork to the window's MapNotify and to its first painted frame,
 //   - the peak resident memory (VmHWM) one second after the first frame,
-//   - the CPU it uses while it sits idle.
+//   - the CPU it uses while it sits idle, and how often its threads wake up meanwhile.
 // It listens on the root window for SubstructureNotify, so the map is seen as an X event, not
 // found by polling. The first frame is the first change of the pixels at the window's centre
 // after the map, read with GetImage: the windows Qt creates have no background (None), so until
@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
@@ -173,6 +174,7 @@ struct Meting {
     double verfMs = 0;      // fork to the first changed pixels
     long hwmKb = 0;         // VmHWM one second after the first frame
     double cpuProcent = -1; // only when the idle window is measured
+    double wekkenPerS = -1; // wake-ups a second of all its threads, over the idle window
     long rssNaRustKb = 0;   // VmRSS at the end of the idle window
 };
 
@@ -207,6 +209,27 @@ long long cpuTikken(pid_t pid) {
             stime = std::atoll(v.c_str());
     }
     return utime < 0 || stime < 0 ? -1 : utime + stime;
+}
+
+// How often the process's threads have been put to sleep and woken since they started: the sum of
+// their voluntary context switches (each one a wait that ended), or -1.
+long long wekken(pid_t pid) {
+    const std::string taken = "/proc/" + std::to_string(pid) + "/task";
+    DIR* map = opendir(taken.c_str());
+    if (!map)
+        return -1;
+    long long som = 0;
+    while (const dirent* taak = readdir(map)) {
+        if (taak->d_name[0] == '.')
+            continue; // "." and ".." are the process, not a thread of it
+        std::ifstream f(taken + "/" + taak->d_name + "/status");
+        for (std::string regel; std::getline(f, regel);) {
+            if (regel.rfind("voluntary_ctxt_switches:", 0) == 0)
+                som += std::atoll(regel.c_str() + std::strlen("voluntary_ctxt_switches:"));
+        }
+    }
+    closedir(map);
+    return som;
 }
 
 bool leeftNog(pid_t pid, int* status = nullptr) {
@@ -334,10 +357,14 @@ Meting meet(Scherm& scherm, const Programma& p, const std::string& log, double s
     if (rustS > 0) {
         slaap(tVerf + settleS - nu());
         const long long a = cpuTikken(pid);
+        const long long wa = wekken(pid);
         const double ta = nu();
         slaap(rustS);
         const long long b = cpuTikken(pid);
+        const long long wb = wekken(pid);
         const double tb = nu();
+        if (wa >= 0 && wb >= 0)
+            m.wekkenPerS = double(wb - wa) / (tb - ta);
         m.rssNaRustKb = statusKb(pid, "VmRSS");
         if (a >= 0 && b >= 0)
             m.cpuProcent = double(b - a) / double(sysconf(_SC_CLK_TCK)) / (tb - ta) * 100.0;
@@ -500,6 +527,11 @@ int main(int argc, char* argv[]) {
     };
     rij("idle CPU over " + getal(rustS, 0) + " s (% of one core)", getal(cpu(0), 2),
         getal(cpu(1), 2), "-", "< 1 %", oordeel(!std::isnan(cpu(0)), cpu(0) < 1.0));
+    const auto wek = [&](int k) {
+        return rust[k].gelukt && rust[k].wekkenPerS >= 0 ? rust[k].wekkenPerS : std::nan("");
+    };
+    rij("idle wake-ups a second (all threads)", getal(wek(0), 2), getal(wek(1), 2), "-", "<= 1.5",
+        oordeel(!std::isnan(wek(0)), wek(0) <= 1.5));
     rij("resident memory after idling, VmRSS (MiB)",
         rust[0].gelukt ? getal(double(rust[0].rssNaRustKb) / 1024.0, 1) : "-",
         rust[1].gelukt ? getal(double(rust[1].rssNaRustKb) / 1024.0, 1) : "-", "-", "-", "info");

@@ -41,7 +41,6 @@ constexpr int kKlokBoven = 38;
 } // namespace plek
 
 constexpr int kWallpaperDeler = 2;
-constexpr int kKlokTikMs = 60;
 
 const QColor kDonker(0, 0, 0);
 const QColor kLicht(225, 225, 225);
@@ -81,7 +80,6 @@ Main::Main(Algemeen::TijdBron& tijd, Algemeen::Toeval& toeval, Dialogen& dialoge
     m_voorlezer = new Voorlezer(this);
     verbindSpel();
     verbindMeldingen();
-    m_klokTimer.start(m_tijd, kKlokTikMs, true, [this] { toonKlok(); });
     toonKlok();
     QMetaObject::invokeMethod(this, &Main::meldBijStart, Qt::QueuedConnection);
 }
@@ -329,6 +327,31 @@ void Main::toonTeksten() {
     zetTekst(m_label2, m_spel.aftelTekst());
     zetTekst(m_timerLabel, m_spel.timerTekst());
     zetTekst(m_spelerLabel, m_spel.spelerTekst());
+}
+
+// The wall clock shows whole seconds: it wakes at each second's turn, so the time shown is never
+// late, and not at all while the window cannot be seen.
+void Main::planKlok() {
+    if (!isVisible() || isMinimized()) {
+        m_klokTimer.stop();
+        return;
+    }
+    const int rest = 1000 - QTime::currentTime().msec();
+    m_klokTimer.start(m_tijd, rest, false, [this] {
+        toonKlok();
+        planKlok();
+    });
+}
+
+void Main::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    toonKlok();
+    planKlok();
+}
+
+void Main::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    planKlok();
 }
 
 void Main::toonKlok() {

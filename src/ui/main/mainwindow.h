@@ -75,6 +75,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     // mainwindow.cpp: building, settings, wallpaper, texts.
@@ -96,6 +98,7 @@ private:
     void leesVoor();
     QString bedenktijdMelding();
     void toonKlok();
+    void planKlok();
     void toonTitelKleuren();
 
     // toolbar.cpp: the commands.
@@ -158,7 +161,7 @@ private:
     QLabel* m_label1 = nullptr;
     QLabel* m_label2 = nullptr;
 
-    Algemeen::SeamTimer m_klokTimer; // the wall clock, every 60 ms
+    Algemeen::SeamTimer m_klokTimer; // the wall clock, at each second's turn
     Algemeen::SeamTimer m_delen;     // draws the board slot by slot, then uncovers the cards
     int m_bordStap = 0;
     qint64 m_openingsBegin = 0;

@@ -359,8 +359,11 @@ void Main::keyPressEvent(QKeyEvent* event) {
 }
 
 void Main::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::WindowStateChange && isMinimized())
-        m_spel.pauzeer();
+    if (event->type() == QEvent::WindowStateChange) {
+        if (isMinimized())
+            m_spel.pauzeer();
+        planKlok();
+    }
     if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
         !std::exchange(m_welkomGezegd, true))
         zegVoor(welkomTekst());

@@ -242,6 +242,17 @@ private slots:
         }
     }
 
+    // At rest the wall clock is the only timer; a window nobody can see has none.
+    void klokSlaaptAlsNiemandKijkt() {
+        Opstelling o;
+        Main& m = o.open();
+        QCOMPARE(o.tijd.actieveTimers(), 1);
+        m.hide();
+        QCOMPARE(o.tijd.actieveTimers(), 0);
+        m.show();
+        QCOMPARE(o.tijd.actieveTimers(), 1);
+    }
+
     // A wallpaper that cannot be decoded leaves the picture that was there.
     void wallpaperDatNietTeLezenIs() {
         Opstelling o;
@@ -332,9 +343,9 @@ private slots:
         QStandardPaths::setTestModeEnabled(true);
         const QString notitie = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
                                 "/niet-opgeslagen.txt";
-        QByteArray ruis(4096, Qt::Uninitialized);
-        for (char& b : ruis)
-            b = char(QRandomGenerator::global()->bounded(256));
+        QByteArray ruis = QByteArray("woord ").repeated(300); // one long line, then bytes
+        for (int i = 0; i < 2048; ++i)
+            ruis += char(QRandomGenerator::global()->bounded(256));
         for (const char* soort : {"ruis", "fifo", "apparaat"}) {
             Opstelling o;
             QVERIFY(QDir().mkpath(QFileInfo(notitie).path()));
