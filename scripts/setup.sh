@@ -4,7 +4,7 @@
 # already there. Runs as root, or through sudo.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev libpulse-dev qt6-translations-l10n
+packages=(cmake g++ make qt6-base-dev libpulse-dev qt6-translations-l10n qt6-wayland
           fonts-comic-neue fonts-liberation2)
 if [ "${1:-}" = "--tests" ]; then
     packages+=(xvfb xauth clang libclang-rt-14-dev pulseaudio pulseaudio-utils sox clang-format

@@ -13,6 +13,30 @@
 #include <QDir>
 #include <QFont>
 #include <QStandardPaths>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// What Qt said while it looked for a display, told only if none could be opened.
+QString& schermMeldingen() {
+    static QString tekst;
+    return tekst;
+}
+
+// Qt ends a program that finds no display with an abort, after warnings that name plugins. A
+// player gets one line and status 1 instead (a desktop's menu shows the status, not a core dump).
+void meldGeenScherm(QtMsgType soort, const QMessageLogContext&, const QString& tekst) {
+    if (soort != QtFatalMsg) {
+        schermMeldingen() += tekst.simplified() + u' ';
+        return;
+    }
+    std::fprintf(stderr, "drietalspel: er kan geen beeldscherm worden geopend (%s%s)\n",
+                 qPrintable(schermMeldingen()), qPrintable(tekst.section(u'\n', 0, 0)));
+    std::_Exit(1);
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     // At rest the game only redraws its clock, once a second. Through shared memory each redraw
@@ -20,7 +44,11 @@ int main(int argc, char* argv[]) {
     // well through the X connection itself.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
+    const QtMessageHandler gewoon = qInstallMessageHandler(meldGeenScherm);
     QApplication app(argc, argv);
+    qInstallMessageHandler(gewoon);
+    if (!schermMeldingen().isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(schermMeldingen()));
     QApplication::setApplicationName(QStringLiteral("Drietalspel"));
     QApplication::setDesktopFileName(QStringLiteral("nl.drietalspel.Drietalspel"));
     // The game asks for its fonts by name; where they are not installed, the free look-alikes.
