@@ -370,19 +370,19 @@ tests @reader
 fault arrows-read-covered-cards
 file  src/ui/main/speelbord.cpp
 old   return; // the cards are covered
-new   ; // the cards are covered
+new   {} // the cards are covered
 tests @reader @main
 
 fault not-told-cards-turned
 file  src/ui/main/mainwindow.cpp
 old   zegVoor(QStringLiteral("De kaarten zijn omgedraaid"), Voorlees::Uitslag);
-new   ;
+new   {}
 tests @reader
 
 fault not-told-word-opened
 file  src/ui/main/speelbord.cpp
 old   zegVoor(m_spel.woord(rij, vak), Voorlees::Woord);
-new   ;
+new   {}
 tests @reader
 
 fault not-told-right-or-wrong
@@ -406,7 +406,7 @@ tests @reader
 fault not-told-welcome
 file  src/ui/main/speelbord.cpp
 old   zegVoor(welkomTekst());
-new   ;
+new   {}
 tests @reader
 
 fault solution-codes-after-the-window

@@ -106,6 +106,7 @@ int main(int argc, char* argv[]) {
         QCoreApplication::sendEvent(&venster, &pauze);
         bewaar(venster, uit + "/pauze.png");
         QCoreApplication::sendEvent(&venster, &pauze);
+        venster.setFocus(); // the rest is played with the mouse: no card keeps the focus frame
     }
     for (int d = 7; d < 10; ++d) {
         tijd.verstrijk(5000);
