@@ -468,6 +468,12 @@ file  src/ui/main/mainwindow.cpp
 old   if (!isVisible() || isMinimized()) {
 new   if (false) {
 tests @main
+
+fault wallpaper-at-half-size
+file  src/ui/main/mainwindow.cpp
+old   const QSize doel = size() * devicePixelRatioF();
+new   const QSize doel = size() * devicePixelRatioF() / 2;
+tests @main
 EOF
 )
 

@@ -40,8 +40,6 @@ constexpr QPoint kLabel1(640, 28);
 constexpr int kKlokBoven = 38;
 } // namespace plek
 
-constexpr int kWallpaperDeler = 2;
-
 const QColor kDonker(0, 0, 0);
 const QColor kLicht(225, 225, 225);
 const QColor kStrookTekst(250, 250, 250);
@@ -167,14 +165,16 @@ void Main::laadWallpaper() {
         return;
     }
     QImageReader lezer(pad);
-    const QSize doel = size() * devicePixelRatioF() / kWallpaperDeler;
+    // Decoded at the window's size in device pixels: as sharp as the screen shows it, and a photo
+    // from a camera does not take its full size in memory.
+    const QSize doel = size() * devicePixelRatioF();
     if (lezer.size().isValid())
         lezer.setScaledSize(doel.boundedTo(lezer.size()));
     // A file that cannot be decoded leaves the picture that was there.
-    const QImage beeld = lezer.read();
+    QImage beeld = lezer.read();
     if (beeld.isNull())
         return;
-    m_wallpaper = QPixmap::fromImage(beeld);
+    m_wallpaper = QPixmap::fromImage(std::move(beeld));
     update();
 }
 

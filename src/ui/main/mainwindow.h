@@ -64,6 +64,7 @@ public:
     HelpPaneel* HelpPic();
     KaartVak* kaartVak(int rij, int vak) const { return m_vakken[rij][vak]; }
     QWidget* PauzePic() const;
+    const QPixmap& Wallpaper() const { return m_wallpaper; }
 
     // True from Start until the board is uncovered and the countdown runs.
     bool deeltUit() const { return m_delen.actief(); }

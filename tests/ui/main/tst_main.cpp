@@ -253,10 +253,11 @@ private slots:
         QCOMPARE(o.tijd.actieveTimers(), 1);
     }
 
-    // A wallpaper that cannot be decoded leaves the picture that was there.
-    void wallpaperDatNietTeLezenIs() {
+    // The wallpaper is kept at the window's size, as sharp as the screen shows it; one that
+    // cannot be decoded leaves the picture that was there.
+    void wallpaper() {
         Opstelling o;
-        QImage rood(64, 64, QImage::Format_RGB32);
+        QImage rood(1600, 1000, QImage::Format_RGB32);
         rood.fill(Qt::red);
         QVERIFY(QDir().mkpath(o.map.pad("Backgrounds")));
         QVERIFY(rood.save(o.map.pad("Backgrounds/Wallpaper-01.jpg")));
@@ -268,6 +269,7 @@ private slots:
         QCoreApplication::processEvents();
         const QColor voor = kleur();
         QVERIFY2(voor.red() > 200 && voor.green() < 60, qPrintable(voor.name()));
+        QCOMPARE(m.Wallpaper().size(), m.size() * m.devicePixelRatio());
         instellingen.WallpaperFile = "Kapot.jpg";
         o.druk(Commando::Instellingen);
         o.dialogen.wallpaper();
