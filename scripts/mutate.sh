@@ -474,6 +474,12 @@ file  src/ui/main/mainwindow.cpp
 old   const QSize doel = size() * devicePixelRatioF();
 new   const QSize doel = size() * devicePixelRatioF() / 2;
 tests @main
+
+fault card-dots-spaced-by-the-scale
+file  src/ui/main/bordtekening.cpp
+old   y += 2 * stip) {
+new   y += int(2 * dpr)) {
+tests @main
 EOF
 )
 

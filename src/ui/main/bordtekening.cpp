@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QPainter>
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -33,30 +34,38 @@ void print(QPainter& p, int x, int y, const QString& tekst) {
     p.drawText(QRect(x, y, kBordBreedte, kBordHoogte), Qt::AlignLeft | Qt::AlignTop, tekst);
 }
 
+// One dot every second pixel, every second line, from (4, 4) to (224, 29), in the device's own
+// pixels: a pattern this fine, drawn at 1x and stretched to a fractional scale, would show rows
+// doubled and rows missing. A dot is as many pixels as the scale rounds to.
+void tekenStippen(QPixmap& beeld, qreal dpr, const QColor& kleur) {
+    const int stip = std::max(1, int(std::lround(dpr)));
+    QPainter p(&beeld);
+    for (int y = int(std::lround(4 * dpr)); y <= 29 * dpr; y += 2 * stip) {
+        for (int x = int(std::lround(4 * dpr)); x <= 224 * dpr; x += 2 * stip)
+            p.fillRect(x, y, stip, stip, kleur);
+    }
+}
+
+} // namespace
+
 // The back with its two outlines. The card covers (X, Y) to (X + 225, Y + 30) inclusive and the
 // outer outline one pixel more on each side, so the picture starts at (X - 1, Y - 1).
-QPixmap maakAchterkant(int rij) {
+QPixmap kaartAchterkant(int rij, qreal dpr) {
     const int b = kKaartBreedte;
     const int h = kKaartHoogte;
-    QPixmap beeld(b + 3, h + 3);
+    QPixmap beeld(QSize(b + 3, h + 3) * dpr);
     beeld.fill(kRijKleuren[rij].kaart);
+    tekenStippen(beeld, dpr, kRijKleuren[rij].stip);
+    beeld.setDevicePixelRatio(dpr);
     QPainter p(&beeld);
     p.setPen(Qt::black);
     p.drawRect(0, 0, b + 2, h + 2);
     p.drawRect(1, 1, b, h);
-    // One dot every second pixel, every second line.
-    p.setPen(kRijKleuren[rij].stip);
-    for (int y = 3; y <= 28; y += 2) {
-        for (int x = 3; x <= 223; x += 2)
-            p.drawPoint(x + 1, y + 1);
-    }
     p.setFont(bordLetter(12, true));
     p.setPen(QColor(250, 250, 250));
     p.drawText(QRect(61, 7, 160, 24), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Drietalspel"));
     return beeld;
 }
-
-} // namespace
 
 QColor schaduwKleur(int i) {
     return QColor(int(std::lround(i / 1.5)), int(std::lround(i / 1.5)), int(std::lround(i / 1.8)));
@@ -126,13 +135,8 @@ void tekenKaartRegel(QPainter& p, int vak) {
     print(p, 4, y + 7, QString::number(vak));
     print(p, 777, y + 7, QString::number(vak));
     for (int rij = 0; rij < Algemeen::kRijen; ++rij)
-        p.drawPixmap(kKaartLinks[rij] - 1, y - 1, kaartAchterkant(rij));
-}
-
-const QPixmap& kaartAchterkant(int rij) {
-    static const std::array<QPixmap, Algemeen::kRijen> achterkanten = {
-        maakAchterkant(0), maakAchterkant(1), maakAchterkant(2)};
-    return achterkanten[rij];
+        p.drawPixmap(kKaartLinks[rij] - 1, y - 1,
+                     kaartAchterkant(rij, p.device()->devicePixelRatioF()));
 }
 
 } // namespace Drietal

@@ -31,8 +31,8 @@ QString welkomTekst();
 // Slot numbers left and right of card line vak, and the three card backs of that line.
 void tekenKaartRegel(QPainter& p, int vak);
 
-// One card back of card row rij (0..2) with its double outline, 228 x 33 pixels; it goes at
-// (card left - 1, card top - 1).
-const QPixmap& kaartAchterkant(int rij);
+// One card back of card row rij (0..2) with its double outline, 228 x 33 pixels, drawn for the
+// device pixel ratio dpr; it goes at (card left - 1, card top - 1).
+QPixmap kaartAchterkant(int rij, qreal dpr);
 
 } // namespace Drietal

@@ -7,11 +7,13 @@
 #include "support/neptijd.h"
 #include "support/testonderwerp.h"
 #include "ui/main/bordmaten.h"
+#include "ui/main/bordtekening.h"
 #include "ui/main/bordwidget.h"
 #include "ui/main/helppaneel.h"
 #include "ui/main/kaartvak.h"
 #include "ui/main/mainwindow.h"
 
+#include <QPainter>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -186,6 +188,37 @@ private slots:
         QCOMPARE(o.dialogen.scoreLijsten, 1);
         QCOMPARE(m.gezicht(2, o.vak(5, 2))->text(), "c5");
         QCOMPARE(m.gezicht(2, o.vak(5, 2))->width(), kGezichtBreedte);
+    }
+
+    // At every scale the dotted backs are drawn in the screen's own pixels: across a back the
+    // rows of pixels repeat with the dots' own period, with no row doubled or left out.
+    void kaartRuggenOpElkeSchaal() {
+        for (const qreal dpr : {1.0, 1.25, 1.5, 2.0}) {
+            QPixmap bord(QSize(kBordBreedte, kBordHoogte) * dpr);
+            bord.setDevicePixelRatio(dpr);
+            {
+                QPainter p(&bord);
+                tekenKaartRegel(p, 0);
+            }
+            const QImage beeld = bord.toImage();
+            // The dotted part left of the word: rows' darkness, in the device's pixels.
+            const QRect stippen =
+                QRectF(QPointF(kKaartLinks[0] + 6, kaartBoven(0) + 4) * dpr, QSizeF(40, 20) * dpr)
+                    .toRect();
+            QList<int> rijen;
+            for (int y = stippen.top(); y <= stippen.bottom(); ++y) {
+                int som = 0;
+                for (int x = stippen.left(); x <= stippen.right(); ++x)
+                    som += qGray(beeld.pixel(x, y));
+                rijen << som;
+            }
+            const int periode = 2 * std::max(1, int(std::lround(dpr)));
+            for (int i = 0; i + periode < rijen.size(); ++i)
+                QVERIFY2(std::abs(rijen[i] - rijen[i + periode]) <= stippen.width(),
+                         qPrintable(QString("scale %1, row %2").arg(dpr).arg(i)));
+            QVERIFY(*std::min_element(rijen.begin(), rijen.end()) <
+                    *std::max_element(rijen.begin(), rijen.end())); // there are dots
+        }
     }
 
     // The board is drawn line by line, then uncovered from the top; a face-down card shows its
