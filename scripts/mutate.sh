@@ -418,11 +418,10 @@ new   .join(QStringLiteral(", ")));
 new       m_dialogen.toonOplossing
 tests @reader
 
-fault win-told-after-the-list
+fault win-told-without-its-time
 file  src/ui/main/mainwindow.cpp
-old   leesVoor();
-old           m_dialogen.toonScoreLijst(this, regel);
-new   m_dialogen.toonScoreLijst(this, regel);
+old   zegVoor(m_spel.infoTekst() + QStringLiteral(" Tijd ") + m_spel.timerTekst());
+new   zegVoor(m_spel.infoTekst());
 tests @reader
 
 fault score-entry-not-told

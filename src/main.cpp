@@ -12,9 +12,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QScreen>
 #include <QStandardPaths>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 
 namespace {
 
@@ -34,6 +37,23 @@ void meldGeenScherm(QtMsgType soort, const QMessageLogContext&, const QString& t
     std::fprintf(stderr, "drietalspel: er kan geen beeldscherm worden geopend (%s%s)\n",
                  qPrintable(schermMeldingen()), qPrintable(tekst.section(u'\n', 0, 0)));
     std::_Exit(1);
+}
+
+// A screen too small for the board and the toolbar (a netbook's 1024 x 600) gets the program
+// again, scaled down to fit, before it takes its lock or shows anything: Qt reads its scale once,
+// when the application starts.
+void schaalNaarScherm(char* argv[]) {
+    const QScreen* scherm = QGuiApplication::primaryScreen();
+    if (!scherm || qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        return;
+    const QSize ruimte = scherm->size();
+    const QSize nodig = Drietal::Main::kNodigeRuimte;
+    const qreal schaal =
+        std::min(qreal(ruimte.width()) / nodig.width(), qreal(ruimte.height()) / nodig.height());
+    if (schaal >= 1)
+        return;
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(std::floor(schaal * 1000) / 1000, 'f', 3));
+    ::execv("/proc/self/exe", argv);
 }
 
 } // namespace
@@ -56,6 +76,7 @@ int main(int argc, char* argv[]) {
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     // Qt's own buttons (OK, Cancel, Yes, No) in Dutch, as the rest of the program.
     Drietal::laadQtVertaling();
+    schaalNaarScherm(argv);
 
     const Opslag::Indeling indeling = Opslag::indelingVoor(QApplication::applicationDirPath());
     Opslag::zetProgrammaMap(indeling.programma);

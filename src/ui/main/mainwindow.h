@@ -35,6 +35,10 @@ public:
          QWidget* parent = nullptr);
     ~Main() override;
 
+    // The smallest window that shows the whole board, the prompt below it and the toolbar, in
+    // the window's own pixels. A smaller screen gets the program scaled down to it.
+    static constexpr QSize kNodigeRuimte{1000, 700};
+
     Algemeen::Spel& spel() { return m_spel; }
 
     // A press of a toolbar button: the press effect, then its command. Ignored while the same

@@ -190,6 +190,25 @@ private slots:
         QCOMPARE(m.gezicht(2, o.vak(5, 2))->width(), kGezichtBreedte);
     }
 
+    // In the smallest window the program accepts (a smaller screen scales it down to that), the
+    // whole board and the prompt stay above the toolbar, and the toolbar's controls in the window.
+    void kleinsteVenster() {
+        Opstelling o;
+        Main& m = o.open();
+        m.resize(Main::kNodigeRuimte);
+        const int strook = m.KnopPic()->y();
+        for (const QWidget* w : std::initializer_list<const QWidget*>{
+                 m.Pic(), m.InfoLabel1(), m.TimerLabel(), m.OnderwerpLabel(), m.SpelerLabel()})
+            QVERIFY2(w->mapTo(&m, QPoint(w->width(), w->height())).y() <= strook,
+                     w->metaObject()->className());
+        QList<const QWidget*> werkbalk = {m.KlokLabel(), m.Label1(), m.Label2()};
+        for (const PlaatjeKnop* knop : m.KnopPic()->findChildren<PlaatjeKnop*>())
+            werkbalk << knop;
+        for (const QWidget* w : werkbalk)
+            QVERIFY2(m.rect().contains(QRect(w->mapTo(&m, QPoint()), w->size())),
+                     qPrintable(w->accessibleName()));
+    }
+
     // At every scale the dotted backs are drawn in the screen's own pixels: across a back the
     // rows of pixels repeat with the dots' own period, with no row doubled or left out.
     void kaartRuggenOpElkeSchaal() {
