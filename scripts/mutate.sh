@@ -425,9 +425,9 @@ new   zegVoor(m_spel.infoTekst());
 tests @reader
 
 fault score-entry-not-told
-file  src/ui/windows/scoreform.cpp
-old   if (m_lijst->hasFocus())
-new   if (false)
+file  src/ui/main/mainwindow.cpp
+old   this, [this, regel] { m_voorlezer->zeg(regel); }, Qt::QueuedConnection);
+new   this, [regel] { (void)regel; }, Qt::QueuedConnection);
 tests @reader
 
 fault toolbar-name-twice

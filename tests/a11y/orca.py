@@ -68,6 +68,8 @@ class Sessie:
             env["LOCPATH"] = m + "/locale"
         env["DISPLAY"] = ":" + self._adres("Xvfb", ["Xvfb", "-screen", "0", "1280x800x24",
                                                      "-nolisten", "tcp", "-displayfd", "{fd}"])
+        self._wacht("het beeldscherm " + env["DISPLAY"],
+                    lambda: self._uit("xdotool", "getdisplaygeometry").strip())
         env["DBUS_SESSION_BUS_ADDRESS"] = self._adres(
             "dbus", ["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address={fd}"])
         self._proces("openbox", ["openbox", "--sm-disable", "--startup", "touch %s/ob.klaar" % m])

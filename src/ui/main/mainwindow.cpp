@@ -303,6 +303,10 @@ void Main::verbindMeldingen() {
         // Told now, before the list takes the focus and the reader reads that.
         zegVoor(m_spel.infoTekst() + QStringLiteral(" Tijd ") + m_spel.timerTekst());
         leesVoor();
+        // The reader says only "a list" when the list gets the focus on the player's entry (it
+        // reads the entries as the arrows move). Queued, the entry is told once the list shows.
+        QMetaObject::invokeMethod(
+            this, [this, regel] { m_voorlezer->zeg(regel); }, Qt::QueuedConnection);
         m_dialogen.toonScoreLijst(this, regel);
     });
     connect(&m_spel, &Spel::onderwerpOnleesbaar, this, [this](const QString& naam) {

@@ -4,7 +4,6 @@
 #include "game/algemeen.h"
 #include "game/scorelijst.h"
 #include "ui/windows/venster.h"
-#include "ui/windows/voorlezer.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -59,13 +58,6 @@ ScoreForm::ScoreForm(QWidget* parent, std::function<bool(QWidget*)> vraag)
                                QColor(255, 192, 192));
     m_ok = omlijsteKnop(this, QStringLiteral("Exit"), plek::kOk, QColor(192, 255, 192));
     m_ok->setDefault(true);
-    // Qt 6.4 gives a screen reader no usable item of a list: the entry the player moves to is
-    // told instead.
-    m_voorlezer = new Voorlezer(this);
-    connect(m_lijst, &QListWidget::currentTextChanged, this, [this](const QString& tekst) {
-        if (m_lijst->hasFocus())
-            m_voorlezer->zeg(tekst);
-    });
     connect(m_verwijder, &QPushButton::clicked, this, &ScoreForm::verwijderAlles);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     vul();
@@ -83,9 +75,6 @@ void ScoreForm::toonRegel(const QString& regel) {
         return;
     m_lijst->setCurrentItem(gevonden.first());
     m_lijst->setFocus();
-    // Told once the window shows, after the reader has read the window itself.
-    QMetaObject::invokeMethod(
-        this, [this, regel] { m_voorlezer->zeg(regel); }, Qt::QueuedConnection);
 }
 
 void ScoreForm::verwijderAlles() {

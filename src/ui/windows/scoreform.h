@@ -12,8 +12,6 @@ class QPushButton;
 
 namespace Drietal {
 
-class Voorlezer;
-
 class ScoreForm : public QDialog {
     Q_OBJECT
 public:
@@ -37,7 +35,6 @@ private:
     QLabel* m_aantal = nullptr;
     QPushButton* m_verwijder = nullptr;
     QPushButton* m_ok = nullptr;
-    Voorlezer* m_voorlezer = nullptr;
 };
 
 } // namespace Drietal
