@@ -279,8 +279,10 @@ tests @main
 
 fault no-pause-when-minimised
 file  src/ui/main/speelbord.cpp
-old   if (event->type() == QEvent::WindowStateChange && isMinimized())
-new   if (event->type() == QEvent::WindowStateChange && isMaximized())
+old   if (isMinimized())
+old               m_spel.pauzeer();
+new   if (isMaximized())
+new               m_spel.pauzeer();
 tests @main
 
 fault card-changes-not-shown

@@ -23,13 +23,13 @@ def drietallen(map):
     return [re.findall(r'"([^"]*)"', r) for r in regels if r][:10]
 
 
-def tab_naar(s, stap, patroon, eenmaal=False, hoogstens=20):
+def tab_naar(s, stap, patroon, eenmaal=False, binnen=1.5, hoogstens=20):
     """Tabs on until the control matching patroon has the focus; every control on the way must
     be heard by a name of its own, and with eenmaal in one utterance (a button's tooltip is not
     read after its name)."""
     for _ in range(hoogstens):
         na = s.toets("Tab")
-        gezegd = s.hoor(stap + ": Tab", r"\w\.$", na)  # not the echo of the key
+        gezegd = s.hoor(stap + ": Tab", r"\w\.$", na, binnen)  # not the echo of the key
         s.stil(0.4)
         woorden = [t for _, t in s.gehoord(na) if t.strip() and t != "tab"]
         assert len(woorden) == len(set(woorden)), "%s: twice: %r" % (stap, woorden)
@@ -72,16 +72,17 @@ def speel(s, map):
     # The think time to its most, in the settings window, by keyboard.
     tab_naar(s, "werkbalk", r"^Instellingen", eenmaal=True)
     s.hoor("instellingen", r"Configuratie dialoogvenster", s.toets("Return"), 5)  # it reads every topic
-    tab_naar(s, "instellingen", r"^Bedenktijd")
+    # In a window the reader asks Qt for a list's items first, which takes its time.
+    tab_naar(s, "instellingen", r"^Bedenktijd", binnen=4)
     s.hoor("bedenktijd 30", r"^30$", s.toets("End"))
-    tab_naar(s, "instellingen", r"^Exit")
+    tab_naar(s, "instellingen", r"^Exit", binnen=4)
     s.toets("space")
     s.stil()
 
     # Every control of the word list editor, by Tab.
     tab_naar(s, "werkbalk", r"^Invoer woorden")
     s.hoor("woordenlijst", r"Woordlijsten dialoogvenster", s.toets("Return"), 5)
-    tab_naar(s, "woordenlijst", r"^Cancel")
+    tab_naar(s, "woordenlijst", r"^Cancel", binnen=4)
     s.toets("space")
     s.stil()
 

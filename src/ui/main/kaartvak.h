@@ -16,9 +16,10 @@ public:
     int rij() const { return m_rij; }
     int vak() const { return m_vak; }
 
-    // "Rij 2, vak 7, dicht" or "Rotterdam. Rij 2, vak 7"; an open card without its word (during
-    // a pause) is "Rij 2, vak 7, open".
+    // Its name for a screen reader: "Rij 2, vak 7, dicht" or "Rotterdam. Rij 2, vak 7"; an open
+    // card without its word (during a pause) is "Rij 2, vak 7, open".
     void zetToestand(bool open, const QString& woord);
+    const QString& naam() const { return m_naam; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -29,6 +30,7 @@ protected:
 private:
     int m_rij;
     int m_vak;
+    QString m_naam;
 };
 
 // The panel over the cards while the game is paused.

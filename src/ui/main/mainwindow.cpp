@@ -244,9 +244,9 @@ void Main::verbindSpel() {
     connect(&m_spel, &Spel::bordGedeeld, this, &Main::toonGezichten);
     connect(&m_spel, &Spel::pauzeGewijzigd, this, [this](bool gepauzeerd) {
         m_pauze->setVisible(gepauzeerd);
-        toonVakken(); // the covered cards keep their words from a screen reader too
         zegVoor(gepauzeerd ? QStringLiteral("Pauze. Druk op P om verder te spelen.")
                            : QStringLiteral("Het spel gaat verder."));
+        toonVakken(); // the covered cards keep their words from a screen reader too
     });
     // Leaving the game (another program in front, or the window minimised) pauses it; our own
     // dialogs keep the application active, so the solution preview does not.
