@@ -481,6 +481,12 @@ file  src/ui/main/bordtekening.cpp
 old   y += 2 * stip) {
 new   y += int(2 * dpr)) {
 tests @main
+
+fault help-lines-not-fitted
+file  src/ui/main/helppaneel.cpp
+old   letters << passend(font, QString::fromUtf8(regel.tekst), kBreedte - kMarge - regel.x, 6);
+new   letters << passend(font, QString::fromUtf8(regel.tekst), 100000, 6);
+tests @main
 EOF
 )
 

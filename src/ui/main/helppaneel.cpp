@@ -2,6 +2,7 @@
 #include "ui/main/helppaneel.h"
 
 #include "ui/main/bordtekening.h"
+#include "ui/windows/venster.h"
 
 #include <QPainter>
 
@@ -13,6 +14,7 @@ namespace {
 
 constexpr int kBreedte = 744;
 constexpr int kHoogte = 444;
+constexpr int kMarge = 8; // kept free at the panel's right edge
 
 struct HelpRegel {
     int x;
@@ -61,10 +63,29 @@ HelpPaneel::HelpPaneel(QWidget* parent) : QWidget(parent) {
     m_beeld = m_schaduw;
     // The text is painted; a screen reader gets it whole as the panel's description.
     setAccessibleName(QStringLiteral("Help"));
-    QStringList regels;
+    QStringList tekst = regels();
+    for (QString& regel : tekst)
+        regel = regel.trimmed();
+    setAccessibleDescription(tekst.join(u'\n'));
+}
+
+QStringList HelpPaneel::regels() {
+    QStringList tekst;
     for (const HelpRegel& regel : kRegels)
-        regels << QString::fromUtf8(regel.tekst).trimmed();
-    setAccessibleDescription(regels.join(u'\n'));
+        tekst << QString::fromUtf8(regel.tekst);
+    return tekst;
+}
+
+QList<QFont> HelpPaneel::regelLetters(QFont font) {
+    QList<QFont> letters;
+    for (const HelpRegel& regel : kRegels) {
+        if (regel.punten > 0)
+            font.setPointSize(regel.punten);
+        if (regel.vet >= 0)
+            font.setBold(regel.vet == 1);
+        letters << passend(font, QString::fromUtf8(regel.tekst), kBreedte - kMarge - regel.x, 6);
+    }
+    return letters;
 }
 
 // The text goes onto a fresh copy of the shading each time, so drawing it again never
@@ -72,13 +93,10 @@ HelpPaneel::HelpPaneel(QWidget* parent) : QWidget(parent) {
 void HelpPaneel::tekenHelp() {
     m_beeld = m_schaduw.copy();
     QPainter p(&m_beeld);
-    QFont font(QStringLiteral("Comic Sans MS"));
-    for (const HelpRegel& regel : kRegels) {
-        if (regel.punten > 0)
-            font.setPointSize(regel.punten);
-        if (regel.vet >= 0)
-            font.setBold(regel.vet == 1);
-        p.setFont(font);
+    const QList<QFont> letters = regelLetters(QFont(QStringLiteral("Comic Sans MS")));
+    for (std::size_t i = 0; i < std::size(kRegels); ++i) {
+        const HelpRegel& regel = kRegels[i];
+        p.setFont(letters[qsizetype(i)]);
         p.setPen(regel.kleur);
         p.drawText(QRect(regel.x, regel.y, kBreedte - regel.x, 40), Qt::AlignLeft | Qt::AlignTop,
                    QString::fromUtf8(regel.tekst));

@@ -20,6 +20,11 @@ public:
     void tekenHelp();
     const QPixmap& beeld() const { return m_beeld; }
 
+    // The lines' texts, and their fonts when the panel's font is basis: each fitted to the room
+    // its line has, so a wider font than the one asked for is not cut off at the edge.
+    static QStringList regels();
+    static QList<QFont> regelLetters(QFont basis);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

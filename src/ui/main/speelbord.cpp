@@ -172,10 +172,7 @@ void Main::toonGezichten() {
         for (int vak = 0; vak < Algemeen::kVakken; ++vak) {
             QLabel* gezicht = m_gezicht[rij][vak];
             const QString woord = m_spel.woord(rij, vak);
-            QFont font = basis;
-            while (font.pointSizeF() > 7 && QFontMetrics(font).horizontalAdvance(woord) > ruimte)
-                font.setPointSizeF(font.pointSizeF() - 0.5);
-            gezicht->setFont(font);
+            gezicht->setFont(passend(basis, woord, ruimte, 7));
             gezicht->setText(woord);
             gezicht->hide();
             toonVak(rij, vak);

@@ -59,6 +59,12 @@ QFont comicSans(qreal punten, bool vet) {
     return letter(QStringLiteral("Comic Sans MS"), punten, vet);
 }
 
+QFont passend(QFont font, const QString& tekst, int breedte, qreal kleinste) {
+    while (font.pointSizeF() > kleinste && QFontMetrics(font).horizontalAdvance(tekst) > breedte)
+        font.setPointSizeF(std::max(kleinste, font.pointSizeF() - 0.5));
+    return font;
+}
+
 void meld(QWidget* ouder, const QString& tekst) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Drietalspel"), tekst, QMessageBox::Ok,
                     ouder);

@@ -34,6 +34,9 @@ constexpr QRect twipsRect(int links, int boven, int breedte, int hoogte) {
 // The program's fonts by the names it asks for; main() maps them to installed look-alikes.
 QFont arial(qreal punten, bool vet = false);
 QFont comicSans(qreal punten, bool vet = false);
+// The font made smaller, half a point at a time and not below kleinste points, until tekst fits
+// breedte pixels: where the named fonts are missing, a wider one must still fit its place.
+QFont passend(QFont font, const QString& tekst, int breedte, qreal kleinste);
 
 // A message with an OK button, titled with the program's name.
 void meld(QWidget* ouder, const QString& tekst);

@@ -211,6 +211,20 @@ private slots:
                      qPrintable(w->accessibleName()));
     }
 
+    // The help's lines fit the panel also in a font wider than the one it asks for (a copy run
+    // where only DejaVu is installed).
+    void helpPastMetAndereLetter() {
+        const QFont breed(QStringLiteral("DejaVu Sans"));
+        if (!QFontInfo(breed).family().contains(QStringLiteral("DejaVu")))
+            QSKIP("DejaVu Sans is not installed");
+        HelpPaneel paneel;
+        const QStringList regels = HelpPaneel::regels();
+        const QList<QFont> letters = HelpPaneel::regelLetters(breed);
+        for (qsizetype i = 0; i < regels.size(); ++i)
+            QVERIFY2(QFontMetrics(letters[i]).horizontalAdvance(regels[i]) < paneel.width() - 8,
+                     qPrintable(regels[i]));
+    }
+
     // At every scale the dotted backs are drawn in the screen's own pixels: across a back the
     // rows of pixels repeat with the dots' own period, with no row doubled or left out.
     void kaartRuggenOpElkeSchaal() {
