@@ -10,7 +10,7 @@ if [ "${1:-}" = "--tests" ]; then
     packages+=(xvfb xauth clang libclang-rt-14-dev pulseaudio pulseaudio-utils sox clang-format
                libxcb1-dev appstream desktop-file-utils dpkg-dev file lintian x11-utils
                at-spi2-core dbus orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
-               openbox xdotool locales)
+               openbox xdotool locales weston)
 fi
 
 missing=()

@@ -4,6 +4,7 @@
 #include "game/algemeen.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -149,12 +150,26 @@ bool laadQtVertaling() {
     return false;
 }
 
+// What Qt's own Wayland title bar takes for its three buttons and their margins.
+constexpr int kTitelKnoppenRuimte = 100;
+
 std::unique_ptr<QInputDialog> naamVraag(QWidget* ouder) {
     auto vraag = std::make_unique<QInputDialog>(ouder);
     vraag->setInputMode(QInputDialog::TextInput);
     vraag->setWindowTitle(QStringLiteral("Naam Speler"));
     vraag->setLabelText(QStringLiteral("Geef hier jouw naam in..."));
     vraag->setTextValue(QStringLiteral("Nobody"));
+    // On Wayland Qt draws the title bar itself, the title centred between room for its buttons on
+    // either side, and cuts a title the narrow box has no room for. (X11's window manager draws
+    // its own, and the box keeps its size there.)
+    if (QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) {
+        QFont titel = QGuiApplication::font();
+        titel.setBold(true);
+        // The box's layout sets its size from its contents: the label is made wide enough.
+        if (auto* label = vraag->findChild<QLabel*>())
+            label->setMinimumWidth(QFontMetrics(titel).horizontalAdvance(vraag->windowTitle()) +
+                                   2 * kTitelKnoppenRuimte);
+    }
     return vraag;
 }
 
