@@ -487,6 +487,12 @@ file  src/ui/main/helppaneel.cpp
 old   letters << passend(font, QString::fromUtf8(regel.tekst), kBreedte - kMarge - regel.x, 6);
 new   letters << passend(font, QString::fromUtf8(regel.tekst), 100000, 6);
 tests @main
+
+fault short-sound-never-started
+file  src/geluid/pulseuitvoer.cpp
+old   if (pa_operation* o = pa_stream_drain(stroom, leeggespeeld, zelf))
+new   if (pa_operation* o = nullptr)
+tests @sound
 EOF
 )
 

@@ -141,6 +141,25 @@ private slots:
         }
     }
 
+    // A sequence as the game plays it: ten countdown ticks a second apart, then the exit sound,
+    // which no later sound replaces. Each is heard whole.
+    void reeksHeel() {
+        const QString tik = pad("tik.wav"), einde = pad("einde.wav");
+        QVERIFY(schrijf(tik, toonWave(0.1, 880)) && schrijf(einde, toonWave(0.8, 440)));
+        QList<double> begin;
+        for (int i = 0; i <= 10; ++i) {
+            begin << seconden();
+            Algemeen::GeluidSpelen(i < 10 ? tik : einde);
+            QVERIFY(tot(begin.last() + 1.0));
+        }
+        for (int i = 0; i <= 10; ++i) {
+            const double lengte = i < 10 ? 0.1 : 0.8;
+            const double gehoord = hoor(begin[i], 0, begin[i] + 1.0).seconden();
+            QVERIFY2(gehoord >= 0.9 * lengte,
+                     qPrintable(QString("sound %1 sounded for %2 s").arg(i).arg(gehoord)));
+        }
+    }
+
     // Unusable files are passed over at once and without a word, also when asked again; then a
     // good sound in the same recording: the player still works, and the recording would have
     // heard anything.
