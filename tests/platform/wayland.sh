@@ -5,7 +5,7 @@
 # the compositor must have a window of it to show. Argument: the program folder.
 set -euo pipefail
 werk=$(mktemp -d)
-trap 'kill "$spel" "$weston" 2>/dev/null; rm -rf "$werk"' EXIT
+trap 'kill "$spel" "$weston" 2>/dev/null; wait; rm -rf "$werk"' EXIT
 spel='' weston=''
 cp -a "$1" "$werk/spel"
 rm -f "$werk/spel/Drietalspel.ini" "$werk/spel/.drietalspel.lock"

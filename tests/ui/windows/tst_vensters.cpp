@@ -94,6 +94,35 @@ private slots:
         Indeling::controleer(*o.open<Woordform>());
     }
 
+    // Every control of the settings window and the editor can be reached with Tab, and is named
+    // for a screen reader: by its own text, or by an accessible name.
+    void tabVolgordeBenoemd() {
+        Opstelling o;
+        for (QWidget* venster : std::initializer_list<QWidget*>{o.open<Config>().release(),
+                                                                o.open<Woordform>().release()}) {
+            const std::unique_ptr<QWidget> weg(venster);
+            QList<QWidget*> bereikt;
+            for (QWidget* w = venster->nextInFocusChain(); w != venster;
+                 w = w->nextInFocusChain()) {
+                if (w->isVisibleTo(venster) && (w->focusPolicy() & Qt::TabFocus))
+                    bereikt << w;
+            }
+            for (QWidget* w : venster->findChildren<QWidget*>()) {
+                const bool bediening = qobject_cast<QAbstractButton*>(w) ||
+                                       qobject_cast<QAbstractSlider*>(w) ||
+                                       qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+                                       qobject_cast<QListWidget*>(w) ||
+                                       w->testAttribute(Qt::WA_SetCursor); // clickable
+                if (!bediening || !w->isVisibleTo(venster) || w->parent() != venster)
+                    continue;
+                QVERIFY2(bereikt.contains(w), w->metaObject()->className());
+                const QString naam = w->accessibleName().isEmpty() ? w->property("text").toString()
+                                                                   : w->accessibleName();
+                QVERIFY2(!naam.trimmed().isEmpty(), w->metaObject()->className());
+            }
+        }
+    }
+
     // Qt's own buttons of the name box and the questions speak Dutch under any locale.
     void standaardKnoppenInHetNederlands() {
         QLocale::setDefault(QLocale(QLocale::English));
