@@ -442,7 +442,7 @@ fault scroll-bar-out-of-tab-order
 file  src/ui/windows/config.cpp
 old   scroll->setFocusPolicy(Qt::StrongFocus);
 new   scroll->setFocusPolicy(Qt::NoFocus);
-tests @reader
+tests @reader @windows
 
 fault click-through-the-help
 file  src/ui/main/speelbord.cpp
