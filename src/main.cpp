@@ -62,11 +62,14 @@ int main(int argc, char* argv[]) {
     // At rest the game only redraws its clock, once a second. Through shared memory each redraw
     // costs an X event and two more wake-ups to acknowledge it; the window's small updates go as
     // well through the X connection itself.
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+    const bool eigenKeuze = !qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM");
+    if (eigenKeuze)
         qputenv("QT_XCB_NO_MITSHM", "1");
     const QtMessageHandler gewoon = qInstallMessageHandler(meldGeenScherm);
     QApplication app(argc, argv);
     qInstallMessageHandler(gewoon);
+    if (eigenKeuze) // read at the start; not for the programs the game opens (the web browser)
+        qunsetenv("QT_XCB_NO_MITSHM");
     if (!schermMeldingen().isEmpty())
         std::fprintf(stderr, "%s\n", qPrintable(schermMeldingen()));
     QApplication::setApplicationName(QStringLiteral("Drietalspel"));

@@ -66,7 +66,9 @@ class Sessie:
             localedef = self._proces("localedef", ["localedef", "-i", "nl_NL", "-f", "UTF-8",
                                                    m + "/locale/nl_NL.UTF-8"], dict(env, LANG="C"))
             env["LOCPATH"] = m + "/locale"
-        env["DISPLAY"] = ":" + self._adres("Xvfb", ["Xvfb", "-screen", "0", "1280x800x24",
+        # -noreset: an X server resets when its last client leaves, and a client that connects
+        # meanwhile (the probe below, then openbox) is turned away.
+        env["DISPLAY"] = ":" + self._adres("Xvfb", ["Xvfb", "-screen", "0", "1280x800x24", "-noreset",
                                                      "-nolisten", "tcp", "-displayfd", "{fd}"])
         self._wacht("het beeldscherm " + env["DISPLAY"],
                     lambda: self._uit("xdotool", "getdisplaygeometry").strip())
