@@ -59,19 +59,18 @@ bool isVerlaten(int fd, const struct stat& st) {
 }
 
 // Removes the lock file at pad when nobody holds it and it is left over.
-bool ruimVerlatenOp(const QByteArray& pad) {
+void ruimVerlatenOp(const QByteArray& pad) {
     const int fd = ::open(pad.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     struct stat st {};
     if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         if (fd >= 0)
             ::close(fd);
-        return false;
+        return;
     }
     // It is removed while held, so that a copy starting meanwhile cannot lose its lock to it.
-    const bool weg =
-        ::flock(fd, LOCK_EX | LOCK_NB) == 0 && isVerlaten(fd, st) && ::unlink(pad.constData()) == 0;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && isVerlaten(fd, st))
+        ::unlink(pad.constData());
     ::close(fd);
-    return weg;
 }
 
 enum class Plek { Vrij, Map };
