@@ -490,8 +490,26 @@ tests @main
 
 fault short-sound-never-started
 file  src/geluid/pulseuitvoer.cpp
-old   if (pa_operation* o = pa_stream_drain(stroom, leeggespeeld, zelf))
-new   if (pa_operation* o = ((void)leeggespeeld, nullptr))
+old   zelf->afvoer = pa_stream_drain(stroom, leeggespeeld, zelf);
+new   zelf->afvoer = ((void)leeggespeeld, nullptr);
+tests @sound
+
+fault stream-closed-after-each-sound
+file  src/geluid/pulseuitvoer.cpp
+old       if (!gelukt)
+new       if ((void)gelukt, zelf->sluitStroom(), !zelf->stroom)
+tests @sound
+
+fault played-out-stream-left-running
+file  src/geluid/pulseuitvoer.cpp
+old       if (pa_operation* o = pa_stream_cork(stroom, 1, nullptr, nullptr))
+new       if (pa_operation* o = ((void)stroom, nullptr))
+tests @sound
+
+fault cut-sound-not-flushed
+file  src/geluid/pulseuitvoer.cpp
+old       if (pa_operation* o = pa_stream_flush(stroom, nullptr, nullptr))
+new       if (pa_operation* o = ((void)stroom, nullptr))
 tests @sound
 EOF
 )

@@ -15,10 +15,12 @@
 
 namespace {
 
-// The server buffer asked for each stream. The whole sound is in memory and goes in as fast as
-// the server takes it, so a roomy buffer does not hold up the start; asking the same size for
-// every stream keeps it from shrinking with what the server granted the last one.
-constexpr pa_usec_t kBufferUs = 200000;
+// The server buffer asked for the stream. While the stream is there the output mixes no further
+// ahead than about a quarter of it (20 ms was measured), and a sound that starts loses that much of
+// its beginning to a listener on the output's monitor (see leeggespeeld): the lead-in silence
+// before every sound covers it. The whole sound is in memory and goes in as fast as the server
+// takes it, so a small buffer costs only a few more wake-ups of the sound thread while it plays.
+constexpr pa_usec_t kBufferUs = 80000;
 
 class PulseUitvoer final : public Algemeen::GeluidUitvoer {
 public:
@@ -32,7 +34,10 @@ private:
     static void leeggespeeld(pa_stream* stroom, int gelukt, void* zelf);
     void verbind();
     void sluitContext();
+    void nieuweStroom(const pa_sample_spec& s);
     void startStroom();
+    void herstart();
+    void stopAfvoer();
     void sluitStroom();
 
     // Everything below is shared with the mainloop thread: touched only under its lock.
@@ -42,6 +47,7 @@ private:
     pa_sample_spec formaat{};
     std::vector<char> pcm; // the sound playing, or waiting for the server connection
     size_t geschreven = 0;
+    pa_operation* afvoer = nullptr; // the drain of the sound playing, once all of it is written
     bool wacht = false;
 };
 
@@ -69,18 +75,37 @@ void PulseUitvoer::speel(const Algemeen::Pcm& nieuw) {
     if (!lus || !pa_sample_spec_valid(&s))
         return;
     pa_threaded_mainloop_lock(lus);
-    // Closing the stream makes the server drop what it still holds of the previous sound, so the
-    // new one is not queued behind it.
+    pcm.assign(nieuw.data, nieuw.data + nieuw.bytes);
+    if (stroom && pa_stream_get_state(stroom) == PA_STREAM_READY &&
+        pa_sample_spec_equal(&s, &formaat))
+        herstart();
+    else
+        nieuweStroom(s);
+    pa_threaded_mainloop_unlock(lus);
+}
+
+void PulseUitvoer::nieuweStroom(const pa_sample_spec& s) {
     sluitStroom();
     formaat = s;
-    pcm.assign(nieuw.data, nieuw.data + nieuw.bytes);
     // A server that went away, or was not there at the last sound, is tried again.
     if (!context || !PA_CONTEXT_IS_GOOD(pa_context_get_state(context)))
         verbind();
     wacht = context != nullptr;
     if (context && pa_context_get_state(context) == PA_CONTEXT_READY)
         startStroom();
-    pa_threaded_mainloop_unlock(lus);
+}
+
+// The next sound in the stream of the last: whatever the server still holds of that one is
+// dropped, so the new one is not queued behind it.
+void PulseUitvoer::herstart() {
+    stopAfvoer();
+    geschreven = 0;
+    if (pa_operation* o = pa_stream_flush(stroom, nullptr, nullptr))
+        pa_operation_unref(o);
+    if (pa_operation* o = pa_stream_cork(stroom, 0, nullptr, nullptr))
+        pa_operation_unref(o);
+    pa_stream_set_write_callback(stroom, schrijf, this);
+    schrijf(stroom, pa_stream_writable_size(stroom), this);
 }
 
 void PulseUitvoer::verbind() {
@@ -140,19 +165,37 @@ void PulseUitvoer::schrijf(pa_stream* stroom, size_t gevraagd, void* p) {
         return;
     // All of it is in: draining also starts a sound shorter than the server's start threshold.
     pa_stream_set_write_callback(stroom, nullptr, nullptr);
-    if (pa_operation* o = pa_stream_drain(stroom, leeggespeeld, zelf))
+    zelf->afvoer = pa_stream_drain(stroom, leeggespeeld, zelf);
+}
+
+// A drain still under way would end at the next flush and cork the sound that follows.
+void PulseUitvoer::stopAfvoer() {
+    if (!afvoer)
+        return;
+    pa_operation_cancel(afvoer);
+    pa_operation_unref(afvoer);
+    afvoer = nullptr;
+}
+
+// A stream that has played out is corked, not closed. A corked stream does not keep the sound
+// card awake, but it does keep the output at the short latency the stream asked for. Without any
+// stream, PulseAudio lets an output run up to two seconds ahead; a new stream then makes it
+// rewrite what it mixed, and a listener to the output's monitor (a screen recorder, a null sink's
+// recording) has already taken those seconds: a short sound in them was lost whole.
+void PulseUitvoer::leeggespeeld(pa_stream* stroom, int gelukt, void* p) {
+    auto* zelf = static_cast<PulseUitvoer*>(p);
+    if (stroom != zelf->stroom || !zelf->afvoer)
+        return;
+    pa_operation_unref(zelf->afvoer);
+    zelf->afvoer = nullptr;
+    if (!gelukt)
+        return;
+    if (pa_operation* o = pa_stream_cork(stroom, 1, nullptr, nullptr))
         pa_operation_unref(o);
 }
 
-// A stream that has played out is closed, so an idle game holds no stream open on the server
-// (which could then not let the sound card sleep) and has nothing in flight when it ends.
-void PulseUitvoer::leeggespeeld(pa_stream* stroom, int, void* p) {
-    auto* zelf = static_cast<PulseUitvoer*>(p);
-    if (stroom == zelf->stroom)
-        zelf->sluitStroom();
-}
-
 void PulseUitvoer::sluitStroom() {
+    stopAfvoer();
     if (!stroom)
         return;
     pa_stream_set_write_callback(stroom, nullptr, nullptr);

@@ -153,9 +153,6 @@ void Main::toonInstellingen() {
     toonTeksten();
 }
 
-// The wallpaper is kept at half the screen's resolution and stretched smoothly when painted:
-// its soft shapes lose nothing, the JPEG decoder can scale while decoding, and the program
-// holds a quarter of a full-screen picture.
 void Main::laadWallpaper() {
     const QString pad = Opslag::wallpaperPad(Algemeen::instellingen.WallpaperFile);
     // A settings file may name anything; only a regular file is opened (a FIFO would block).
