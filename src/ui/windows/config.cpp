@@ -14,6 +14,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 
 namespace Drietal {
 namespace {
@@ -73,6 +74,21 @@ QScrollBar* balk(QWidget* ouder, const QRect& plek, int laag, int hoog, int blad
     return scroll;
 }
 
+// Entries no wider than the list: a name longer than that ends in an ellipsis (the whole name is
+// its tooltip) instead of running under the list's edge behind a scroll bar.
+class BinnenDeBreedte : public QStyledItemDelegate {
+public:
+    explicit BinnenDeBreedte(QListWidget* lijst) : QStyledItemDelegate(lijst), m_lijst(lijst) {}
+    QSize sizeHint(const QStyleOptionViewItem& optie, const QModelIndex& index) const override {
+        QSize maat = QStyledItemDelegate::sizeHint(optie, index);
+        maat.setWidth(std::min(maat.width(), m_lijst->viewport()->width()));
+        return maat;
+    }
+
+private:
+    QListWidget* m_lijst;
+};
+
 // A list whose choice is made by a click on an entry (also on the one already selected) or by
 // moving the selection with the keyboard, not by selecting from code.
 class KeuzeLijst : public QListWidget {
@@ -83,6 +99,10 @@ public:
         setFont(arial(9.75));
         setSelectionMode(QAbstractItemView::SingleSelection);
         setStyleSheet(lijstStijl());
+        setItemDelegate(new BinnenDeBreedte(this));
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // Laid out again when a scroll bar comes or goes and the entries' room changes.
+        setResizeMode(QListView::Adjust);
         connect(this, &QListWidget::itemClicked, this,
                 [this](QListWidgetItem* item) { m_bijKeuze(row(item)); });
     }
@@ -98,6 +118,22 @@ protected:
 private:
     std::function<void(int)> m_bijKeuze;
 };
+
+void vulLijst(QListWidget* lijst, const QStringList& namen) {
+    lijst->addItems(namen);
+    for (int rij = 0; rij < lijst->count(); ++rij)
+        lijst->item(rij)->setToolTip(namen[rij]);
+}
+
+// The text under a list, no wider than the list: a topic's name may be long, and the label to its
+// right must stay readable. The whole text is the tooltip and the name for a screen reader.
+void toonOnderschrift(QLabel* label, const QString& tekst, const QWidget* lijst) {
+    const int breedte = lijst->geometry().right() + 1 - label->x();
+    const QString passend = label->fontMetrics().elidedText(tekst, Qt::ElideRight, breedte);
+    zetTekst(label, passend);
+    label->setToolTip(passend == tekst ? QString() : tekst);
+    label->setAccessibleName(tekst);
+}
 
 // A swatch takes a click like a button: released over it with the left button.
 class Kleurvlak : public QLabel {
@@ -239,7 +275,7 @@ void Config::bouwTitel() {
 // The topic in force is checked again at every opening: its file may have been changed in the
 // editor since it was chosen.
 void Config::vulOnderwerpen() {
-    m_list1->addItems(Algemeen::keuzeOnderwerpen());
+    vulLijst(m_list1, Algemeen::keuzeOnderwerpen());
     for (int rij = 0; rij < m_list1->count(); ++rij) {
         if (m_list1->item(rij)->text() == Algemeen::instellingen.Onderwerp) {
             m_list1->setCurrentRow(rij);
@@ -247,17 +283,17 @@ void Config::vulOnderwerpen() {
             break;
         }
     }
-    zetTekst(m_label11, QStringLiteral("Keuze onderwerp"));
+    toonOnderschrift(m_label11, QStringLiteral("Keuze onderwerp"), m_list1);
 }
 
 // Only shows which entry is in force: opening the window leaves the wallpaper as it is.
 void Config::vulAchtergronden() {
     const QStringList namen = Algemeen::keuzeAchtergronden();
-    m_list2->addItems(namen);
+    vulLijst(m_list2, namen);
     const int rij = Algemeen::wallpaperKeuze(namen, Algemeen::instellingen.WallpaperFile);
     if (rij >= 0)
         m_list2->setCurrentRow(rij);
-    zetTekst(m_label4, QStringLiteral("Keuze achtergrond"));
+    toonOnderschrift(m_label4, QStringLiteral("Keuze achtergrond"), m_list2);
 }
 
 void Config::kleurGewijzigd(int index, int waarde) {
@@ -285,7 +321,7 @@ void Config::kiesOnderwerp(int rij) {
         return;
     }
     Algemeen::instellingen.Onderwerp = naam;
-    zetTekst(m_label11, naam);
+    toonOnderschrift(m_label11, naam, m_list1);
     emit instellingenGewijzigd();
 }
 

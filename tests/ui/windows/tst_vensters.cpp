@@ -230,6 +230,32 @@ private slots:
         QCOMPARE(instellingen.TitelKleur, true);
     }
 
+    // A long topic name keeps to its place under its list, whole in its tooltip and for a screen
+    // reader, and the list shows it within its width; nothing else moves for it.
+    void configLangeNaam() {
+        Opstelling o;
+        const QString lang = "Dieren & hun jongen – groep 5 (één)";
+        o.map.schrijfOnderwerp(lang, TestProgrammaMap::tienRijen());
+        instellingen.Onderwerp = "Geografie";
+        const auto kort = o.open<Config>();
+        const QRect kortLabel4 = kort->Label4()->geometry();
+        instellingen.Onderwerp = lang;
+        const auto v = o.open<Config>();
+        klikOp(v->List1(), lang);
+        QLabel* naam = v->Label11();
+        QVERIFY(
+            v->List1()->geometry().contains(QRect(naam->x(), v->List1()->y(), naam->width(), 1)));
+        QCOMPARE(v->Label4()->geometry(), kortLabel4);
+        QCOMPARE(naam->toolTip(), lang);
+        QCOMPARE(naam->accessibleName(), lang);
+        QVERIFY(naam->fontMetrics().horizontalAdvance(naam->text()) <=
+                naam->contentsRect().width());
+        const QListWidgetItem* item = v->List1()->findItems(lang, Qt::MatchExactly).value(0);
+        QVERIFY(item);
+        QCOMPARE(item->toolTip(), lang);
+        QVERIFY(v->List1()->viewport()->rect().contains(v->List1()->visualItemRect(item)));
+    }
+
     // Colours and think time count at once, clamped to the bars; Reset brings back the default
     // colours and puts the default title in the box, which only Exit applies, once storable.
     void configWaarden() {
