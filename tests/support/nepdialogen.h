@@ -20,7 +20,8 @@ public:
     QStringList meldingen, vragen;
     QList<Getoond> oplossingen;
     int naamVragen = 0, scoreLijsten = 0, configs = 0;
-    std::function<void()> wallpaper; // what the settings window calls for another wallpaper
+    std::function<void()> wallpaper;    // what the settings window calls for another wallpaper
+    std::function<void()> tijdensVraag; // what happens while a question is open
 
     QString vraagNaam(QWidget*) override {
         ++naamVragen;
@@ -29,6 +30,8 @@ public:
     void meld(QWidget*, const QString& tekst) override { meldingen << tekst; }
     bool vraag(QWidget*, const QString& tekst) override {
         vragen << tekst;
+        if (tijdensVraag)
+            tijdensVraag();
         return antwoord;
     }
     void toonScoreLijst(QWidget*, const QString&) override { ++scoreLijsten; }

@@ -241,8 +241,11 @@ void Main::verbindSpel() {
     connect(&m_spel, &Spel::bordGedeeld, this, &Main::toonGezichten);
     connect(&m_spel, &Spel::pauzeGewijzigd, this, [this](bool gepauzeerd) {
         m_pauze->setVisible(gepauzeerd);
-        zegVoor(gepauzeerd ? QStringLiteral("Pauze. Druk op P om verder te spelen.")
-                           : QStringLiteral("Het spel gaat verder."));
+        // A pause for the leaving question goes unsaid: the question itself is read out, and P
+        // does nothing while it is open.
+        if (!m_stillePauze)
+            zegVoor(gepauzeerd ? QStringLiteral("Pauze. Druk op P om verder te spelen.")
+                               : QStringLiteral("Het spel gaat verder."));
         toonVakken(); // the covered cards keep their words from a screen reader too
     });
     // Leaving the game (another program in front, or the window minimised) pauses it; our own

@@ -133,6 +133,7 @@ private:
     void kiesKaart(KaartVak* plek);
     void wisselPauze();
     void wisselVolledigScherm();
+    void vraagOfAfsluiten();
 
     // afsluiten.cpp: the end.
     bool opslaanBijAfsluiten();
@@ -176,6 +177,7 @@ private:
     Voorlezer* m_voorlezer = nullptr;
     std::array<QString, 3> m_voorlezen; // what is told next, by Voorlees
     bool m_welkomGezegd = false;
+    bool m_stillePauze = false;      // the pause under way is the leaving question's: not told
     bool m_toetsenUitgelegd = false; // the keys that read the cards are told at the first start
     QDate m_klokDatum;
     QString m_klokDatumTekst;

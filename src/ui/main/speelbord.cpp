@@ -305,6 +305,19 @@ void Main::wisselPauze() {
         m_spel.pauzeer();
 }
 
+// The game waits for the answer as in a pause by P; No plays on from where it was.
+void Main::vraagOfAfsluiten() {
+    const bool pauzeerVoorVraag = !m_spel.gepauzeerd();
+    m_stillePauze = true;
+    m_spel.pauzeer();
+    m_stillePauze = false;
+    const bool afsluiten = m_dialogen.vraag(this, QStringLiteral("Wil je Drietalspel afsluiten?"));
+    if (afsluiten)
+        exitKlik();
+    else if (pauzeerVoorVraag)
+        m_spel.hervat();
+}
+
 void Main::wisselVolledigScherm() {
     if (isFullScreen()) {
         showNormal();
@@ -347,8 +360,7 @@ void Main::keyPressEvent(QKeyEvent* event) {
         wisselVolledigScherm();
         break;
     case Qt::Key_Escape:
-        if (m_dialogen.vraag(this, QStringLiteral("Wil je Drietalspel afsluiten?")))
-            exitKlik();
+        vraagOfAfsluiten();
         break;
     default:
         QWidget::keyPressEvent(event);

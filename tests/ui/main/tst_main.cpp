@@ -525,9 +525,27 @@ private slots:
         QCOMPARE(o.venster->spel().fase(), Fase::Onthullen);
         o.tijd.verstrijk(instellingen.PauzeTijd * 1000);
         QCOMPARE(o.venster->spel().fase(), Fase::Spelen);
-        // Escape asks before leaving; Yes lets the exit sound finish and closes.
+        // Escape asks before leaving, and the game clock waits for the answer; after No it goes
+        // on with the rest of its second. Yes lets the exit sound finish and closes.
+        const Spel& spel = o.venster->spel();
+        const QString vorige = spel.timerTekst();
+        for (int ms = 0; ms < 1000 && spel.timerTekst() == vorige; ++ms)
+            o.tijd.verstrijk(1); // to the turn of a second
+        o.tijd.verstrijk(400);
+        const QString klok = spel.timerTekst();
+        o.dialogen.tijdensVraag = [&] {
+            QVERIFY(o.venster->PauzePic()->isVisible());
+            o.tijd.verstrijk(5000);
+        };
         o.toets(Qt::Key_Escape);
         QVERIFY(o.venster->isVisible() && o.dialogen.vragen.size() == 1);
+        QCOMPARE(spel.timerTekst(), klok);
+        QVERIFY(!spel.gepauzeerd() && !o.venster->PauzePic()->isVisible());
+        o.tijd.verstrijk(599);
+        QCOMPARE(spel.timerTekst(), klok);
+        o.tijd.verstrijk(1);
+        QVERIFY(spel.timerTekst() != klok);
+        o.dialogen.tijdensVraag = nullptr;
         o.dialogen.antwoord = true;
         o.toets(Qt::Key_Escape);
         o.tijd.verstrijk(5000);
