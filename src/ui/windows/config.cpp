@@ -194,6 +194,7 @@ Config::Config(QWidget* parent, const QPixmap& tandwiel,
     connect(m_pauzeScroll, &QScrollBar::valueChanged, this, &Config::pauzeGewijzigd);
     connect(m_resetKnop, &QPushButton::clicked, this, &Config::resetKlik);
     connect(m_cancelKnop, &QPushButton::clicked, this, &Config::exitKlik);
+    connect(m_text1, &QLineEdit::returnPressed, this, &Config::exitKlik);
 
     vulOnderwerpen();
     vulAchtergronden();

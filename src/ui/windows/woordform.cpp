@@ -237,6 +237,15 @@ void Woordform::verbind() {
         connect(m_lijsten[k], &QListWidget::itemClicked, this,
                 [this, k](QListWidgetItem* item) { klikRegel(k, m_lijsten[k]->row(item)); });
     }
+    // A row is typed by keyboard alone: Tab goes from word to word and on to Add, and Enter in
+    // a word box adds the row.
+    for (int k = 0; k < 3; ++k) {
+        setTabOrder(m_teksten[k], k < 2 ? static_cast<QWidget*>(m_teksten[k + 1]) : m_add);
+        connect(m_teksten[k], &QLineEdit::returnPressed, this, [this] {
+            if (toevoegen())
+                m_teksten[0]->setFocus(); // ready for the next row
+        });
+    }
     connect(m_add, &QPushButton::clicked, this, &Woordform::toevoegen);
     connect(m_del, &QPushButton::clicked, this, &Woordform::verwijderen);
     connect(m_wijzig, &QPushButton::clicked, this, &Woordform::wijzigen);
@@ -294,9 +303,11 @@ void Woordform::klikRegel(int kolom, int rij) {
     spiegel();
 }
 
-void Woordform::toevoegen() {
+bool Woordform::toevoegen() {
     neemInvoer();
-    toon(m_editor.toevoegen());
+    const auto uitkomst = m_editor.toevoegen();
+    toon(uitkomst);
+    return uitkomst.gedaan;
 }
 
 void Woordform::wijzigen() {

@@ -63,7 +63,7 @@ private:
 
     void kiesOnderwerp(int index);
     void klikRegel(int kolom, int rij);
-    void toevoegen();
+    bool toevoegen(); // true when the row was added
     void wijzigen();
     void verwijderen();
     void nieuw();

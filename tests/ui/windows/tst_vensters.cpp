@@ -317,6 +317,44 @@ private slots:
         QCOMPARE(spel->back(), (Opslag::Drietal{"Zwitserland", "Zürich", "Bank"}));
     }
 
+    // A row typed by keyboard alone: Tab goes from word to word and on to Add, Enter in a word
+    // box adds the row as Add does. In the settings window Enter in the title box does what Exit
+    // does.
+    void typenMetHetToetsenbord() {
+        Opstelling o;
+        o.antwoord = "Kleuren";
+        const auto v = o.open<Woordform>();
+        klik(v->NewKnop());
+        v->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(v.get()));
+        v->Text1()->setFocus();
+        const QStringList rij = {"Rood", "Roos", "Bloed"};
+        for (int k = 0; k < 3; ++k) {
+            auto* veld = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            QCOMPARE(veld, k == 0 ? v->Text1() : k == 1 ? v->Text2() : v->Text3());
+            typ(veld, rij[k]);
+            QTest::keyClick(veld, k < 2 ? Qt::Key_Tab : Qt::Key_Return);
+        }
+        QCOMPARE(o.meldingen, QStringList());
+        QCOMPARE(items(v->List1()), QStringList({rij[0]}));
+        QCOMPARE(items(v->List3()), QStringList({rij[2]}));
+        QCOMPARE(QApplication::focusWidget(), v->Text1()); // for the next row
+        v->Text3()->setFocus();
+        QTest::keyClick(v->Text3(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), v->AddKnop());
+
+        instellingen.TitelTekst = "Drietalspel";
+        const auto c = o.open<Config>();
+        QSignalSpy gewijzigd(c.get(), &Config::instellingenGewijzigd);
+        c->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(c.get()));
+        typ(c->Text1(), "Groep 5");
+        QTest::keyClick(c->Text1(), Qt::Key_Enter);
+        QCOMPARE(instellingen.TitelTekst, "Groep 5");
+        QVERIFY(!c->isVisible());
+        QCOMPARE(gewijzigd.count(), 1);
+    }
+
     // A clicked row is copied into the boxes; Wijzig changes it and flashes the lists for a moment
     // on the game's clock. Picking another topic (with the arrow keys too) and Cancel drop what
     // was not saved; a topic not read whole is told over the window.
