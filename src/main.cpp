@@ -2,6 +2,7 @@
 #include "game/toeval.h"
 #include "platform/afsluitsignaal.h"
 #include "platform/echtetijd.h"
+#include "platform/platform.h"
 #include "ui/main/dialogen.h"
 #include "ui/main/mainwindow.h"
 #include "ui/windows/venster.h"
@@ -17,6 +18,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <unistd.h>
 
 namespace {
@@ -56,9 +58,36 @@ void schaalNaarScherm(char* argv[]) {
     ::execv("/proc/self/exe", argv);
 }
 
+// The folder with the settings, the high-score list and the topics: the program folder of a
+// portable copy that may write there, else the user's own data folder, made ready with the sample
+// topics.
+void kiesMappen() {
+    const Opslag::Indeling indeling = Opslag::indelingVoor(QCoreApplication::applicationDirPath());
+    Opslag::zetProgrammaMap(indeling.programma);
+    Opslag::kiesGebruikersMap(
+        indeling.programma, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+        !indeling.geinstalleerd && Opslag::isSchrijfbareMap(indeling.programma));
+}
+
+// The desktop entry's action "Map met onderwerpen openen": the folder where the editor saves
+// topics, and where a topic copied in from a colleague shows up in the settings window, opened in
+// the file manager; no game, no window. Its path goes to standard output, for a terminal.
+int openOnderwerpenMap(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Drietalspel"));
+    kiesMappen();
+    const QString map = Opslag::dataMap();
+    std::printf("%s\n", qPrintable(QDir::toNativeSeparators(map)));
+    Algemeen::WebPaginaOpenen(map);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc == 2 && std::strcmp(argv[1], "--map-met-onderwerpen") == 0)
+        return openOnderwerpenMap(argc, argv);
+
     // At rest the game only redraws its clock, once a second. Through shared memory each redraw
     // costs an X event and two more wake-ups to acknowledge it; the window's small updates go as
     // well through the X connection itself.
@@ -81,11 +110,7 @@ int main(int argc, char* argv[]) {
     Drietal::laadQtVertaling();
     schaalNaarScherm(argv);
 
-    const Opslag::Indeling indeling = Opslag::indelingVoor(QApplication::applicationDirPath());
-    Opslag::zetProgrammaMap(indeling.programma);
-    Opslag::kiesGebruikersMap(
-        indeling.programma, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-        !indeling.geinstalleerd && Opslag::isSchrijfbareMap(indeling.programma));
+    kiesMappen();
     // A second copy on the same folder would drop the scores of the first at exit.
     Opslag::MapSlot slot(Opslag::gebruikersMap());
     if (slot.bezet()) {

@@ -64,6 +64,7 @@ gedeeld=$prefix/share/games/drietalspel
 desktop=$prefix/share/applications/nl.drietalspel.Drietalspel.desktop
 
 for f in games/drietalspel lib/*/drietalspel/drietalspel-geluid.so share/man/man6/drietalspel.6.gz \
+         share/man/nl/man6/drietalspel.6.gz \
          share/icons/hicolor/{48x48/apps/nl.drietalspel.Drietalspel.png,scalable/apps/nl.drietalspel.Drietalspel.svg} \
          share/games/drietalspel/{Sounds/kaart.wav,Data/Geografie.dat}; do
     compgen -G "$prefix/$f" >/dev/null || { echo "not installed: $f"; exit 1; }
@@ -110,6 +111,25 @@ speel() {
         echo "the wallpaper does not point into the installed Backgrounds"; exit 1; }
 }
 
+# The desktop entry's action "Map met onderwerpen openen", run as player $1 with home $2 the way a
+# menu runs it, with an xdg-open that notes what it is given: it must name the player's topic
+# folder, existing and holding the sample topics.
+open_onderwerpen() {
+    local wie=$1 home=$2 actie
+    actie=$(sed -n '/^\[Desktop Action onderwerpen\]/,/^\[/s/^Exec=//p' "$desktop")
+    [ -n "$actie" ] || { echo "the desktop entry has no action onderwerpen"; exit 1; }
+    mkdir -p "$home/bin"
+    printf '#!/bin/sh\nprintf "%%s" "$1" > "$HOME/geopend"\n' > "$home/bin/xdg-open"
+    chmod 755 "$home/bin/xdg-open"
+    [ "$wie" = "$(id -un)" ] || chown -R "$wie:" "$home/bin"
+    (als "$wie" "$home" PATH="$home/bin:$prefix/games:/usr/bin:/bin" "${scherm[@]}" timeout 20 \
+        sh -c "$actie") >"$work/log" 2>&1 || { echo "the action failed"; cat "$work/log"; exit 1; }
+    wacht "xdg-open from the action" test -s "$home/geopend"
+    [ "$(cat "$home/geopend")" = "$home/.local/share/Drietalspel/Data" ] &&
+        [ -f "$(cat "$home/geopend")/Geografie.dat" ] || {
+        echo "the action opened '$(cat "$home/geopend")'"; exit 1; }
+}
+
 # A player who cannot write the install folders: the test user for the package; as root, the
 # nobody user; otherwise the folder is made read-only. Root can write them, and still the game
 # must not. The package's game runs on an X server, the other offscreen.
@@ -135,6 +155,7 @@ for speler in "${spelers[@]}"; do
     mkdir -p "$home"
     speel "$speler" "$home" "${scherm[@]}"
     echo "$speler: the installed copy keeps the player's files in $data"
+    open_onderwerpen "$speler" "$home"
 done
 find "${mappen[@]}" -printf '%p %s %T@\n' | sort > "$work/after"
 diff "$work/before" "$work/after" || { echo "files changed in the install folders"; exit 1; }
