@@ -511,6 +511,49 @@ file  src/geluid/pulseuitvoer.cpp
 old       if (pa_operation* o = pa_stream_flush(stroom, nullptr, nullptr))
 new       if (pa_operation* o = ((void)stroom, nullptr))
 tests @sound
+
+fault leaving-question-does-not-pause
+file  src/ui/main/speelbord.cpp
+old       m_spel.pauzeer();
+old       m_stillePauze = false;
+new       m_stillePauze = false;
+tests @main
+
+fault no-resume-after-no
+file  src/ui/main/speelbord.cpp
+old       else if (pauzeerVoorVraag)
+new       else if (!pauzeerVoorVraag)
+tests @main
+
+fault topic-name-not-elided
+file  src/ui/windows/config.cpp
+old       const int breedte = lijst->geometry().right() + 1 - label->x();
+new       const int breedte = lijst->geometry().right() + 100 - label->x();
+tests @windows
+
+fault list-entries-wider-than-list
+file  src/ui/windows/config.cpp
+old           setItemDelegate(new BinnenDeBreedte(this));
+new           {}
+tests @windows
+
+fault word-boxes-tab-into-lists
+file  src/ui/windows/woordform.cpp
+old           setTabOrder(m_teksten[k], k < 2 ? static_cast<QWidget*>(m_teksten[k + 1]) : m_add);
+new           {}
+tests @windows
+
+fault enter-in-word-box-does-nothing
+file  src/ui/windows/woordform.cpp
+old               if (toevoegen())
+new               if (false)
+tests @windows
+
+fault enter-in-title-box-does-nothing
+file  src/ui/windows/config.cpp
+old       connect(m_text1, &QLineEdit::returnPressed, this, &Config::exitKlik);
+new       {}
+tests @windows
 EOF
 )
 
