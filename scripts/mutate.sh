@@ -110,16 +110,16 @@ new   if (QDir().mkpath(eigenData))
 tests @storage
 
 fault first-start-writes-no-settings
-file  src/game/algemeen.cpp
+file  src/game/instellingen.cpp
 old   if (gelezen.status == Opslag::LeesStatus::Ontbreekt) {
-old           InstellingenOpslaan();
+old           opslaan();
 new   if (gelezen.status == Opslag::LeesStatus::Ontbreekt) {
 tests @game
 
 fault unstorable-score-entry-not-kept-as-bak
-file  src/game/algemeen.cpp
-old   scoreLijstBewaren = moetBewaren(gelezen.status) || regels != gelezen.regels;
-new   scoreLijstBewaren = moetBewaren(gelezen.status);
+file  src/game/scorelijst.cpp
+old   m_bewaren = Opslag::moetBewaren(gelezen.status) || regels != gelezen.regels;
+new   m_bewaren = Opslag::moetBewaren(gelezen.status);
 tests @game
 
 fault penalty-step-off-by-one
@@ -247,15 +247,14 @@ tests @windows
 
 fault colour-change-not-shown
 file  src/ui/windows/config.cpp
-old   *deel[index - 1] = waarde;
-old       zetAchtergrond(this, instellingenKleur());
-new   *deel[index - 1] = waarde;
+old               [this] { zetAchtergrond(this, vensterKleur(m_inst.waarden())); });
+new               [] {});
 tests @windows
 
 fault score-window-unsorted
 file  src/ui/windows/scoreform.cpp
-old   m_lijst->addItems(Algemeen::gesorteerdeScores(Algemeen::BackScoreLijst));
-new   m_lijst->addItems(Algemeen::BackScoreLijst);
+old   m_lijst->addItems(Algemeen::gesorteerdeScores(m_scores.regels()));
+new   m_lijst->addItems(m_scores.regels());
 tests @windows
 
 fault solution-open-a-tick-longer
@@ -266,9 +265,9 @@ tests @windows
 
 fault editor-add-ignores-typed-words
 file  src/ui/windows/woordform.cpp
-old   void Woordform::toevoegen() {
+old   bool Woordform::toevoegen() {
 old       neemInvoer();
-new   void Woordform::toevoegen() {
+new   bool Woordform::toevoegen() {
 tests @windows
 
 fault no-pause-on-focus-loss
@@ -552,6 +551,31 @@ tests @windows
 fault enter-in-title-box-does-nothing
 file  src/ui/windows/config.cpp
 old       connect(m_text1, &QLineEdit::returnPressed, this, &Config::exitKlik);
+new       {}
+tests @windows
+
+fault settings-change-not-told
+file  src/game/instellingen.cpp
+old       m_waarden = nieuw;
+old       emit gewijzigd();
+new       m_waarden = nieuw;
+tests @game @main @windows
+
+fault wallpaper-change-not-told
+file  src/game/instellingen.cpp
+old           emit wallpaperGewijzigd();
+new           {}
+tests @game @main
+
+fault main-window-does-not-follow-settings
+file  src/ui/main/mainwindow.cpp
+old       connect(&m_inst, &Algemeen::Instellingen::gewijzigd, this, &Main::toonInstellingen);
+new       {}
+tests @main
+
+fault score-window-does-not-follow-list
+file  src/ui/windows/scoreform.cpp
+old       connect(&m_scores, &Algemeen::ScoreLijst::gewijzigd, this, &ScoreForm::vul);
 new       {}
 tests @windows
 EOF

@@ -125,8 +125,10 @@ int main(int argc, char* argv[]) {
     Algemeen::SeamTimer lockVerversen;
     lockVerversen.start(tijd, 60 * 1000, true, [&slot] { slot.ververs(); });
     Algemeen::Toeval toeval;
-    Drietal::VensterDialogen dialogen(tijd);
-    Drietal::Main venster(tijd, toeval, dialogen);
+    Algemeen::Instellingen instellingen;
+    Algemeen::ScoreLijst scores;
+    Drietal::VensterDialogen dialogen(tijd, instellingen, scores);
+    Drietal::Main venster(tijd, toeval, dialogen, instellingen, scores);
     Algemeen::vangAfsluitSignalen([&venster] { venster.sluitZonderVragen(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &venster,
                      [&venster] { venster.sluitZonderVragen(); });

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/scorelijst.h"
 
+#include "storage/paths.h"
+#include "storage/recordformat.h"
+#include "storage/scorefile.h"
+
+#include <QDir>
 #include <QRegularExpression>
 #include <algorithm>
 #include <tuple>
@@ -38,6 +43,54 @@ QStringList gesorteerdeScores(QStringList regels) {
     std::stable_sort(regels.begin(), regels.end(),
                      [](const QString& a, const QString& b) { return sleutel(a) < sleutel(b); });
     return regels;
+}
+
+namespace {
+
+// The entries as the file can hold them; an entry left blank is dropped.
+QStringList opslaanbaar(const QStringList& regels) {
+    QStringList schoon;
+    for (const QString& regel : regels) {
+        const QString tekst = Opslag::maakOpslaanbaar(regel);
+        if (!tekst.trimmed().isEmpty())
+            schoon.append(tekst);
+    }
+    return schoon;
+}
+
+} // namespace
+
+void ScoreLijst::voegToe(const QString& regel) {
+    m_regels.append(regel);
+    emit gewijzigd();
+}
+
+void ScoreLijst::wis() {
+    if (m_regels.isEmpty())
+        return;
+    m_regels.clear();
+    emit gewijzigd();
+}
+
+Opslag::LeesStatus ScoreLijst::laden() {
+    const Opslag::GelezenScoreLijst gelezen = Opslag::leesScoreLijst(Opslag::scoreLijstPad());
+    // One entry the file cannot hold must not cost every later score: it is kept as near as the
+    // file allows, and the file as found is kept beside it.
+    const QStringList regels = opslaanbaar(gelezen.regels);
+    m_regels.append(regels);
+    m_bewaren = Opslag::moetBewaren(gelezen.status) || regels != gelezen.regels;
+    if (!regels.isEmpty())
+        emit gewijzigd();
+    return gelezen.status;
+}
+
+Opslag::OpslaanStatus ScoreLijst::opslaan() {
+    QDir().mkpath(Opslag::dataMap());
+    const auto status =
+        Opslag::schrijfScoreLijst(Opslag::scoreLijstPad(), opslaanbaar(m_regels), m_bewaren);
+    if (status == Opslag::OpslaanStatus::Opgeslagen)
+        m_bewaren = false;
+    return status;
 }
 
 } // namespace Algemeen

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The order in which the high-score window shows the entries.
+// The high-score list: the entries of the games won, and the order the high-score window shows
+// them in.
 #pragma once
 
+#include "storage/fileaccess.h"
+
+#include <QObject>
 #include <QStringList>
 
 namespace Algemeen {
@@ -10,5 +14,29 @@ namespace Algemeen {
 // more comes after shorter ones; equal times by name, ignoring case. Entries that do not start
 // with a time come last, in text order.
 QStringList gesorteerdeScores(QStringList regels);
+
+// The entries ("MM:SS - name") in the order they were played: one object, made at start-up and
+// handed to the game that adds to it and the window that shows and clears it.
+class ScoreLijst : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    const QStringList& regels() const { return m_regels; }
+    void voegToe(const QString& regel);
+    void wis();
+
+    // Reads the file, adding its entries to those there are, and writes them back. A file read
+    // only in part, or with entries the file cannot hold, is kept as a .bak at the next save.
+    Opslag::LeesStatus laden();
+    Opslag::OpslaanStatus opslaan();
+
+signals:
+    void gewijzigd();
+
+private:
+    QStringList m_regels;
+    bool m_bewaren = false;
+};
 
 } // namespace Algemeen

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/spel.h"
 
-#include "game/algemeen.h"
 #include "storage/recordformat.h"
 
 #include <algorithm>
@@ -19,9 +18,10 @@ const QString kKlikRij[kRijen] = {
 
 } // namespace
 
-Spel::Spel(TijdBron& tijd, Toeval& toeval, QObject* parent)
-    : QObject(parent), m_tijd(tijd), m_toeval(toeval),
-      m_aftel(QString::number(instellingen.PauzeTijd)) {}
+Spel::Spel(TijdBron& tijd, Toeval& toeval, Instellingen& instellingen, ScoreLijst& scores,
+           QObject* parent)
+    : QObject(parent), m_tijd(tijd), m_toeval(toeval), m_inst(instellingen), m_scores(scores),
+      m_aftel(QString::number(m_inst.waarden().PauzeTijd)) {}
 
 // An empty word would be dealt as a blank card that no pick can find.
 bool Spel::isCompleet(const Opslag::SpelOnderwerp& onderwerp) {
@@ -34,14 +34,12 @@ bool Spel::isCompleet(const Opslag::SpelOnderwerp& onderwerp) {
     return true;
 }
 
-Spel::StartUitkomst Spel::start(const QString& naamAntwoord) {
+Spel::StartUitkomst Spel::start(const QString& naamAntwoord,
+                                const std::optional<Opslag::SpelOnderwerp>& onderwerp) {
     if (naamAntwoord.isEmpty())
         return StartUitkomst::Geannuleerd;
-    zetBezig(true);
-    const auto onderwerp = Opslag::leesSpelOnderwerp(instellingen.Onderwerp);
-    zetBezig(false);
     if (!onderwerp || !isCompleet(*onderwerp)) {
-        emit onderwerpOnleesbaar(instellingen.Onderwerp);
+        emit onderwerpOnleesbaar(m_inst.waarden().Onderwerp);
         return StartUitkomst::OnderwerpOnleesbaar;
     }
 
@@ -88,7 +86,7 @@ void Spel::deel(const Opslag::SpelOnderwerp& onderwerp) {
 void Spel::toonPauzeTijd() {
     if (m_fase == Fase::Onthullen)
         return;
-    m_aftel = QString::number(instellingen.PauzeTijd);
+    m_aftel = QString::number(m_inst.waarden().PauzeTijd);
     emit tekstenGewijzigd();
 }
 
@@ -96,7 +94,7 @@ void Spel::startAftellen() {
     if (m_fase != Fase::Delen)
         return;
     m_goed = QStringLiteral("0 Goed");
-    m_t.Aftellen = instellingen.PauzeTijd;
+    m_t.Aftellen = m_inst.waarden().PauzeTijd;
     m_aftel = QString::number(m_t.Aftellen);
     m_t.StrafTijd = 10;
     m_fase = Fase::Onthullen;
@@ -178,7 +176,7 @@ void Spel::beoordeelKeuze() {
     m_fase = Fase::Klaar;
     zetInfo(QStringLiteral("Je hebt alle 10 woorden goed geraden!"));
     const QString regel = m_timer + QStringLiteral(" - ") + m_t.SpelerNaam;
-    BackScoreLijst.append(regel);
+    m_scores.voegToe(regel);
     emit spelGewonnen(regel);
 }
 
@@ -221,11 +219,11 @@ void Spel::knopGeluid() {
 }
 
 void Spel::wisselGeluid() {
-    instellingen.GeluidAan = !instellingen.GeluidAan;
+    m_inst.wijzig([](InstellingWaarden& w) { w.GeluidAan = !w.GeluidAan; });
 }
 
 void Spel::speel(const QString& bestand) {
-    if (instellingen.GeluidAan)
+    if (m_inst.waarden().GeluidAan)
         emit geluidGevraagd(bestand);
 }
 

@@ -5,6 +5,8 @@
 
 #include "core/tijdbron.h"
 #include "game/bord.h"
+#include "game/instellingen.h"
+#include "game/scorelijst.h"
 #include "game/toeval.h"
 #include "storage/topicfiles.h"
 
@@ -49,7 +51,8 @@ class Spel : public QObject {
 public:
     enum class StartUitkomst { Gestart, Geannuleerd, OnderwerpOnleesbaar };
 
-    Spel(TijdBron& tijd, Toeval& toeval, QObject* parent = nullptr);
+    Spel(TijdBron& tijd, Toeval& toeval, Instellingen& instellingen, ScoreLijst& scores,
+         QObject* parent = nullptr);
 
     const SpelToestand& toestand() const { return m_t; }
     Fase fase() const { return m_fase; }
@@ -67,10 +70,12 @@ public:
     int pijlRij() const { return m_pijlRij; }
     bool bezig() const { return m_bezig; }
 
-    // Start with the answer of the name box. An empty answer (cancelled) changes nothing; a
-    // topic that cannot be read completely is reported and changes nothing either. Otherwise
-    // the topic of the settings is dealt, all cards face up (phase Delen).
-    StartUitkomst start(const QString& naamAntwoord);
+    // Start with the answer of the name box and the topic of the settings as read (nullopt when
+    // it could not be). An empty answer (cancelled) changes nothing; a topic that could not be
+    // read completely is reported and changes nothing either. Otherwise the topic is dealt, all
+    // cards face up (phase Delen).
+    StartUitkomst start(const QString& naamAntwoord,
+                        const std::optional<Opslag::SpelOnderwerp>& onderwerp);
 
     // Label2 shows the think time of the settings while no countdown runs.
     void toonPauzeTijd();
@@ -126,6 +131,8 @@ private:
 
     TijdBron& m_tijd;
     Toeval& m_toeval;
+    Instellingen& m_inst;
+    ScoreLijst& m_scores;
     SpelToestand m_t;
     Fase m_fase = Fase::Geen;
     std::array<std::array<QString, kVakken>, kRijen> m_woord;

@@ -20,6 +20,11 @@ enum class LeesStatus {
                 // that are no text
 };
 
+// A file that was refused or read only in part is kept beside the new one at the next save.
+inline bool moetBewaren(LeesStatus status) {
+    return status != LeesStatus::Gelezen && status != LeesStatus::Ontbreekt;
+}
+
 enum class OpslaanStatus {
     Opgeslagen,
     OngeldigeNaam,    // the name would leave its folder or the file system cannot hold it

@@ -2,7 +2,7 @@
 // The shared settings and high-score list, loaded and stored; the order of the scores; which
 // topics can be chosen; and the word list editor's rules, driven without a window. All against
 // files in a temporary program folder.
-#include "game/algemeen.h"
+#include "game/instellingen.h"
 #include "game/instellingenkeuze.h"
 #include "game/scorelijst.h"
 #include "game/woordeditor.h"
@@ -72,21 +72,26 @@ private slots:
     // program's own Backgrounds; the next start reads them back.
     void eersteStart() {
         TestProgrammaMap map;
-        instellingen.PauzeTijd = 25;
-        instellingen.Onderwerp = u"Dieren"_s;
+        Instellingen inst;
+        inst.wijzig([](InstellingWaarden& w) {
+            w.PauzeTijd = 25;
+            w.Onderwerp = u"Dieren"_s;
+        });
         const QString ini = map.pad(u"Drietalspel.ini"_s);
-        QCOMPARE(InstellingenLaden(), LeesStatus::Ontbreekt);
+        QSignalSpy wallpaperGewijzigd(&inst, &Instellingen::wallpaperGewijzigd);
+        QCOMPARE(inst.laden(), LeesStatus::Ontbreekt);
         const auto geschreven = Opslag::leesInstellingen(ini);
         QCOMPARE(geschreven.status, LeesStatus::Gelezen);
         QCOMPARE(geschreven.waarden, Opslag::OpgeslagenInstellingen());
-        QCOMPARE(instellingen.Onderwerp, u"Dieren"_s); // not stored, not touched
-        const QString wallpaper = instellingen.WallpaperFile;
+        QCOMPARE(inst.waarden().Onderwerp, u"Dieren"_s); // not stored, not touched
+        const QString wallpaper = inst.waarden().WallpaperFile;
         QVERIFY(QFileInfo(wallpaper).isAbsolute() &&
                 wallpaper.startsWith(Opslag::achtergrondMap()));
-        QCOMPARE(InstellingenOpslaan(), OpslaanStatus::Opgeslagen);
-        InstellingenStandaard();
-        QCOMPARE(InstellingenLaden(), LeesStatus::Gelezen);
-        QCOMPARE(instellingen.WallpaperFile, wallpaper);
+        QCOMPARE(wallpaperGewijzigd.count(), 1);
+        QCOMPARE(inst.opslaan(), OpslaanStatus::Opgeslagen);
+        Instellingen volgende;
+        QCOMPARE(volgende.laden(), LeesStatus::Gelezen);
+        QCOMPARE(volgende.waarden().WallpaperFile, wallpaper);
     }
 
     // A file read only in part, or holding what the file cannot hold, is kept once as .bak; the
@@ -102,18 +107,19 @@ private slots:
               {true, kKop + "\"01:00 - A\"\r\n", false},
               {true, kKop + "\"01:00 - \xc5\x81ukasz\"\r\n", true}}) {
             TestProgrammaMap map;
+            Instellingen inst;
+            ScoreLijst lijst;
             const QString pad = scores ? Opslag::scoreLijstPad() : Opslag::instellingenPad();
             QVERIFY(TestMap::schrijf(pad, bytes));
-            scores ? void(ScoreLijstLaden()) : void(InstellingenLaden());
+            scores ? void(lijst.laden()) : void(inst.laden());
             for (int keer = 0; keer < 2; ++keer) {
-                BackScoreLijst.append(u"02:00 - B"_s);
-                instellingen.PauzeTijd = 20 + keer;
-                QCOMPARE(scores ? ScoreLijstOpslaan() : InstellingenOpslaan(),
-                         OpslaanStatus::Opgeslagen);
+                lijst.voegToe(u"02:00 - B"_s);
+                inst.wijzig([keer](InstellingWaarden& w) { w.PauzeTijd = 20 + keer; });
+                QCOMPARE(scores ? lijst.opslaan() : inst.opslaan(), OpslaanStatus::Opgeslagen);
                 QCOMPARE(TestMap::lees(pad + ".bak"), bak ? bytes : QByteArray());
             }
             if (scores)
-                QCOMPARE(Opslag::leesScoreLijst(pad).regels, BackScoreLijst);
+                QCOMPARE(Opslag::leesScoreLijst(pad).regels, lijst.regels());
             else
                 QCOMPARE(Opslag::leesInstellingen(pad).waarden.PauzeTijd, 21);
         }

@@ -16,11 +16,22 @@ class TestSpel : public QObject {
     Q_OBJECT
 
     struct Opstelling {
-        TestProgrammaMap map;
         NepTijd tijd;
         Toeval toeval{12345};
-        Spel spel{tijd, toeval};
-        Opstelling() { map.schrijfOnderwerp("Geografie", TestProgrammaMap::tienRijen()); }
+        Instellingen inst;
+        ScoreLijst scores;
+        Spel spel{tijd, toeval, inst, scores};
+        // The topic in memory: the game reads no file.
+        std::optional<Opslag::SpelOnderwerp> onderwerp = inGeheugen(TestProgrammaMap::tienRijen());
+
+        static Opslag::SpelOnderwerp inGeheugen(const QList<QStringList>& rijen) {
+            Opslag::SpelOnderwerp o;
+            for (int i = 0; i < kVakken; ++i)
+                o[i] = {rijen[i][0], rijen[i][1], rijen[i][2]};
+            return o;
+        }
+        Spel::StartUitkomst start(const QString& naam) { return spel.start(naam, onderwerp); }
+        int pauzeTijd() const { return inst.waarden().PauzeTijd; }
 
         int vak(int drietal, int rij) const { return spel.toestand().plek(drietal, rij); }
         void kies(int drietal) { kiesDrietal(spel, drietal); }
@@ -32,9 +43,9 @@ class TestSpel : public QObject {
         }
         // Start, uncover and let the think time pass: the clock runs.
         void startEnSpeel(const QString& naam = "Anna") {
-            QCOMPARE(spel.start(naam), Spel::StartUitkomst::Gestart);
+            QCOMPARE(start(naam), Spel::StartUitkomst::Gestart);
             spel.startAftellen();
-            tijd.verstrijk(instellingen.PauzeTijd * 1000);
+            tijd.verstrijk(pauzeTijd() * 1000);
             QCOMPARE(spel.fase(), Fase::Spelen);
         }
     };
@@ -49,7 +60,7 @@ private slots:
         int telling[kRijen][kVakken][kVakken] = {}; // row, word, slot
         int zelfdeVak[kRijen] = {};
         for (int n = 0; n < kDelingen; ++n) {
-            QCOMPARE(o.spel.start("x"), Spel::StartUitkomst::Gestart);
+            QCOMPARE(o.start("x"), Spel::StartUitkomst::Gestart);
             const SpelToestand& t = o.spel.toestand();
             QCOMPARE(std::set(t.DrietalCode.begin(), t.DrietalCode.end()).size(), size_t(kVakken));
             for (int rij = 0; rij < kRijen; ++rij) {
@@ -86,7 +97,7 @@ private slots:
             QVERIFY(!o.spel.kies(0, o.vak(d, 0)));
         }
         QCOMPARE(gewonnen.count(), 1);
-        QCOMPARE(BackScoreLijst, QStringList{"01:10 - Jan 'de Snelle'"});
+        QCOMPARE(o.scores.regels(), QStringList{"01:10 - Jan 'de Snelle'"});
         o.tijd.verstrijk(5000);
         QCOMPARE(o.tijd.actieveTimers(), 0);
         QCOMPARE(klokTekst(6000), "100:00"); // no wrap at an hour, nor at a hundred minutes
@@ -110,7 +121,7 @@ private slots:
             QVERIFY(o.spel.isOpen(rij, o.vak(4, rij)));
         QVERIFY(o.spel.pijlZichtbaar());
         o.kiesFout(0, 1);
-        QCOMPARE(o.spel.start("Bert"), Spel::StartUitkomst::Gestart);
+        QCOMPARE(o.start("Bert"), Spel::StartUitkomst::Gestart);
         o.tijd.verstrijk(3000);
         QCOMPARE(openKaarten(o.spel), 30);
     }
@@ -119,9 +130,9 @@ private slots:
     // cards turn, and only a face-down card of the row whose turn it is can be picked.
     void fasenEnBeurten() {
         Opstelling o;
-        instellingen.PauzeTijd = 5;
+        o.inst.wijzig([](InstellingWaarden& w) { w.PauzeTijd = 5; });
         QVERIFY(!o.spel.kies(0, 0)); // no game yet
-        QCOMPARE(o.spel.start("Anna"), Spel::StartUitkomst::Gestart);
+        QCOMPARE(o.start("Anna"), Spel::StartUitkomst::Gestart);
         QCOMPARE(openKaarten(o.spel), 30);
         o.spel.startAftellen();
         QStringList getoond{o.spel.aftelTekst()};
@@ -151,33 +162,31 @@ private slots:
             o.spel.oplossingGezien();
         }
         QCOMPARE(o.spel.timerTekst(), "01:09");
-        QCOMPARE(o.spel.start("Bert"), Spel::StartUitkomst::Gestart);
+        QCOMPARE(o.start("Bert"), Spel::StartUitkomst::Gestart);
         o.spel.startAftellen();
         QVERIFY(!o.spel.magOplossingZien());
-        o.tijd.verstrijk(instellingen.PauzeTijd * 1000);
+        o.tijd.verstrijk(o.pauzeTijd() * 1000);
         o.spel.oplossingGezien();
         QCOMPARE(o.spel.timerTekst(), "00:10");
     }
 
-    // A cancelled name box, or a topic that cannot be dealt (missing, nine rows, a blank word),
-    // leaves the running game alone.
+    // A cancelled name box, or a topic that cannot be dealt (not read, a blank word), leaves the
+    // running game alone; the topic is named.
     void onleesbaarOnderwerpStartGeenSpel() {
         Opstelling o;
         o.startEnSpeel();
         o.kies(0);
         const SpelToestand voor = o.spel.toestand();
         QSignalSpy gemeld(&o.spel, &Spel::onderwerpOnleesbaar);
-        QCOMPARE(o.spel.start(QString()), Spel::StartUitkomst::Geannuleerd);
-        for (const int rijen : {-1, 9, 10}) {
-            instellingen.Onderwerp = QString("Kapot%1").arg(rijen);
-            auto inhoud = TestProgrammaMap::tienRijen(std::max(rijen, 0));
-            if (rijen == 10)
-                inhoud[4][1].clear();
-            if (rijen >= 0)
-                o.map.schrijfOnderwerp(instellingen.Onderwerp, inhoud);
-            QCOMPARE(o.spel.start("Bert"), Spel::StartUitkomst::OnderwerpOnleesbaar);
-        }
-        QCOMPARE(gemeld.count(), 3);
+        QCOMPARE(o.start(QString()), Spel::StartUitkomst::Geannuleerd);
+        o.inst.wijzig([](InstellingWaarden& w) { w.Onderwerp = "Kapot"; });
+        o.onderwerp = std::nullopt;
+        QCOMPARE(o.start("Bert"), Spel::StartUitkomst::OnderwerpOnleesbaar);
+        o.onderwerp = Opstelling::inGeheugen(TestProgrammaMap::tienRijen());
+        (*o.onderwerp)[4][1].clear();
+        QCOMPARE(o.start("Bert"), Spel::StartUitkomst::OnderwerpOnleesbaar);
+        QCOMPARE(gemeld.count(), 2);
+        QCOMPARE(gemeld.at(1).at(0).toString(), "Kapot");
         QCOMPARE(o.spel.toestand().DrietalCode, voor.DrietalCode);
         QCOMPARE(openKaarten(o.spel), 3);
     }
@@ -186,14 +195,14 @@ private slots:
     // that are not whole seconds, neither eats nor adds time. A new Start lifts a pause.
     void pauze() {
         Opstelling o;
-        QCOMPARE(o.spel.start("Anna"), Spel::StartUitkomst::Gestart);
+        QCOMPARE(o.start("Anna"), Spel::StartUitkomst::Gestart);
         o.spel.startAftellen();
         o.tijd.verstrijk(1500);
         o.spel.pauzeer();
         o.tijd.verstrijk(60000);
         QCOMPARE(o.spel.fase(), Fase::Onthullen);
         o.spel.hervat();
-        o.tijd.verstrijk(instellingen.PauzeTijd * 1000 - 1500);
+        o.tijd.verstrijk(o.pauzeTijd() * 1000 - 1500);
         QCOMPARE(o.spel.fase(), Fase::Spelen);
         std::mt19937 toeval(5);
         std::uniform_int_distribution<int> speel(1, 599), pauze(1, 5000);
@@ -213,12 +222,12 @@ private slots:
         QCOMPARE(openKaarten(o.spel), 0);
         for (int d = 0; d < kVakken; ++d)
             o.kies(d);
-        const QString regel = BackScoreLijst.constLast(); // the entry holds the clock's time
+        const QString regel = o.scores.regels().constLast(); // the entry holds the clock's time
         QVERIFY2(regel.contains(QRegularExpression("^00:(29|30|31) - ")), qPrintable(regel));
-        o.spel.start("Cor");
-        o.tijd.verstrijk(instellingen.PauzeTijd * 1000 + 2000);
+        o.start("Cor");
+        o.tijd.verstrijk(o.pauzeTijd() * 1000 + 2000);
         o.spel.pauzeer();
-        QCOMPARE(o.spel.start("Bert"), Spel::StartUitkomst::Gestart);
+        QCOMPARE(o.start("Bert"), Spel::StartUitkomst::Gestart);
         QVERIFY(!o.spel.gepauzeerd());
     }
 };

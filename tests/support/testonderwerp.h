@@ -4,7 +4,6 @@
 // picks as a player makes them.
 #pragma once
 
-#include "game/algemeen.h"
 #include "game/spel.h"
 #include "storage/paths.h"
 #include "storage/topicfiles.h"
@@ -75,13 +74,10 @@ public:
         QDir().mkpath(m_map);
         Opslag::zetProgrammaMap(m_map);
         Opslag::zetGebruikersMap({});
-        Algemeen::InstellingenStandaard();
-        Algemeen::BackScoreLijst.clear();
     }
     ~TestProgrammaMap() {
         Opslag::zetProgrammaMap({});
         Opslag::zetGebruikersMap({});
-        Algemeen::BackScoreLijst.clear();
     }
 
     QString pad() const { return m_map; }

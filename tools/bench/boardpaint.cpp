@@ -5,7 +5,8 @@
 // Usage: boardpaint <program folder> [N]
 // The program folder is only read: the settings and the high-score list go to a temporary folder.
 // Prints table rows in the same columns as benchrunner; exits 0 whatever the figures say.
-#include "game/algemeen.h"
+#include "game/instellingen.h"
+#include "game/scorelijst.h"
 #include "storage/paths.h"
 #include "support/nepdialogen.h"
 #include "support/neptijd.h"
@@ -104,8 +105,11 @@ int main(int argc, char* argv[]) {
     Algemeen::Toeval toeval(42);
     NepDialogen dialogen;
     dialogen.naam = QStringLiteral("Sanne");
-    Drietal::Main venster(tijd, toeval, dialogen);
-    Algemeen::instellingen.GeluidAan = false; // the button clicks below need no sound device
+    Algemeen::Instellingen instellingen;
+    Algemeen::ScoreLijst scores;
+    Drietal::Main venster(tijd, toeval, dialogen, instellingen, scores);
+    // The button clicks below need no sound device.
+    instellingen.wijzig([](Algemeen::InstellingWaarden& w) { w.GeluidAan = false; });
     // The size of the bench's screen; the offscreen platform's own screen is smaller.
     venster.resize(1280, 800);
     venster.show();

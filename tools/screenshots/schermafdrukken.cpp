@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the README's screenshots of the main window: the start screen, the reveal and a
 // finished game. Usage: schermafdrukken <program folder> <output folder>
-#include "game/algemeen.h"
+#include "game/instellingen.h"
+#include "game/scorelijst.h"
 #include "storage/paths.h"
 #include "support/nepdialogen.h"
 #include "support/neptijd.h"
@@ -11,6 +12,7 @@
 #include "ui/windows/config.h"
 #include "ui/windows/oplossing.h"
 #include "ui/windows/scoreform.h"
+#include "ui/windows/venster.h"
 #include "ui/windows/woordform.h"
 
 #include <QApplication>
@@ -59,7 +61,10 @@ int main(int argc, char* argv[]) {
     Algemeen::Toeval toeval(42);
     NepDialogen dialogen;
     dialogen.naam = QStringLiteral("Sanne");
-    Drietal::Main venster(tijd, toeval, dialogen);
+    Algemeen::Instellingen instellingen;
+    Algemeen::ScoreLijst scores;
+    Drietal::Main venster(tijd, toeval, dialogen, instellingen, scores);
+    const QColor vensterKleur = Drietal::vensterKleur(instellingen.waarden());
     venster.resize(1280, 800);
     venster.show();
     bewaar(venster, uit + "/start.png");
@@ -75,7 +80,7 @@ int main(int argc, char* argv[]) {
     tijd.verstrijk(3600 + 3000);
     bewaar(venster, uit + "/onthullen.png");
 
-    tijd.verstrijk(Algemeen::instellingen.PauzeTijd * 1000);
+    tijd.verstrijk(instellingen.waarden().PauzeTijd * 1000);
     const Algemeen::SpelToestand& t = venster.spel().toestand();
     for (int d = 0; d < 7; ++d) {
         tijd.verstrijk(9000);
@@ -87,7 +92,7 @@ int main(int argc, char* argv[]) {
     venster.spel().kies(2, t.plek(8, 2));
     bewaar(venster, uit + "/spelen.png");
     {
-        Drietal::Oplossing oplossing(tijd, t.StrafTijd, t.DrietalCode);
+        Drietal::Oplossing oplossing(tijd, t.StrafTijd, t.DrietalCode, vensterKleur);
         oplossing.show();
         bewaar(oplossing, uit + "/oplossing.png");
     }
@@ -113,23 +118,26 @@ int main(int argc, char* argv[]) {
         kiesDrietal(venster.spel(), d);
     }
     bewaar(venster, uit + "/klaar.png");
-    Algemeen::BackScoreLijst << QStringLiteral("10:05 - Pieter") << QStringLiteral("02:40 - Fatima")
-                             << QStringLiteral("100:00 - Kees") << QStringLiteral("01:58 - Noor");
-    Drietal::ScoreForm scores;
-    scores.show();
-    bewaar(scores, uit + "/scorelijst.png");
+    for (const char* regel : {"10:05 - Pieter", "02:40 - Fatima", "100:00 - Kees", "01:58 - Noor"})
+        scores.voegToe(QString::fromLatin1(regel));
+    Drietal::ScoreForm scoreLijst(scores, vensterKleur);
+    scoreLijst.show();
+    bewaar(scoreLijst, uit + "/scorelijst.png");
     {
         // The editor on a sample topic, with a Drietal clicked.
-        Algemeen::instellingen.Onderwerp = QStringLiteral("Geografie");
+        instellingen.wijzig(
+            [](Algemeen::InstellingWaarden& w) { w.Onderwerp = QStringLiteral("Geografie"); });
         Drietal::Woordform woorden(
-            nullptr, [](QWidget*, const QString&) {}, [](QWidget*) { return QString(); });
+            instellingen.waarden(), nullptr, [](QWidget*, const QString&) {},
+            [](QWidget*) { return QString(); });
         woorden.show();
         woorden.List1()->setCurrentRow(2);
         bewaar(woorden, uit + "/woordform.png");
     }
     {
         // The settings window over the finished game, the topic and wallpaper in force selected.
-        Drietal::Config config(&venster, Drietal::knopPlaatje(Drietal::Plaatje::Instellingen),
+        Drietal::Config config(instellingen, &venster,
+                               Drietal::knopPlaatje(Drietal::Plaatje::Instellingen),
                                [](QWidget*, const QString&) {});
         config.show();
         bewaar(config, uit + "/config.png");

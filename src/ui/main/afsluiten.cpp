@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The end of the program: the exit button, and what a close saves.
-#include "game/algemeen.h"
 #include "storage/fileaccess.h"
 #include "storage/paths.h"
 #include "ui/main/mainwindow.h"
@@ -100,9 +99,8 @@ bool Main::opslaanBijAfsluiten() {
         if (QFileInfo(pad).isFile())
             bewaard << wat;
     };
-    noteer(Algemeen::InstellingenOpslaan(), QStringLiteral("de instellingen"),
-           Opslag::instellingenPad());
-    noteer(Algemeen::ScoreLijstOpslaan(), QStringLiteral("de scorelijst"), Opslag::scoreLijstPad());
+    noteer(m_inst.opslaan(), QStringLiteral("de instellingen"), Opslag::instellingenPad());
+    noteer(m_scores.opslaan(), QStringLiteral("de scorelijst"), Opslag::scoreLijstPad());
     if (mislukt.isEmpty())
         return true;
     QString melding =

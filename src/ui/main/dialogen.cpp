@@ -28,28 +28,25 @@ bool VensterDialogen::vraag(QWidget* ouder, const QString& tekst) {
 }
 
 void VensterDialogen::toonScoreLijst(QWidget* ouder, const QString& nieuw) {
-    ScoreForm venster(ouder);
+    ScoreForm venster(m_scores, vensterKleur(m_inst.waarden()), ouder);
     venster.toonRegel(nieuw);
     venster.exec();
 }
 
 void VensterDialogen::toonOplossing(QWidget* ouder, float strafTijd,
                                     const std::array<QString, Algemeen::kVakken>& codes) {
-    Oplossing venster(m_tijd, strafTijd, codes, ouder);
+    Oplossing venster(m_tijd, strafTijd, codes, vensterKleur(m_inst.waarden()), ouder);
     venster.exec();
 }
 
 void VensterDialogen::toonWoordform(QWidget* ouder) {
-    Woordform venster(ouder);
+    Woordform venster(m_inst.waarden(), ouder);
     venster.exec();
 }
 
-void VensterDialogen::toonConfig(QWidget* ouder, std::function<void()> gewijzigd,
-                                 std::function<void()> wallpaper) {
+void VensterDialogen::toonConfig(QWidget* ouder) {
     const qreal dpr = ouder ? ouder->devicePixelRatioF() : 1.0;
-    Config venster(ouder, knopPlaatje(Plaatje::Instellingen, dpr));
-    QObject::connect(&venster, &Config::instellingenGewijzigd, &venster, std::move(gewijzigd));
-    QObject::connect(&venster, &Config::wallpaperGewijzigd, &venster, std::move(wallpaper));
+    Config venster(m_inst, ouder, knopPlaatje(Plaatje::Instellingen, dpr));
     venster.exec();
 }
 

@@ -5,6 +5,8 @@
 
 #include "core/tijdbron.h"
 #include "game/bord.h"
+#include "game/instellingen.h"
+#include "game/scorelijst.h"
 
 #include <QString>
 #include <array>
@@ -31,16 +33,16 @@ public:
                                const std::array<QString, Algemeen::kVakken>& codes) = 0;
     // The word list editor, modal.
     virtual void toonWoordform(QWidget* ouder) = 0;
-    // The settings window, modal. While it is open, gewijzigd is called whenever a setting that
-    // the main window shows changes, and wallpaper when another wallpaper is chosen.
-    virtual void toonConfig(QWidget* ouder, std::function<void()> gewijzigd,
-                            std::function<void()> wallpaper) = 0;
+    // The settings window, modal; what it changes, the settings' signals tell.
+    virtual void toonConfig(QWidget* ouder) = 0;
 };
 
 // The real boxes and windows.
 class VensterDialogen : public Dialogen {
 public:
-    explicit VensterDialogen(Algemeen::TijdBron& tijd) : m_tijd(tijd) {}
+    VensterDialogen(Algemeen::TijdBron& tijd, Algemeen::Instellingen& instellingen,
+                    Algemeen::ScoreLijst& scores)
+        : m_tijd(tijd), m_inst(instellingen), m_scores(scores) {}
 
     QString vraagNaam(QWidget* ouder) override;
     void meld(QWidget* ouder, const QString& tekst) override;
@@ -49,11 +51,12 @@ public:
     void toonOplossing(QWidget* ouder, float strafTijd,
                        const std::array<QString, Algemeen::kVakken>& codes) override;
     void toonWoordform(QWidget* ouder) override;
-    void toonConfig(QWidget* ouder, std::function<void()> gewijzigd,
-                    std::function<void()> wallpaper) override;
+    void toonConfig(QWidget* ouder) override;
 
 private:
     Algemeen::TijdBron& m_tijd;
+    Algemeen::Instellingen& m_inst;
+    Algemeen::ScoreLijst& m_scores;
 };
 
 } // namespace Drietal

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/mainwindow.h"
 
-#include "game/algemeen.h"
 #include "platform/geluid.h"
 #include "storage/fileaccess.h"
 #include "storage/paths.h"
@@ -57,9 +56,10 @@ QLabel* maakLabel(QWidget* ouder, const QString& tekst, const QFont& font, const
 
 } // namespace
 
-Main::Main(Algemeen::TijdBron& tijd, Algemeen::Toeval& toeval, Dialogen& dialogen, QWidget* parent)
-    : QWidget(parent), m_tijd(tijd), m_dialogen(dialogen), m_spel(tijd, toeval),
-      m_drukEffect(tijd) {
+Main::Main(Algemeen::TijdBron& tijd, Algemeen::Toeval& toeval, Dialogen& dialogen,
+           Algemeen::Instellingen& instellingen, Algemeen::ScoreLijst& scores, QWidget* parent)
+    : QWidget(parent), m_tijd(tijd), m_dialogen(dialogen), m_inst(instellingen), m_scores(scores),
+      m_spel(tijd, toeval, instellingen, scores), m_drukEffect(tijd) {
     setWindowTitle(QStringLiteral("Drietalspel"));
     setWindowIcon(vensterIcoon());
     setWindowFlag(Qt::FramelessWindowHint);
@@ -131,20 +131,25 @@ void Main::bouwWerkbalk() {
     connect(ExitKnop(), &PlaatjeKnop::geklikt, this, &Main::exitKlik);
     // The sound switch tells a screen reader whether the sound is on.
     Knop(Commando::Geluid)->setCheckable(true);
-    Knop(Commando::Geluid)->setChecked(Algemeen::instellingen.GeluidAan);
+    Knop(Commando::Geluid)->setChecked(m_inst.waarden().GeluidAan);
     setTabOrder(vorige, ExitKnop());
 }
 
 void Main::laadInstellingen() {
-    Algemeen::InstellingenStandaard();
-    Algemeen::InstellingenLaden();
-    Algemeen::ScoreLijstLaden();
+    m_inst.zetStandaard();
+    m_inst.laden();
+    m_scores.laden();
     toonInstellingen();
+    connect(&m_inst, &Algemeen::Instellingen::gewijzigd, this, &Main::toonInstellingen);
+    connect(&m_inst, &Algemeen::Instellingen::wallpaperGewijzigd, this, [this] {
+        if (m_wallpaperGevraagd)
+            laadWallpaper();
+    });
 }
 
 // The settings that the main window shows: think time, topic, title and its colours.
 void Main::toonInstellingen() {
-    const auto& inst = Algemeen::instellingen;
+    const Algemeen::InstellingWaarden& inst = m_inst.waarden();
     m_spel.toonPauzeTijd();
     zetTekst(m_onderwerpLabel, inst.Onderwerp);
     zetTekst(m_titel1, inst.TitelTekst);
@@ -154,7 +159,7 @@ void Main::toonInstellingen() {
 }
 
 void Main::laadWallpaper() {
-    const QString pad = Opslag::wallpaperPad(Algemeen::instellingen.WallpaperFile);
+    const QString pad = Opslag::wallpaperPad(m_inst.waarden().WallpaperFile);
     // A settings file may name anything; only a regular file is opened (a FIFO would block).
     if (!Opslag::isGewoonBestand(pad)) {
         m_wallpaper = QPixmap();
@@ -176,7 +181,7 @@ void Main::laadWallpaper() {
 }
 
 void Main::toonTitelKleuren() {
-    const bool standaard = Algemeen::instellingen.TitelKleur;
+    const bool standaard = m_inst.waarden().TitelKleur;
     const QColor voor = standaard ? kDonker : kLicht;
     const QColor schaduw = standaard ? kLicht : kDonker;
     zetTekstKleur(m_titel1, voor);

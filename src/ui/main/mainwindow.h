@@ -29,9 +29,11 @@ class PlaatjeKnop;
 class Main : public QWidget {
     Q_OBJECT
 public:
-    // Lays out the window, reads the settings (writing them at a first start) and the
-    // high-score list.
+    // Lays out the window, reads the settings into instellingen (writing them at a first start)
+    // and the high-score list into scores, and shows them from then on; both are written at the
+    // end.
     Main(Algemeen::TijdBron& tijd, Algemeen::Toeval& toeval, Dialogen& dialogen,
+         Algemeen::Instellingen& instellingen, Algemeen::ScoreLijst& scores,
          QWidget* parent = nullptr);
     ~Main() override;
 
@@ -141,6 +143,8 @@ private:
 
     Algemeen::TijdBron& m_tijd;
     Dialogen& m_dialogen;
+    Algemeen::Instellingen& m_inst;
+    Algemeen::ScoreLijst& m_scores;
     Algemeen::Spel m_spel;
     DrukEffect m_drukEffect;
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's toolbar commands.
-#include "game/algemeen.h"
 #include "platform/platform.h"
 #include "ui/main/bordwidget.h"
 #include "ui/main/helppaneel.h"
 #include "ui/main/mainwindow.h"
 #include "ui/main/plaatjes.h"
 
+#include <QApplication>
 #include <QRegularExpression>
 
 namespace Drietal {
@@ -71,22 +71,25 @@ void Main::wisselHelp() {
 
 void Main::startCommando() {
     const QString naam = m_dialogen.vraagNaam(this);
-    if (m_spel.start(naam) == Algemeen::Spel::StartUitkomst::Gestart)
+    if (naam.isEmpty())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto onderwerp = Opslag::leesSpelOnderwerp(m_inst.waarden().Onderwerp);
+    QApplication::restoreOverrideCursor();
+    if (m_spel.start(naam, onderwerp) == Algemeen::Spel::StartUitkomst::Gestart)
         deelUit();
 }
 
 void Main::geluidCommando() {
     m_spel.wisselGeluid();
-    const bool aan = Algemeen::instellingen.GeluidAan;
+    const bool aan = m_inst.waarden().GeluidAan;
     PlaatjeKnop* knop = Knop(Commando::Geluid);
     knop->setPixmap(knopPlaatje(aan ? Plaatje::SoundOn : Plaatje::SoundOff, devicePixelRatioF()));
     knop->setChecked(aan);
 }
 
 void Main::instellingenCommando() {
-    m_dialogen.toonConfig(
-        this, [this] { toonInstellingen(); }, [this] { laadWallpaper(); });
-    toonInstellingen();
+    m_dialogen.toonConfig(this);
 }
 
 // A look at the solution, only while the clock runs; its penalty counts when it closes.

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows/config.h"
 
-#include "game/algemeen.h"
 #include "game/instellingenkeuze.h"
 #include "ui/windows/venster.h"
 
@@ -173,12 +172,12 @@ private:
 
 } // namespace
 
-Config::Config(QWidget* parent, const QPixmap& tandwiel,
+Config::Config(Algemeen::Instellingen& instellingen, QWidget* parent, const QPixmap& tandwiel,
                std::function<void(QWidget*, const QString&)> meld)
-    : QDialog(parent), m_meld(meld ? std::move(meld) : Drietal::meld) {
-    auto& inst = Algemeen::instellingen;
+    : QDialog(parent), m_inst(instellingen), m_meld(meld ? std::move(meld) : Drietal::meld) {
     // The bars cannot show a value outside their range, and an edited settings file may hold one.
-    Algemeen::begrensInstellingen(inst);
+    m_inst.wijzig([](Algemeen::InstellingWaarden& w) { Algemeen::begrensInstellingen(w); });
+    const Algemeen::InstellingWaarden& inst = m_inst.waarden();
     bouw(tandwiel);
 
     m_colorScroll[0]->setValue(inst.ColorRed);
@@ -195,6 +194,8 @@ Config::Config(QWidget* parent, const QPixmap& tandwiel,
     connect(m_resetKnop, &QPushButton::clicked, this, &Config::resetKlik);
     connect(m_cancelKnop, &QPushButton::clicked, this, &Config::exitKlik);
     connect(m_text1, &QLineEdit::returnPressed, this, &Config::exitKlik);
+    connect(&m_inst, &Algemeen::Instellingen::gewijzigd, this,
+            [this] { zetAchtergrond(this, vensterKleur(m_inst.waarden())); });
 
     vulOnderwerpen();
     vulAchtergronden();
@@ -206,7 +207,7 @@ void Config::bouw(const QPixmap& tandwiel) {
     setWindowTitle(QStringLiteral(" Configuratie"));
     setModal(true);
     setFixedSize(plek::kVenster);
-    zetAchtergrond(this, instellingenKleur());
+    zetAchtergrond(this, vensterKleur(m_inst.waarden()));
     bouwKleuren(tandwiel);
     bouwPauze();
     bouwTitel();
@@ -278,7 +279,7 @@ void Config::bouwTitel() {
 void Config::vulOnderwerpen() {
     vulLijst(m_list1, Algemeen::keuzeOnderwerpen());
     for (int rij = 0; rij < m_list1->count(); ++rij) {
-        if (m_list1->item(rij)->text() == Algemeen::instellingen.Onderwerp) {
+        if (m_list1->item(rij)->text() == m_inst.waarden().Onderwerp) {
             m_list1->setCurrentRow(rij);
             kiesOnderwerp(rij);
             break;
@@ -291,28 +292,26 @@ void Config::vulOnderwerpen() {
 void Config::vulAchtergronden() {
     const QStringList namen = Algemeen::keuzeAchtergronden();
     vulLijst(m_list2, namen);
-    const int rij = Algemeen::wallpaperKeuze(namen, Algemeen::instellingen.WallpaperFile);
+    const int rij = Algemeen::wallpaperKeuze(namen, m_inst.waarden().WallpaperFile);
     if (rij >= 0)
         m_list2->setCurrentRow(rij);
     toonOnderschrift(m_label4, QStringLiteral("Keuze achtergrond"), m_list2);
 }
 
 void Config::kleurGewijzigd(int index, int waarde) {
-    auto& inst = Algemeen::instellingen;
-    int* deel[] = {&inst.ColorRed, &inst.ColorGreen, &inst.ColorBlue};
-    *deel[index - 1] = waarde;
-    zetAchtergrond(this, instellingenKleur());
+    m_inst.wijzig([index, waarde](Algemeen::InstellingWaarden& w) {
+        int* deel[] = {&w.ColorRed, &w.ColorGreen, &w.ColorBlue};
+        *deel[index - 1] = waarde;
+    });
 }
 
 void Config::pauzeGewijzigd(int waarde) {
-    Algemeen::instellingen.PauzeTijd = waarde;
+    m_inst.wijzig([waarde](Algemeen::InstellingWaarden& w) { w.PauzeTijd = waarde; });
     zetTekst(m_label7, QStringLiteral("%1 Seconden").arg(waarde));
-    emit instellingenGewijzigd();
 }
 
 void Config::kiesTitelKleur(int index) {
-    Algemeen::instellingen.TitelKleur = index != 0;
-    emit instellingenGewijzigd();
+    m_inst.wijzig([index](Algemeen::InstellingWaarden& w) { w.TitelKleur = index != 0; });
 }
 
 void Config::kiesOnderwerp(int rij) {
@@ -321,26 +320,25 @@ void Config::kiesOnderwerp(int rij) {
         m_meld(meldOuder(), *weigering);
         return;
     }
-    Algemeen::instellingen.Onderwerp = naam;
+    m_inst.wijzig([&naam](Algemeen::InstellingWaarden& w) { w.Onderwerp = naam; });
     toonOnderschrift(m_label11, naam, m_list1);
-    emit instellingenGewijzigd();
 }
 
 void Config::kiesAchtergrond(int rij) {
-    Algemeen::instellingen.WallpaperFile = Algemeen::achtergrondBestand(m_list2->item(rij)->text());
-    emit wallpaperGewijzigd();
+    const QString bestand = Algemeen::achtergrondBestand(m_list2->item(rij)->text());
+    m_inst.wijzig([&bestand](Algemeen::InstellingWaarden& w) { w.WallpaperFile = bestand; });
 }
 
 void Config::resetKlik() {
     const Opslag::OpgeslagenInstellingen standaard;
-    auto& inst = Algemeen::instellingen;
-    inst.ColorRed = standaard.ColorRed;
-    inst.ColorGreen = standaard.ColorGreen;
-    inst.ColorBlue = standaard.ColorBlue;
+    m_inst.wijzig([&standaard](Algemeen::InstellingWaarden& w) {
+        w.ColorRed = standaard.ColorRed;
+        w.ColorGreen = standaard.ColorGreen;
+        w.ColorBlue = standaard.ColorBlue;
+    });
     m_colorScroll[0]->setValue(standaard.ColorRed);
     m_colorScroll[1]->setValue(standaard.ColorGreen);
     m_colorScroll[2]->setValue(standaard.ColorBlue);
-    zetAchtergrond(this, instellingenKleur());
     // The default title waits in the box like a typed one: only Exit applies it.
     m_text1->setText(standaard.TitelTekst);
 }
@@ -351,8 +349,7 @@ void Config::exitKlik() {
         m_meld(this, *weigering);
         return;
     }
-    Algemeen::instellingen.TitelTekst = titel;
-    emit instellingenGewijzigd();
+    m_inst.wijzig([&titel](Algemeen::InstellingWaarden& w) { w.TitelTekst = titel; });
     accept();
 }
 

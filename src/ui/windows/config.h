@@ -4,6 +4,8 @@
 // moment it is made, except the title, which the Exit button applies.
 #pragma once
 
+#include "game/instellingen.h"
+
 #include <QCursor>
 #include <QDialog>
 #include <QPixmap>
@@ -24,7 +26,9 @@ public:
     // tandwiel is the picture of the toolbar's settings button, shown in the window. meld shows
     // a message titled "Drietalspel" with an OK button; by default a message box. A topic in
     // force that is not complete is reported here already, before the window is shown.
-    explicit Config(QWidget* parent = nullptr, const QPixmap& tandwiel = {},
+    // Its choices go into instellingen, whose change signals tell the rest of the program.
+    explicit Config(Algemeen::Instellingen& instellingen, QWidget* parent = nullptr,
+                    const QPixmap& tandwiel = {},
                     std::function<void(QWidget*, const QString&)> meld = {});
 
     // The pointer over the two title colour swatches: a hand whose fingertip is the hot spot.
@@ -51,13 +55,6 @@ public:
     QListWidget* List1() const { return m_list1; }
     QListWidget* List2() const { return m_list2; }
 
-signals:
-    // The think time, the title colour scheme, the topic or (at Exit) the title changed: what
-    // the main window shows of the settings is to be shown again.
-    void instellingenGewijzigd();
-    // WallpaperFile points at another picture.
-    void wallpaperGewijzigd();
-
 private:
     void bouw(const QPixmap& tandwiel);
     void bouwKleuren(const QPixmap& tandwiel);
@@ -75,6 +72,7 @@ private:
     void exitKlik();
     QWidget* meldOuder();
 
+    Algemeen::Instellingen& m_inst;
     std::function<void(QWidget*, const QString&)> m_meld;
     std::array<QScrollBar*, 3> m_colorScroll{};
     std::array<QLabel*, 2> m_label5{};

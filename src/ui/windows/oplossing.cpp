@@ -17,11 +17,12 @@ constexpr QRect kCodes = twipsRect(150, 930, 2010, 2940);
 } // namespace
 
 Oplossing::Oplossing(Algemeen::TijdBron& tijd, float strafTijd,
-                     const std::array<QString, Algemeen::kVakken>& drietalCodes, QWidget* parent)
+                     const std::array<QString, Algemeen::kVakken>& drietalCodes,
+                     const QColor& kleur, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Oplossing "));
     setFixedSize(plek::kVenster);
-    zetAchtergrond(this, instellingenKleur());
+    zetAchtergrond(this, kleur);
 
     m_straf = new QLabel(this);
     // The message wraps to three lines at this width; it may use the room down to the codes.

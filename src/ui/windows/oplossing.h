@@ -17,7 +17,7 @@ class Oplossing : public QDialog {
     Q_OBJECT
 public:
     Oplossing(Algemeen::TijdBron& tijd, float strafTijd,
-              const std::array<QString, Algemeen::kVakken>& drietalCodes,
+              const std::array<QString, Algemeen::kVakken>& drietalCodes, const QColor& kleur,
               QWidget* parent = nullptr);
 
     QLabel* Label1() const { return m_straf; }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows/scoreform.h"
 
-#include "game/algemeen.h"
 #include "game/scorelijst.h"
 #include "ui/windows/venster.h"
 
@@ -31,11 +30,11 @@ bool vraagVerwijderen(QWidget* ouder) {
 
 } // namespace
 
-ScoreForm::ScoreForm(QWidget* parent, std::function<bool(QWidget*)> vraag)
-    : QDialog(parent), m_vraag(vraag ? std::move(vraag) : vraagVerwijderen) {
+ScoreForm::ScoreForm(Algemeen::ScoreLijst& scores, const QColor& kleur, QWidget* parent,
+                     std::function<bool(QWidget*)> vraag)
+    : QDialog(parent), m_scores(scores), m_vraag(vraag ? std::move(vraag) : vraagVerwijderen) {
     setWindowTitle(QStringLiteral(" Scorelijst"));
     setFixedSize(plek::kVenster);
-    const QColor kleur = instellingenKleur();
     zetAchtergrond(this, kleur);
 
     auto* frame = new QFrame(this);
@@ -60,12 +59,13 @@ ScoreForm::ScoreForm(QWidget* parent, std::function<bool(QWidget*)> vraag)
     m_ok->setDefault(true);
     connect(m_verwijder, &QPushButton::clicked, this, &ScoreForm::verwijderAlles);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(&m_scores, &Algemeen::ScoreLijst::gewijzigd, this, &ScoreForm::vul);
     vul();
 }
 
 void ScoreForm::vul() {
     m_lijst->clear();
-    m_lijst->addItems(Algemeen::gesorteerdeScores(Algemeen::BackScoreLijst));
+    m_lijst->addItems(Algemeen::gesorteerdeScores(m_scores.regels()));
     zetTekst(m_aantal, QStringLiteral("Namen in de lijst : %1").arg(m_lijst->count()));
 }
 
@@ -80,8 +80,7 @@ void ScoreForm::toonRegel(const QString& regel) {
 void ScoreForm::verwijderAlles() {
     if (m_lijst->count() == 0 || !m_vraag(this))
         return;
-    Algemeen::BackScoreLijst.clear();
-    vul();
+    m_scores.wis();
 }
 
 } // namespace Drietal

@@ -3,6 +3,8 @@
 // the list after a question.
 #pragma once
 
+#include "game/scorelijst.h"
+
 #include <QDialog>
 #include <functional>
 
@@ -16,7 +18,10 @@ class ScoreForm : public QDialog {
     Q_OBJECT
 public:
     // vraag asks "empty the list?" and returns the answer; by default a Yes/No message box.
-    explicit ScoreForm(QWidget* parent = nullptr, std::function<bool(QWidget*)> vraag = {});
+    // Shows scores, sorted, on the windows' colour kleur, and follows its changes; empties it
+    // at the player's word.
+    ScoreForm(Algemeen::ScoreLijst& scores, const QColor& kleur, QWidget* parent = nullptr,
+              std::function<bool(QWidget*)> vraag = {});
 
     QListWidget* List1() const { return m_lijst; }
     QLabel* Label2() const { return m_aantal; }
@@ -30,6 +35,7 @@ private:
     void vul();
     void verwijderAlles();
 
+    Algemeen::ScoreLijst& m_scores;
     std::function<bool(QWidget*)> m_vraag;
     QListWidget* m_lijst = nullptr;
     QLabel* m_aantal = nullptr;

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows/venster.h"
 
-#include "game/algemeen.h"
-
 #include <QApplication>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -90,8 +88,7 @@ QString lijstStijl() {
         "QListWidget { background: rgb(30, 30, 60); color: rgb(200, 200, 200); }");
 }
 
-QColor instellingenKleur() {
-    const auto& i = Algemeen::instellingen;
+QColor vensterKleur(const Algemeen::InstellingWaarden& i) {
     return QColor(i.ColorRed, i.ColorGreen, i.ColorBlue);
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/tijdbron.h"
+#include "game/instellingen.h"
 
 #include <QColor>
 #include <QFont>
@@ -48,8 +49,8 @@ void zetTekstKleur(QLabel* label, const QColor& kleur);
 // The light text on dark blue of the lists in the windows.
 QString lijstStijl();
 
-// RGB (ColorRed, ColorGreen, ColorBlue) of the settings.
-QColor instellingenKleur();
+// RGB (ColorRed, ColorGreen, ColorBlue) of the settings: the windows' background.
+QColor vensterKleur(const Algemeen::InstellingWaarden& waarden);
 void zetAchtergrond(QWidget* widget, const QColor& kleur);
 
 // A button in its own background colour; Enter in a text box never presses it.

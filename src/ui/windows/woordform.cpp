@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows/woordform.h"
 
-#include "game/algemeen.h"
 #include "ui/windows/venster.h"
 
 #include <QComboBox>
@@ -145,22 +144,23 @@ void zetRijen(QListWidget* lijst, const QStringList& woorden, int selectie) {
 
 } // namespace
 
-Woordform::Woordform(QWidget* parent, std::function<void(QWidget*, const QString&)> meld,
+Woordform::Woordform(const Algemeen::InstellingWaarden& waarden, QWidget* parent,
+                     std::function<void(QWidget*, const QString&)> meld,
                      std::function<QString(QWidget*)> vraagNaam)
     : QDialog(parent), m_meld(meld ? std::move(meld) : Drietal::meld),
       m_vraagNaam(vraagNaam ? std::move(vraagNaam) : vraagNaamStandaard) {
-    bouw();
-    const QString melding = m_editor.openen(Algemeen::instellingen.Onderwerp).melding;
+    bouw(vensterKleur(waarden));
+    const QString melding = m_editor.openen(waarden.Onderwerp).melding;
     spiegel();
     // A topic that could not be read whole is reported over the window, once it is shown.
     if (!melding.isEmpty())
         QTimer::singleShot(0, this, [this, melding] { m_meld(this, melding); });
 }
 
-void Woordform::bouw() {
+void Woordform::bouw(const QColor& kleur) {
     setWindowTitle(QStringLiteral(" Woordlijsten"));
     setFixedSize(plek::kVenster);
-    zetAchtergrond(this, instellingenKleur());
+    zetAchtergrond(this, kleur);
     const QFont gewoon = arial(9.75);
 
     m_combo = new QComboBox(this);

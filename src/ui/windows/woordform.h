@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/tijdbron.h"
+#include "game/instellingen.h"
 #include "game/woordeditor.h"
 
 #include <QDialog>
@@ -23,8 +24,9 @@ class Woordform : public QDialog {
 public:
     // meld shows a message (by default a box titled "Drietalspel" with an OK button); vraagNaam
     // asks the name of a new topic and returns an empty string when cancelled (by default an
-    // input box titled "Nieuw"). The window opens on the topic of the settings (Onderwerp).
-    explicit Woordform(QWidget* parent = nullptr,
+    // input box titled "Nieuw"). The window opens on the topic of the settings (Onderwerp), in
+    // their windows' colour.
+    explicit Woordform(const Algemeen::InstellingWaarden& waarden, QWidget* parent = nullptr,
                        std::function<void(QWidget*, const QString&)> meld = {},
                        std::function<QString(QWidget*)> vraagNaam = {});
 
@@ -50,7 +52,7 @@ public:
     QPushButton* ExitKnop() const { return m_exit; }
 
 private:
-    void bouw();
+    void bouw(const QColor& kleur);
     void bouwKolommen(const QFont& font);
     void bouwKnoppen();
     void verbind();

@@ -44,6 +44,8 @@ class TestMain : public QObject {
         NepTijd tijd;
         Toeval toeval{7};
         NepDialogen dialogen;
+        Instellingen inst;
+        ScoreLijst scores;
         std::unique_ptr<Main> venster;
 
         explicit Opstelling(bool metOnderwerp = true) {
@@ -52,7 +54,7 @@ class TestMain : public QObject {
         }
         // The window; an active one takes the keyboard.
         Main& open(bool actief = false) {
-            venster = std::make_unique<Main>(tijd, toeval, dialogen);
+            venster = std::make_unique<Main>(tijd, toeval, dialogen, inst, scores);
             venster->resize(1280, 800);
             venster->show();
             if (actief) {
@@ -81,21 +83,28 @@ class TestMain : public QObject {
             druk(Commando::Start);
             tijd.verstrijk(3600);
             QCOMPARE(venster->spel().fase(), Fase::Onthullen);
-            tijd.verstrijk(instellingen.PauzeTijd * 1000);
+            tijd.verstrijk(inst.waarden().PauzeTijd * 1000);
             QCOMPARE(venster->spel().fase(), Fase::Spelen);
         }
         int vak(int drietal, int rij) { return venster->spel().toestand().plek(drietal, rij); }
     };
 
 private slots:
-    // A first start writes the settings and shows them; the board and the toolbar lie inside the
-    // window, the toolbar along its bottom, its buttons side by side on it.
+    // A first start writes the settings and shows them, and their changes; the board and the
+    // toolbar lie inside the window, the toolbar along its bottom, its buttons side by side on it.
     void opstarten() {
         Opstelling o;
         Main& m = o.open();
         QVERIFY(QFileInfo::exists(Opslag::instellingenPad()));
-        QCOMPARE(m.Label2()->text(), QString::number(instellingen.PauzeTijd));
+        QCOMPARE(m.Label2()->text(), QString::number(o.inst.waarden().PauzeTijd));
         QCOMPARE(m.OnderwerpLabel()->text(), "Geografie");
+        // What the settings window changes shows at once.
+        o.inst.wijzig([](InstellingWaarden& w) {
+            w.PauzeTijd = 12;
+            w.Onderwerp = "Dieren";
+        });
+        QCOMPARE(m.Label2()->text(), "12");
+        QCOMPARE(m.OnderwerpLabel()->text(), "Dieren");
         QVERIFY(m.rect().contains(m.Pic()->geometry()));
         const QRect strook = m.KnopPic()->geometry();
         QCOMPARE(strook.bottom(), m.rect().bottom());
@@ -186,7 +195,7 @@ private slots:
             }
             QCOMPARE(zichtbareGezichten(m), 3 * (d + 1));
         }
-        QCOMPARE(BackScoreLijst, QStringList{"00:04 - " + o.dialogen.naam});
+        QCOMPARE(o.scores.regels(), QStringList{"00:04 - " + o.dialogen.naam});
         QCOMPARE(o.dialogen.scoreLijsten, 1);
         QCOMPARE(m.gezicht(2, o.vak(5, 2))->text(), "c5");
         QCOMPARE(m.gezicht(2, o.vak(5, 2))->width(), kGezichtBreedte);
@@ -273,7 +282,7 @@ private slots:
                                                         QPoint(3, 3));
         };
         QCOMPARE(kleur(1, 3), QColor(Qt::white));
-        o.tijd.verstrijk(instellingen.PauzeTijd * 1000);
+        o.tijd.verstrijk(o.inst.waarden().PauzeTijd * 1000);
         const QColor rug[kRijen] = {kleur(0, 3), kleur(1, 3), kleur(2, 3)};
         QVERIFY(rug[0] != rug[1] && rug[1] != rug[2] && rug[0] != rug[2]);
         m.spel().kies(0, 3);
@@ -329,6 +338,9 @@ private slots:
         rood.fill(Qt::red);
         QVERIFY(QDir().mkpath(o.map.pad("Backgrounds")));
         QVERIFY(rood.save(o.map.pad("Backgrounds/Wallpaper-01.jpg")));
+        QImage blauw = rood;
+        blauw.fill(Qt::blue);
+        QVERIFY(blauw.save(o.map.pad("Backgrounds/Blauw.jpg")));
         QVERIFY(TestMap::schrijf(o.map.pad("Backgrounds/Kapot.jpg"), "geen jpeg"));
         Main& m = o.open();
         const QPoint hoek(m.width() - 2, m.height() / 2);
@@ -338,10 +350,13 @@ private slots:
         const QColor voor = kleur();
         QVERIFY2(voor.red() > 200 && voor.green() < 60, qPrintable(voor.name()));
         QCOMPARE(m.Wallpaper().size(), m.size() * m.devicePixelRatio());
-        instellingen.WallpaperFile = "Kapot.jpg";
-        o.druk(Commando::Instellingen);
-        o.dialogen.wallpaper();
-        QCOMPARE(kleur(), voor);
+        // Another wallpaper chosen shows at once; one that cannot be decoded leaves it.
+        o.inst.wijzig([](InstellingWaarden& w) { w.WallpaperFile = "Blauw.jpg"; });
+        const QColor blauwGezien = kleur();
+        QVERIFY2(blauwGezien.blue() > 200 && blauwGezien.red() < 60,
+                 qPrintable(blauwGezien.name()));
+        o.inst.wijzig([](InstellingWaarden& w) { w.WallpaperFile = "Kapot.jpg"; });
+        QCOMPARE(kleur(), blauwGezien);
     }
 
     // While the help is shown only the help button reacts. A topic that cannot be dealt is told,
@@ -368,8 +383,8 @@ private slots:
     void afsluitenSlaatOp() {
         Opstelling o;
         Main& m = o.open();
-        BackScoreLijst.append("03:27 - Nobody");
-        instellingen.PauzeTijd = 12;
+        o.scores.voegToe("03:27 - Nobody");
+        o.inst.wijzig([](InstellingWaarden& w) { w.PauzeTijd = 12; });
         QSignalSpy geluid(&m.spel(), &Spel::geluidGevraagd);
         m.exitKlik();
         o.tijd.verstrijk(50);
@@ -459,7 +474,7 @@ private slots:
         o.map.schrijfOnderwerp("Geografie", rijen);
         o.open(true);
         o.startMetF2();
-        o.tijd.verstrijk(instellingen.PauzeTijd * 1000);
+        o.tijd.verstrijk(o.inst.waarden().PauzeTijd * 1000);
         const SpelToestand& t = o.venster->spel().toestand();
         const QLabel* lang = o.venster->gezicht(1, t.PlekRij2[2]);
         QVERIFY(lang->font().pointSizeF() < o.venster->gezicht(0, 0)->font().pointSizeF());
@@ -486,7 +501,7 @@ private slots:
             QCOMPARE(t.AantalGoed, d + 1);
         }
         QCOMPARE(o.venster->spel().fase(), Fase::Klaar);
-        QCOMPARE(BackScoreLijst.size(), 1);
+        QCOMPARE(o.scores.regels().size(), 1);
     }
 
     // During the reveal the arrows go over every card, Up and Down in a row, Left and Right
@@ -523,7 +538,7 @@ private slots:
         o.toets(Qt::Key_Up);
         QCOMPARE(plek(), QPoint(2, kVakken - 1));
         QCOMPARE(o.venster->spel().fase(), Fase::Onthullen);
-        o.tijd.verstrijk(instellingen.PauzeTijd * 1000);
+        o.tijd.verstrijk(o.inst.waarden().PauzeTijd * 1000);
         QCOMPARE(o.venster->spel().fase(), Fase::Spelen);
         // Escape asks before leaving, and the game clock waits for the answer; after No it goes
         // on with the rest of its second. Yes lets the exit sound finish and closes.

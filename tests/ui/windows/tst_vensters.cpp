@@ -21,7 +21,7 @@
 #include <QSignalSpy>
 
 using namespace Drietal;
-using Algemeen::instellingen;
+using Algemeen::InstellingWaarden;
 using E = Algemeen::WoordEditor;
 
 namespace {
@@ -59,18 +59,23 @@ struct Opstelling {
     QStringList meldingen;
     QList<QWidget*> ouders;
     QString antwoord;
+    Algemeen::Instellingen inst;
+    Algemeen::ScoreLijst scores;
     std::function<void(QWidget*, const QString&)> meld = [this](QWidget* o, const QString& t) {
         ouders << o;
         meldingen << t;
     };
     Opstelling() { map.schrijfOnderwerp("Geografie", TestProgrammaMap::tienRijen()); }
     QString bestand(const QString& naam) const { return map.pad("Data/" + naam + ".dat"); }
+    const InstellingWaarden& waarden() const { return inst.waarden(); }
+    void zet(const std::function<void(InstellingWaarden&)>& wijziging) { inst.wijzig(wijziging); }
     template <typename V> std::unique_ptr<V> open(QWidget* ouder = nullptr) {
         std::unique_ptr<V> v;
         if constexpr (std::is_same_v<V, Config>)
-            v = std::make_unique<Config>(ouder, QPixmap(48, 48), meld);
+            v = std::make_unique<Config>(inst, ouder, QPixmap(48, 48), meld);
         else
-            v = std::make_unique<Woordform>(ouder, meld, [this](QWidget*) { return antwoord; });
+            v = std::make_unique<Woordform>(inst.waarden(), ouder, meld,
+                                            [this](QWidget*) { return antwoord; });
         v->show();
         return v;
     }
@@ -83,13 +88,14 @@ class TestVensters : public QObject {
 private slots:
     void indeling() {
         Opstelling o;
-        Algemeen::BackScoreLijst = {"100:00 - Hubertus van den Hoogenband", "01:00 - A"};
+        for (const char* regel : {"100:00 - Hubertus van den Hoogenband", "01:00 - A"})
+            o.scores.voegToe(regel);
         std::array<QString, 10> codes;
         codes.fill("9-9-9");
         Indeling::controleer(*o.open<Config>());
-        ScoreForm scores;
+        ScoreForm scores(o.scores, Qt::gray);
         Indeling::controleer(scores);
-        Oplossing oplossing(o.tijd, 100, codes);
+        Oplossing oplossing(o.tijd, 100, codes, Qt::gray);
         Indeling::controleer(oplossing);
         Indeling::controleer(*o.open<Woordform>());
     }
@@ -161,17 +167,18 @@ private slots:
     // The scores fastest first, their number under them; Delete All asks, empties only after
     // Yes, and asks nothing about an empty list. The list in memory keeps its order.
     void scoreLijst() {
-        TestProgrammaMap map;
-        Algemeen::BackScoreLijst = {"10:05 - A", "02:40 - B", "100:00 - C"};
+        Algemeen::ScoreLijst lijst;
+        for (const char* regel : {"10:05 - A", "02:40 - B", "100:00 - C"})
+            lijst.voegToe(regel);
         int vragen = 0;
-        ScoreForm venster(nullptr, [&](QWidget*) { return ++vragen > 1; });
+        ScoreForm venster(lijst, Qt::gray, nullptr, [&](QWidget*) { return ++vragen > 1; });
         venster.show();
         QCOMPARE(items(venster.List1()), QStringList({"02:40 - B", "10:05 - A", "100:00 - C"}));
         QVERIFY(venster.Label2()->text().endsWith(" 3"));
         klik(venster.DeleteAllKnop());
-        QCOMPARE(Algemeen::BackScoreLijst.first(), "10:05 - A");
+        QCOMPARE(lijst.regels().first(), "10:05 - A");
         klik(venster.DeleteAllKnop());
-        QVERIFY(Algemeen::BackScoreLijst.isEmpty() && venster.List1()->count() == 0);
+        QVERIFY(lijst.regels().isEmpty() && venster.List1()->count() == 0);
         klik(venster.DeleteAllKnop());
         QCOMPARE(vragen, 2);
         klik(venster.OkKnop());
@@ -183,7 +190,7 @@ private slots:
         NepTijd tijd;
         const std::array<QString, 10> codes = {"0-9-0", "1-8-3", "2-7-6", "3-6-9", "4-5-2",
                                                "5-4-5", "6-3-8", "7-2-1", "8-1-4", "9-0-7"};
-        Oplossing venster(tijd, 20, codes);
+        Oplossing venster(tijd, 20, codes, Qt::gray);
         venster.show();
         QVERIFY(venster.Label1()->text().contains(" 20 "));
         QCOMPARE(venster.Label2()->text().split("\r\n").mid(0, 10),
@@ -201,33 +208,35 @@ private slots:
         hoofd.show();
         Opstelling o;
         o.map.schrijfOnderwerp("Half", TestProgrammaMap::tienRijen(9));
-        instellingen.Onderwerp = "Half";
+        o.zet([](InstellingWaarden& w) { w.Onderwerp = "Half"; });
         for (const char* naam : {"Blauw", "Blauw 2", "Groen"})
             QVERIFY(TestMap::schrijf(Algemeen::achtergrondBestand(naam), {}));
-        instellingen.WallpaperFile = "C:\\Spellen\\Backgrounds\\Blauw 2.jpg";
+        o.zet([](InstellingWaarden& w) {
+            w.WallpaperFile = "C:\\Spellen\\Backgrounds\\Blauw 2.jpg";
+        });
         const auto v = o.open<Config>(&hoofd);
         QCOMPARE(o.meldingen, QStringList({*Algemeen::onderwerpWeigering("Half")}));
-        QSignalSpy gewijzigd(v.get(), &Config::instellingenGewijzigd);
+        QSignalSpy gewijzigd(&o.inst, &Algemeen::Instellingen::gewijzigd);
         for (const char* naam : {"Geografie", "Geografie", "Half"})
             klikOp(v->List1(), naam);
-        QCOMPARE(instellingen.Onderwerp, "Geografie");
-        QCOMPARE(gewijzigd.count(), 2);
+        QCOMPARE(o.waarden().Onderwerp, "Geografie");
+        QCOMPARE(gewijzigd.count(), 1); // the same topic again changes nothing
         QCOMPARE(o.ouders, QList<QWidget*>({&hoofd, v.get()}));
         // The stored wallpaper is shown and left; a choice (by mouse or keys) counts at once.
-        QSignalSpy wallpaper(v.get(), &Config::wallpaperGewijzigd);
+        QSignalSpy wallpaper(&o.inst, &Algemeen::Instellingen::wallpaperGewijzigd);
         QCOMPARE(v->List2()->currentItem()->text(), "Blauw 2");
-        QCOMPARE(instellingen.WallpaperFile, "C:\\Spellen\\Backgrounds\\Blauw 2.jpg");
+        QCOMPARE(o.waarden().WallpaperFile, "C:\\Spellen\\Backgrounds\\Blauw 2.jpg");
         klikOp(v->List2(), "Blauw");
-        QCOMPARE(instellingen.WallpaperFile, Algemeen::achtergrondBestand("Blauw"));
+        QCOMPARE(o.waarden().WallpaperFile, Algemeen::achtergrondBestand("Blauw"));
         QTest::keyClick(v->List2(), Qt::Key_Down);
-        QCOMPARE(instellingen.WallpaperFile, Algemeen::achtergrondBestand("Blauw 2"));
+        QCOMPARE(o.waarden().WallpaperFile, Algemeen::achtergrondBestand("Blauw 2"));
         QCOMPARE(wallpaper.count(), 2);
         // The title colour swatches take a left click only.
         klik(v->Label5(0));
         klik(v->Label5(1), Qt::RightButton);
-        QCOMPARE(instellingen.TitelKleur, false);
+        QCOMPARE(o.waarden().TitelKleur, false);
         klik(v->Label5(1));
-        QCOMPARE(instellingen.TitelKleur, true);
+        QCOMPARE(o.waarden().TitelKleur, true);
     }
 
     // A long topic name keeps to its place under its list, whole in its tooltip and for a screen
@@ -236,10 +245,10 @@ private slots:
         Opstelling o;
         const QString lang = "Dieren & hun jongen – groep 5 (één)";
         o.map.schrijfOnderwerp(lang, TestProgrammaMap::tienRijen());
-        instellingen.Onderwerp = "Geografie";
+        o.zet([](InstellingWaarden& w) { w.Onderwerp = "Geografie"; });
         const auto kort = o.open<Config>();
         const QRect kortLabel4 = kort->Label4()->geometry();
-        instellingen.Onderwerp = lang;
+        o.zet([&](InstellingWaarden& w) { w.Onderwerp = lang; });
         const auto v = o.open<Config>();
         klikOp(v->List1(), lang);
         QLabel* naam = v->Label11();
@@ -260,33 +269,33 @@ private slots:
     // colours and puts the default title in the box, which only Exit applies, once storable.
     void configWaarden() {
         Opstelling o;
-        instellingen.ColorRed = 400; // an edited file
-        instellingen.TitelTekst = "Mijn spel";
+        o.zet([](InstellingWaarden& w) { w.ColorRed = 400; }); // an edited file
+        o.zet([](InstellingWaarden& w) { w.TitelTekst = "Mijn spel"; });
         const auto v = o.open<Config>();
-        QSignalSpy gewijzigd(v.get(), &Config::instellingenGewijzigd);
+        QSignalSpy gewijzigd(&o.inst, &Algemeen::Instellingen::gewijzigd);
         const auto kleur = [&] { return v->palette().color(QPalette::Window); };
-        QCOMPARE(kleur(), QColor(255, instellingen.ColorGreen, instellingen.ColorBlue));
+        QCOMPARE(kleur(), QColor(255, o.waarden().ColorGreen, o.waarden().ColorBlue));
         v->ColorScroll(2)->triggerAction(QAbstractSlider::SliderToMinimum);
-        QCOMPARE(kleur(), QColor(255, 0, instellingen.ColorBlue));
-        QCOMPARE(instellingen.ColorGreen, 0);
+        QCOMPARE(kleur(), QColor(255, 0, o.waarden().ColorBlue));
+        QCOMPARE(o.waarden().ColorGreen, 0);
         v->PauzeScroll()->triggerAction(QAbstractSlider::SliderToMaximum);
         v->PauzeScroll()->triggerAction(QAbstractSlider::SliderSingleStepSub);
-        QCOMPARE(instellingen.PauzeTijd, v->PauzeScroll()->maximum() - 1);
-        QVERIFY(v->Label7()->text().startsWith(QString::number(instellingen.PauzeTijd) + " "));
-        QCOMPARE(gewijzigd.count(), 2);
+        QCOMPARE(o.waarden().PauzeTijd, v->PauzeScroll()->maximum() - 1);
+        QVERIFY(v->Label7()->text().startsWith(QString::number(o.waarden().PauzeTijd) + " "));
+        QCOMPARE(gewijzigd.count(), 3); // every change told once
         klik(v->ResetKnop());
         const Opslag::OpgeslagenInstellingen standaard;
         QCOMPARE(kleur(), QColor(standaard.ColorRed, standaard.ColorGreen, standaard.ColorBlue));
-        QCOMPARE(instellingen.TitelTekst, "Mijn spel");
+        QCOMPARE(o.waarden().TitelTekst, "Mijn spel");
         v->Text1()->setText("Het \"grote\" spel");
         klik(v->CancelKnop());
         QCOMPARE(o.meldingen, QStringList({*Algemeen::titelWeigering(v->Text1()->text())}));
         QVERIFY(v->isVisible());
         v->Text1()->setText(" Het grote spel ");
         klik(v->CancelKnop());
-        QCOMPARE(instellingen.TitelTekst, " Het grote spel ");
+        QCOMPARE(o.waarden().TitelTekst, " Het grote spel ");
         QVERIFY(!v->isVisible());
-        QCOMPARE(gewijzigd.count(), 3);
+        QCOMPARE(gewijzigd.count(), 5); // the colours reset, the title applied
     }
 
     // Through the editor's controls: refusals told over the window, a new topic of ten rows and
@@ -343,14 +352,14 @@ private slots:
         QTest::keyClick(v->Text3(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), v->AddKnop());
 
-        instellingen.TitelTekst = "Drietalspel";
+        o.zet([](InstellingWaarden& w) { w.TitelTekst = "Drietalspel"; });
         const auto c = o.open<Config>();
-        QSignalSpy gewijzigd(c.get(), &Config::instellingenGewijzigd);
+        QSignalSpy gewijzigd(&o.inst, &Algemeen::Instellingen::gewijzigd);
         c->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(c.get()));
         typ(c->Text1(), "Groep 5");
         QTest::keyClick(c->Text1(), Qt::Key_Enter);
-        QCOMPARE(instellingen.TitelTekst, "Groep 5");
+        QCOMPARE(o.waarden().TitelTekst, "Groep 5");
         QVERIFY(!c->isVisible());
         QCOMPARE(gewijzigd.count(), 1);
     }
