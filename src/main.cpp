@@ -121,7 +121,6 @@ int main(int argc, char* argv[]) {
     }
 
     Algemeen::EchteTijd tijd;
-    Algemeen::zetTijd(&tijd);
     Algemeen::SeamTimer lockVerversen;
     lockVerversen.start(tijd, 60 * 1000, true, [&slot] { slot.ververs(); });
     Algemeen::Toeval toeval;
@@ -134,6 +133,5 @@ int main(int argc, char* argv[]) {
                      [&venster] { venster.sluitZonderVragen(); });
     venster.showFullScreen();
     const int uitkomst = app.exec();
-    Algemeen::zetTijd(nullptr);
     return uitkomst;
 }

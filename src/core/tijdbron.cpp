@@ -5,18 +5,6 @@
 #include <algorithm>
 
 namespace Algemeen {
-namespace {
-TijdBron* huidige = nullptr;
-}
-
-TijdBron& tijd() {
-    Q_ASSERT_X(huidige, "tijd", "no time source set");
-    return *huidige;
-}
-
-void zetTijd(TijdBron* bron) {
-    huidige = bron;
-}
 
 void SeamTimer::start(TijdBron& bron, int intervalMs, bool herhalen, std::function<void()> f) {
     stop();

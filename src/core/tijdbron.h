@@ -21,10 +21,6 @@ public:
     virtual void stop(Id id) = 0;
 };
 
-// The time source in force; the program sets a real one at start-up, tests a fake one.
-TijdBron& tijd();
-void zetTijd(TijdBron* bron);
-
 // A timer of the seam that stops itself when it goes out of scope.
 class SeamTimer {
 public:

@@ -10,9 +10,6 @@
 
 class NepTijd : public Algemeen::TijdBron {
 public:
-    NepTijd() { Algemeen::zetTijd(this); }
-    ~NepTijd() override { Algemeen::zetTijd(nullptr); }
-
     qint64 nuMs() const override { return m_nu; }
 
     Id start(int intervalMs, bool herhalen, std::function<void()> f) override {

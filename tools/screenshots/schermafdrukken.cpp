@@ -128,7 +128,7 @@ int main(int argc, char* argv[]) {
         instellingen.wijzig(
             [](Algemeen::InstellingWaarden& w) { w.Onderwerp = QStringLiteral("Geografie"); });
         Drietal::Woordform woorden(
-            instellingen.waarden(), nullptr, [](QWidget*, const QString&) {},
+            tijd, instellingen.waarden(), nullptr, [](QWidget*, const QString&) {},
             [](QWidget*) { return QString(); });
         woorden.show();
         woorden.List1()->setCurrentRow(2);

@@ -40,7 +40,7 @@ void VensterDialogen::toonOplossing(QWidget* ouder, float strafTijd,
 }
 
 void VensterDialogen::toonWoordform(QWidget* ouder) {
-    Woordform venster(m_inst.waarden(), ouder);
+    Woordform venster(m_tijd, m_inst.waarden(), ouder);
     venster.exec();
 }
 

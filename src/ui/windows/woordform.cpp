@@ -144,10 +144,10 @@ void zetRijen(QListWidget* lijst, const QStringList& woorden, int selectie) {
 
 } // namespace
 
-Woordform::Woordform(const Algemeen::InstellingWaarden& waarden, QWidget* parent,
-                     std::function<void(QWidget*, const QString&)> meld,
+Woordform::Woordform(Algemeen::TijdBron& tijd, const Algemeen::InstellingWaarden& waarden,
+                     QWidget* parent, std::function<void(QWidget*, const QString&)> meld,
                      std::function<QString(QWidget*)> vraagNaam)
-    : QDialog(parent), m_meld(meld ? std::move(meld) : Drietal::meld),
+    : QDialog(parent), m_tijd(tijd), m_meld(meld ? std::move(meld) : Drietal::meld),
       m_vraagNaam(vraagNaam ? std::move(vraagNaam) : vraagNaamStandaard) {
     bouw(vensterKleur(waarden));
     const QString melding = m_editor.openen(waarden.Onderwerp).melding;
@@ -318,7 +318,7 @@ void Woordform::wijzigen() {
         return;
     // A short flash of the lists shows that the row changed.
     zetLijstKleur(kWijzigKleur);
-    m_flits.start(Algemeen::tijd(), kFlitsMs, false, [this] { zetLijstKleur(kLijstKleur); });
+    m_flits.start(m_tijd, kFlitsMs, false, [this] { zetLijstKleur(kLijstKleur); });
 }
 
 void Woordform::verwijderen() {

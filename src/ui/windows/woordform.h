@@ -26,9 +26,9 @@ public:
     // asks the name of a new topic and returns an empty string when cancelled (by default an
     // input box titled "Nieuw"). The window opens on the topic of the settings (Onderwerp), in
     // their windows' colour.
-    explicit Woordform(const Algemeen::InstellingWaarden& waarden, QWidget* parent = nullptr,
-                       std::function<void(QWidget*, const QString&)> meld = {},
-                       std::function<QString(QWidget*)> vraagNaam = {});
+    Woordform(Algemeen::TijdBron& tijd, const Algemeen::InstellingWaarden& waarden,
+              QWidget* parent = nullptr, std::function<void(QWidget*, const QString&)> meld = {},
+              std::function<QString(QWidget*)> vraagNaam = {});
 
     const Algemeen::WoordEditor& editor() const { return m_editor; }
 
@@ -72,6 +72,7 @@ private:
     void opslaan();
 
     Algemeen::WoordEditor m_editor;
+    Algemeen::TijdBron& m_tijd;
     std::function<void(QWidget*, const QString&)> m_meld;
     std::function<QString(QWidget*)> m_vraagNaam;
     Algemeen::SeamTimer m_flits; // the lists' flash after a change

@@ -74,7 +74,7 @@ struct Opstelling {
         if constexpr (std::is_same_v<V, Config>)
             v = std::make_unique<Config>(inst, ouder, QPixmap(48, 48), meld);
         else
-            v = std::make_unique<Woordform>(inst.waarden(), ouder, meld,
+            v = std::make_unique<Woordform>(tijd, inst.waarden(), ouder, meld,
                                             [this](QWidget*) { return antwoord; });
         v->show();
         return v;
