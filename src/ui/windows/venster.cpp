@@ -20,7 +20,8 @@ QFont letter(const QString& familie, qreal punten, bool vet) {
     font.setBold(vet);
     return font;
 }
-bool toetsenbordGebruikt = false;
+// Kept by the application object itself, which lives exactly as long as its windows.
+constexpr char kToetsenbordGebruikt[] = "drietalToetsenbordGebruikt";
 
 class ToetsenbordWachter : public QObject {
 public:
@@ -28,8 +29,8 @@ public:
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress && !toetsenbordGebruikt) {
-            toetsenbordGebruikt = true;
+        if (event->type() == QEvent::KeyPress && !focusKaderZichtbaar()) {
+            qApp->setProperty(kToetsenbordGebruikt, true);
             if (QWidget* focus = QApplication::focusWidget())
                 focus->update();
         }
@@ -39,15 +40,12 @@ protected:
 } // namespace
 
 bool focusKaderZichtbaar() {
-    return toetsenbordGebruikt;
+    return qApp && qApp->property(kToetsenbordGebruikt).toBool();
 }
 
 void volgToetsenbord() {
-    static ToetsenbordWachter* wachter = nullptr;
-    if (!wachter && qApp) {
-        wachter = new ToetsenbordWachter(qApp);
-        qApp->installEventFilter(wachter);
-    }
+    if (qApp && !qApp->findChild<ToetsenbordWachter*>(QString(), Qt::FindDirectChildrenOnly))
+        qApp->installEventFilter(new ToetsenbordWachter(qApp));
 }
 
 QFont arial(qreal punten, bool vet) {
