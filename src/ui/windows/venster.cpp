@@ -25,7 +25,9 @@ constexpr char kToetsenbordGebruikt[] = "drietalToetsenbordGebruikt";
 
 class ToetsenbordWachter : public QObject {
 public:
-    using QObject::QObject;
+    explicit ToetsenbordWachter(QObject* ouder) : QObject(ouder) {
+        setObjectName(QStringLiteral("drietalToetsenbordWachter"));
+    }
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override {
@@ -44,7 +46,8 @@ bool focusKaderZichtbaar() {
 }
 
 void volgToetsenbord() {
-    if (qApp && !qApp->findChild<ToetsenbordWachter*>(QString(), Qt::FindDirectChildrenOnly))
+    if (qApp && !qApp->findChild<QObject*>(QStringLiteral("drietalToetsenbordWachter"),
+                                           Qt::FindDirectChildrenOnly))
         qApp->installEventFilter(new ToetsenbordWachter(qApp));
 }
 
