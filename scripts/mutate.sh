@@ -241,7 +241,7 @@ tests @windows
 
 fault think-time-bar-disconnected
 file  src/ui/windows/config.cpp
-old   connect(m_pauzeScroll, &QScrollBar::valueChanged, this, &Config::pauzeGewijzigd);
+old   connect(m_bedenktijdBalk, &QScrollBar::valueChanged, this, &Config::pauzeGewijzigd);
 new
 tests @windows
 
@@ -538,7 +538,8 @@ tests @windows
 
 fault word-boxes-tab-into-lists
 file  src/ui/windows/woordform.cpp
-old           setTabOrder(m_teksten[k], k < 2 ? static_cast<QWidget*>(m_teksten[k + 1]) : m_add);
+old           setTabOrder(m_woordVelden[k],
+old                       k < 2 ? static_cast<QWidget*>(m_woordVelden[k + 1]) : m_toevoegKnop);
 new           {}
 tests @windows
 
@@ -550,7 +551,7 @@ tests @windows
 
 fault enter-in-title-box-does-nothing
 file  src/ui/windows/config.cpp
-old       connect(m_text1, &QLineEdit::returnPressed, this, &Config::exitKlik);
+old       connect(m_titelVeld, &QLineEdit::returnPressed, this, &Config::pasTitelToeEnSluit);
 new       {}
 tests @windows
 

@@ -75,7 +75,7 @@ void rij(const QString& wat, const Uitslag& u, bool metDoel) {
 
 void meetBord(Drietal::Main& venster, const QString& toestand, int n) {
     QCoreApplication::processEvents();
-    Drietal::BordWidget* bord = venster.Pic();
+    Drietal::BordWidget* bord = venster.bord();
     const QString platform = QGuiApplication::platformName();
     rij(QStringLiteral("board repaint(), %1, %2 (ms)").arg(toestand, platform),
         tijdVan(n, [bord] { bord->repaint(); }), true);
@@ -124,7 +124,7 @@ int main(int argc, char* argv[]) {
 
     std::printf("Board box %dx%d, %d repaints and %d grabs per line (median / 95th "
                 "percentile)\n",
-                venster.Pic()->width(), venster.Pic()->height(), n, n);
+                venster.bord()->width(), venster.bord()->height(), n, n);
     meetBord(venster, QStringLiteral("start screen"), n);
 
     // Start a game and let the board be dealt and uncovered: the solution lies face up.

@@ -131,7 +131,7 @@ int main(int argc, char* argv[]) {
             tijd, instellingen.waarden(), nullptr, [](QWidget*, const QString&) {},
             [](QWidget*) { return QString(); });
         woorden.show();
-        woorden.List1()->setCurrentRow(2);
+        woorden.woordLijst(0)->setCurrentRow(2);
         bewaar(woorden, uit + "/woordform.png");
     }
     {

@@ -76,13 +76,13 @@ void Main::sluitZonderVragen() {
     close();
 }
 
-void Main::exitKlik() {
-    if (m_drukEffect.bezig(ExitKnop()))
+void Main::afsluitKlik() {
+    if (m_drukEffect.bezig(afsluitKnop()))
         return;
     m_spel.speel(QStringLiteral("exit.wav"));
     zegVoor(QStringLiteral("Drietalspel wordt afgesloten"));
     m_drukEffect.druk(
-        ExitKnop(), [this] { close(); }, kExitGeluidMs);
+        afsluitKnop(), [this] { close(); }, kExitGeluidMs);
 }
 
 // True when everything was saved.

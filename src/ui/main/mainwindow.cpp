@@ -84,14 +84,14 @@ Main::Main(Algemeen::TijdBron& tijd, Algemeen::Toeval& toeval, Dialogen& dialoge
 
 Main::~Main() = default;
 
-QWidget* Main::KnopPic() const {
-    return m_knopPic;
+QWidget* Main::werkbalk() const {
+    return m_werkbalk;
 }
-PlaatjeKnop* Main::Knop(Commando commando) const {
-    return m_knopPic->knop(commando);
+PlaatjeKnop* Main::knop(Commando commando) const {
+    return m_werkbalk->knop(commando);
 }
-PlaatjeKnop* Main::ExitKnop() const {
-    return m_knopPic->exitKnop();
+PlaatjeKnop* Main::afsluitKnop() const {
+    return m_werkbalk->exitKnop();
 }
 
 void Main::bouwTitel() {
@@ -107,32 +107,32 @@ void Main::bouwBordLabels() {
     const QFont bordLetter = arial(14.25, true);
     const QColor bruin(60, 40, 20);
     m_spelerLabel =
-        maakLabel(m_pic, QStringLiteral("Naam Speler"), bordLetter, bruin, plek::kSpeler);
-    m_timerLabel = maakLabel(m_pic, QStringLiteral("00:00"), bordLetter, bruin, plek::kTimer);
+        maakLabel(m_bord, QStringLiteral("Naam Speler"), bordLetter, bruin, plek::kSpeler);
+    m_spelKlokLabel = maakLabel(m_bord, QStringLiteral("00:00"), bordLetter, bruin, plek::kTimer);
     m_onderwerpLabel =
-        maakLabel(m_pic, QStringLiteral("Onderwerp"), bordLetter, bruin, plek::kOnderwerp);
+        maakLabel(m_bord, QStringLiteral("Onderwerp"), bordLetter, bruin, plek::kOnderwerp);
 }
 
 void Main::bouwWerkbalk() {
-    m_knopPic = new KnopStrook(this);
-    m_klokLabel = maakLabel(m_knopPic, QStringLiteral("00:00:00"), arial(9.75), Qt::white, {});
-    m_label2 =
-        maakLabel(m_knopPic, QStringLiteral("10"), arial(20.25, true), kStrookTekst, plek::kLabel2);
-    m_label1 = maakLabel(m_knopPic, QStringLiteral("0 Goed"), arial(26.25, true), kStrookTekst,
-                         plek::kLabel1);
+    m_werkbalk = new KnopStrook(this);
+    m_wandklokLabel = maakLabel(m_werkbalk, QStringLiteral("00:00:00"), arial(9.75), Qt::white, {});
+    m_aftelLabel = maakLabel(m_werkbalk, QStringLiteral("10"), arial(20.25, true), kStrookTekst,
+                             plek::kLabel2);
+    m_goedLabel = maakLabel(m_werkbalk, QStringLiteral("0 Goed"), arial(26.25, true), kStrookTekst,
+                            plek::kLabel1);
     QWidget* vorige = this;
     for (int i = 0; i < kAantalKnoppen; ++i) {
         const auto commando = Commando(i);
-        connect(Knop(commando), &PlaatjeKnop::geklikt, this,
+        connect(knop(commando), &PlaatjeKnop::geklikt, this,
                 [this, commando] { knopKlik(commando); });
-        setTabOrder(vorige, Knop(commando));
-        vorige = Knop(commando);
+        setTabOrder(vorige, knop(commando));
+        vorige = knop(commando);
     }
-    connect(ExitKnop(), &PlaatjeKnop::geklikt, this, &Main::exitKlik);
+    connect(afsluitKnop(), &PlaatjeKnop::geklikt, this, &Main::afsluitKlik);
     // The sound switch tells a screen reader whether the sound is on.
-    Knop(Commando::Geluid)->setCheckable(true);
-    Knop(Commando::Geluid)->setChecked(m_inst.waarden().GeluidAan);
-    setTabOrder(vorige, ExitKnop());
+    knop(Commando::Geluid)->setCheckable(true);
+    knop(Commando::Geluid)->setChecked(m_inst.waarden().GeluidAan);
+    setTabOrder(vorige, afsluitKnop());
 }
 
 void Main::laadInstellingen() {
@@ -191,14 +191,14 @@ void Main::toonTitelKleuren() {
 }
 
 void Main::legUit() {
-    m_knopPic->setGeometry(0, height() - kStrookHoogte, width(), kStrookHoogte);
+    m_werkbalk->setGeometry(0, height() - kStrookHoogte, width(), kStrookHoogte);
     plaatsKlok();
 }
 
 // The wall clock stands left of the exit button; a long date form moves it further left.
 void Main::plaatsKlok() {
-    const int ruimte = m_knopPic->width() - 64 - m_klokLabel->width();
-    m_klokLabel->move(std::min(m_knopPic->width() - 185, ruimte), plek::kKlokBoven);
+    const int ruimte = m_werkbalk->width() - 64 - m_wandklokLabel->width();
+    m_wandklokLabel->move(std::min(m_werkbalk->width() - 185, ruimte), plek::kKlokBoven);
 }
 
 void Main::resizeEvent(QResizeEvent*) {
@@ -234,7 +234,7 @@ void Main::mouseDoubleClickEvent(QMouseEvent* event) {
     if (std::none_of(delen.begin(), delen.end(), [&](const QWidget* w) {
             return w->isVisible() && w->geometry().contains(plek);
         }))
-        m_knopPic->setVisible(!m_knopPic->isVisible());
+        m_werkbalk->setVisible(!m_werkbalk->isVisible());
     event->accept();
 }
 
@@ -332,9 +332,9 @@ void Main::toonTeksten() {
     m_getoondeFase = m_spel.fase();
     zetTekst(m_info1, m_spel.infoTekst());
     zetTekst(m_info2, m_spel.infoTekst());
-    zetTekst(m_label1, m_spel.goedTekst());
-    zetTekst(m_label2, m_spel.aftelTekst());
-    zetTekst(m_timerLabel, m_spel.timerTekst());
+    zetTekst(m_goedLabel, m_spel.goedTekst());
+    zetTekst(m_aftelLabel, m_spel.aftelTekst());
+    zetTekst(m_spelKlokLabel, m_spel.timerTekst());
     zetTekst(m_spelerLabel, m_spel.spelerTekst());
 }
 
@@ -372,9 +372,9 @@ void Main::toonKlok() {
     }
     const QString tekst = QStringLiteral(" %1 / %2")
                               .arg(nu.time().toString(QStringLiteral("H:mm:ss")), m_klokDatumTekst);
-    if (m_klokLabel->text() == tekst)
+    if (m_wandklokLabel->text() == tekst)
         return;
-    zetTekst(m_klokLabel, tekst);
+    zetTekst(m_wandklokLabel, tekst);
     plaatsKlok();
 }
 

@@ -48,29 +48,29 @@ public:
     void knopKlik(Commando commando);
     // The exit button: press effect and the exit sound, which is let finish; then the window
     // closes.
-    void exitKlik();
+    void afsluitKlik();
     // An end by a signal or by the session: nobody may be there to answer a box, so a failed
     // save is written to standard error and told at the next start instead.
     void sluitZonderVragen();
 
-    // The controls, by the names the game gives them.
-    BordWidget* Pic() const { return m_pic; }
+    // The controls, named by what they are to the player (docs/woorden.md has their old names).
+    BordWidget* bord() const { return m_bord; }
     QLabel* gezicht(int rij, int vak) const { return m_gezicht[rij][vak]; }
-    QLabel* InfoLabel1() const { return m_info1; }
-    QLabel* TimerLabel() const { return m_timerLabel; }
-    QLabel* SpelerLabel() const { return m_spelerLabel; }
-    QLabel* OnderwerpLabel() const { return m_onderwerpLabel; }
-    QLabel* Label1() const { return m_label1; }
-    QLabel* Label2() const { return m_label2; }
-    QLabel* KlokLabel() const { return m_klokLabel; }
-    QWidget* KnopPic() const;
-    PlaatjeKnop* Knop(Commando commando) const;
-    PlaatjeKnop* ExitKnop() const;
-    QWidget* Pijl() const { return m_pijl; }
-    HelpPaneel* HelpPic();
+    QLabel* infoLabel() const { return m_info1; }
+    QLabel* spelKlokLabel() const { return m_spelKlokLabel; }
+    QLabel* spelerLabel() const { return m_spelerLabel; }
+    QLabel* onderwerpLabel() const { return m_onderwerpLabel; }
+    QLabel* goedLabel() const { return m_goedLabel; }
+    QLabel* aftelLabel() const { return m_aftelLabel; }
+    QLabel* wandklokLabel() const { return m_wandklokLabel; }
+    QWidget* werkbalk() const;
+    PlaatjeKnop* knop(Commando commando) const;
+    PlaatjeKnop* afsluitKnop() const;
+    QWidget* rijKader() const { return m_rijKader; }
+    HelpPaneel* helpPaneel();
     KaartVak* kaartVak(int rij, int vak) const { return m_vakken[rij][vak]; }
-    QWidget* PauzePic() const;
-    const QPixmap& Wallpaper() const { return m_wallpaper; }
+    QWidget* pauzeBeeld() const;
+    const QPixmap& wallpaper() const { return m_wallpaper; }
 
     // True from Start until the board is uncovered and the countdown runs.
     bool deeltUit() const { return m_delen.actief(); }
@@ -155,21 +155,21 @@ private:
     QLabel* m_titel2 = nullptr;
     QLabel* m_info1 = nullptr;
     QLabel* m_info2 = nullptr;
-    BordWidget* m_pic = nullptr;
+    BordWidget* m_bord = nullptr;
     HelpPaneel* m_helpPic = nullptr;
     QLabel* m_spelerLabel = nullptr;
     QLabel* m_onderwerpLabel = nullptr;
-    QLabel* m_timerLabel = nullptr;
-    QWidget* m_pijl = nullptr;
+    QLabel* m_spelKlokLabel = nullptr;
+    QWidget* m_rijKader = nullptr;
     QLabel* m_image1 = nullptr;
     QLabel* m_image2 = nullptr;
     std::array<std::array<QLabel*, Algemeen::kVakken>, Algemeen::kRijen> m_gezicht{};
     std::array<std::array<KaartVak*, Algemeen::kVakken>, Algemeen::kRijen> m_vakken{};
     PauzePaneel* m_pauze = nullptr;
-    KnopStrook* m_knopPic = nullptr;
-    QLabel* m_klokLabel = nullptr;
-    QLabel* m_label1 = nullptr;
-    QLabel* m_label2 = nullptr;
+    KnopStrook* m_werkbalk = nullptr;
+    QLabel* m_wandklokLabel = nullptr;
+    QLabel* m_goedLabel = nullptr;
+    QLabel* m_aftelLabel = nullptr;
 
     Algemeen::SeamTimer m_klokTimer; // the wall clock, at each second's turn
     Algemeen::SeamTimer m_delen;     // draws the board slot by slot, then uncovers the cards

@@ -45,13 +45,13 @@ QLabel* plaatjeOpBord(QWidget* bord, Plaatje soort, QPoint plek) {
 } // namespace
 
 void Main::bouwBord() {
-    m_pic = new BordWidget(this);
-    m_pic->move(kBordPlek);
-    m_pic->setCursor(bordCursor());
-    m_pic->setAccessibleName(QStringLiteral("Speelbord"));
-    m_pic->setAccessibleDescription(welkomTekst());
+    m_bord = new BordWidget(this);
+    m_bord->move(kBordPlek);
+    m_bord->setCursor(bordCursor());
+    m_bord->setAccessibleName(QStringLiteral("Speelbord"));
+    m_bord->setAccessibleDescription(welkomTekst());
     const qreal dpr = devicePixelRatioF();
-    QPixmap& beeld = m_pic->beeld();
+    QPixmap& beeld = m_bord->beeld();
     beeld = QPixmap(QSize(kBordBreedte, kBordHoogte) * dpr);
     beeld.setDevicePixelRatio(dpr);
     {
@@ -59,17 +59,17 @@ void Main::bouwBord() {
         tekenBordAchtergrond(p);
         tekenWelkom(p);
     }
-    m_image1 = plaatjeOpBord(m_pic, Plaatje::Start, kImage1);
-    m_image2 = plaatjeOpBord(m_pic, Plaatje::Help, kImage2);
+    m_image1 = plaatjeOpBord(m_bord, Plaatje::Start, kImage1);
+    m_image2 = plaatjeOpBord(m_bord, Plaatje::Help, kImage2);
     bouwBordLabels();
     bouwGezichten();
-    m_pijl = new PijlWidget(m_pic);
-    m_pijl->setGeometry(kPijlLinks[0], kPijlBoven, kPijlBreedte, kPijlHoogte);
-    m_pijl->hide();
+    m_rijKader = new PijlWidget(m_bord);
+    m_rijKader->setGeometry(kPijlLinks[0], kPijlBoven, kPijlBreedte, kPijlHoogte);
+    m_rijKader->hide();
 
-    m_pauze = new PauzePaneel(m_pic);
+    m_pauze = new PauzePaneel(m_bord);
     connect(m_pauze, &PauzePaneel::geklikt, this, &Main::wisselPauze);
-    connect(m_pic, &BordWidget::muisIngedrukt, this, &Main::bordKlik);
+    connect(m_bord, &BordWidget::muisIngedrukt, this, &Main::bordKlik);
 }
 
 // The white card faces that show the words, and over them the cards' places for the keyboard.
@@ -77,7 +77,7 @@ void Main::bouwGezichten() {
     const QFont kaartLetter = comicSans(13, true);
     for (int rij = 0; rij < Algemeen::kRijen; ++rij) {
         for (int vak = 0; vak < Algemeen::kVakken; ++vak) {
-            auto* gezicht = new QLabel(m_pic);
+            auto* gezicht = new QLabel(m_bord);
             gezicht->setFont(kaartLetter);
             gezicht->setAlignment(Qt::AlignCenter);
             gezicht->setAutoFillBackground(true);
@@ -92,7 +92,7 @@ void Main::bouwGezichten() {
     }
     for (int rij = 0; rij < Algemeen::kRijen; ++rij) {
         for (int vak = 0; vak < Algemeen::kVakken; ++vak) {
-            auto* plek = new KaartVak(rij, vak, m_pic);
+            auto* plek = new KaartVak(rij, vak, m_bord);
             plek->hide(); // no cards to read on the welcome screen
             connect(plek, &QAbstractButton::clicked, this, [this, plek] { kiesKaart(plek); });
             m_vakken[rij][vak] = plek;
@@ -116,16 +116,16 @@ void Main::bordKlik(QPoint plek, Qt::MouseButton knop) {
 void Main::deelUit() {
     m_image1->hide();
     m_image2->hide();
-    m_pic->setAccessibleDescription({});
+    m_bord->setAccessibleDescription({});
     for (const auto& rij : m_vakken) {
         for (KaartVak* plek : rij)
             plek->show();
     }
     {
-        QPainter p(&m_pic->beeld());
+        QPainter p(&m_bord->beeld());
         tekenBordAchtergrond(p);
     }
-    m_pic->beeldGewijzigd();
+    m_bord->beeldGewijzigd();
     m_bordStap = 0;
     volgendeBordStap();
     m_delen.start(m_tijd, kBordStapMs, true, [this] { volgendeBordStap(); });
@@ -133,9 +133,9 @@ void Main::deelUit() {
 
 void Main::volgendeBordStap() {
     if (m_bordStap < Algemeen::kVakken) {
-        QPainter p(&m_pic->beeld());
+        QPainter p(&m_bord->beeld());
         tekenKaartRegel(p, m_bordStap++);
-        m_pic->beeldGewijzigd();
+        m_bord->beeldGewijzigd();
         return;
     }
     m_openingsBegin = m_tijd.nuMs();
@@ -210,18 +210,18 @@ void Main::toonKaart(int rij, int vak) {
 }
 
 void Main::toonPijl() {
-    m_pijl->move(kPijlLinks[m_spel.pijlRij()], kPijlBoven);
-    m_pijl->setVisible(m_spel.pijlZichtbaar());
+    m_rijKader->move(kPijlLinks[m_spel.pijlRij()], kPijlBoven);
+    m_rijKader->setVisible(m_spel.pijlZichtbaar());
 }
 
-QWidget* Main::PauzePic() const {
+QWidget* Main::pauzeBeeld() const {
     return m_pauze;
 }
 
 // The help panel is made the first time it is wanted: most games never open it.
-HelpPaneel* Main::HelpPic() {
+HelpPaneel* Main::helpPaneel() {
     if (!m_helpPic) {
-        m_helpPic = new HelpPaneel(m_pic);
+        m_helpPic = new HelpPaneel(m_bord);
         m_helpPic->move(kHelpPlek);
         m_helpPic->hide();
     }
@@ -313,7 +313,7 @@ void Main::vraagOfAfsluiten() {
     m_stillePauze = false;
     const bool afsluiten = m_dialogen.vraag(this, QStringLiteral("Wil je Drietalspel afsluiten?"));
     if (afsluiten)
-        exitKlik();
+        afsluitKlik();
     else if (pauzeerVoorVraag)
         m_spel.hervat();
 }

@@ -15,11 +15,11 @@ void Main::knopKlik(Commando commando) {
     // While the help is shown only the help button itself reacts.
     if (helpZichtbaar() && commando != Commando::Help)
         return;
-    PlaatjeKnop* knop = Knop(commando);
-    if (m_drukEffect.bezig(knop))
+    PlaatjeKnop* gedrukt = knop(commando);
+    if (m_drukEffect.bezig(gedrukt))
         return;
     m_spel.knopGeluid();
-    m_drukEffect.druk(knop, [this, commando] { voerUit(commando); });
+    m_drukEffect.druk(gedrukt, [this, commando] { voerUit(commando); });
 }
 
 void Main::voerUit(Commando commando) {
@@ -54,7 +54,7 @@ void Main::voerUit(Commando commando) {
 }
 
 void Main::wisselHelp() {
-    HelpPaneel* help = HelpPic();
+    HelpPaneel* help = helpPaneel();
     const bool tonen = !help->isVisible();
     if (tonen)
         help->tekenHelp();
@@ -65,7 +65,7 @@ void Main::wisselHelp() {
     zegVoor(tonen ? uitleg.replace(u'\n', u' ') : QStringLiteral("Help gesloten"));
     for (int i = 0; i < kAantalKnoppen; ++i) {
         if (Commando(i) != Commando::Help)
-            Knop(Commando(i))->setEnabled(!tonen);
+            knop(Commando(i))->setEnabled(!tonen);
     }
 }
 
@@ -83,9 +83,10 @@ void Main::startCommando() {
 void Main::geluidCommando() {
     m_spel.wisselGeluid();
     const bool aan = m_inst.waarden().GeluidAan;
-    PlaatjeKnop* knop = Knop(Commando::Geluid);
-    knop->setPixmap(knopPlaatje(aan ? Plaatje::SoundOn : Plaatje::SoundOff, devicePixelRatioF()));
-    knop->setChecked(aan);
+    PlaatjeKnop* schakelaar = knop(Commando::Geluid);
+    schakelaar->setPixmap(
+        knopPlaatje(aan ? Plaatje::SoundOn : Plaatje::SoundOff, devicePixelRatioF()));
+    schakelaar->setChecked(aan);
 }
 
 void Main::instellingenCommando() {

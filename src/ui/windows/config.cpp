@@ -21,26 +21,27 @@ namespace {
 // Where the window's controls stand, in twips. The text labels size themselves to their text.
 namespace plek {
 constexpr QSize kVenster(twips(7860), twips(4560) - twips(360));
-constexpr QRect kLabel1 = twipsRect(240, 240, 1740, 960);
-constexpr QRect kColorScroll[3] = {twipsRect(270, 270, 1680, 300), twipsRect(270, 570, 1680, 300),
+constexpr QRect kKleurenVlak = twipsRect(240, 240, 1740, 960);
+constexpr QRect kKleurBalken[3] = {twipsRect(270, 270, 1680, 300), twipsRect(270, 570, 1680, 300),
                                    twipsRect(270, 870, 1680, 300)};
-constexpr QPoint kLabel2 = twipsPunt(270, 1230);
-constexpr QRect kLabel3 = twipsRect(2130, 240, 990, 390);
+constexpr QPoint kKleurOpschrift = twipsPunt(270, 1230);
+constexpr QRect kResetVlak = twipsRect(2130, 240, 990, 390);
 constexpr QRect kResetKnop = twipsRect(2160, 270, 930, 330);
-constexpr QRect kImage1 = twipsRect(2250, 1200, 720, 720);
-constexpr QPoint kLabel8 = twipsPunt(240, 2100);
-constexpr QRect kLabel6 = twipsRect(240, 2400, 1935, 360);
-constexpr QRect kPauzeScroll = twipsRect(270, 2430, 1875, 300);
-constexpr QPoint kLabel7 = twipsPunt(2220, 2445);
-constexpr QPoint kLabel12 = twipsPunt(255, 3210);
-constexpr QRect kText1 = twipsRect(240, 3525, 3000, 330);
-constexpr QRect kLabel5[2] = {twipsRect(3300, 3510, 375, 375), twipsRect(3750, 3510, 375, 375)};
-constexpr QRect kBackKnoppen = twipsRect(6630, 3525, 900, 390);
-constexpr QRect kCancelKnop = twipsRect(6660, 3555, 840, 330);
-constexpr QRect kList1 = twipsRect(3300, 240, 1890, 1740);
-constexpr QPoint kLabel11 = twipsPunt(3330, 2040);
-constexpr QRect kList2 = twipsRect(5400, 240, 2160, 1740);
-constexpr QPoint kLabel4 = twipsPunt(5400, 2040);
+constexpr QRect kTandwiel = twipsRect(2250, 1200, 720, 720);
+constexpr QPoint kBedenktijdOpschrift = twipsPunt(240, 2100);
+constexpr QRect kBedenktijdVlak = twipsRect(240, 2400, 1935, 360);
+constexpr QRect kBedenktijdBalk = twipsRect(270, 2430, 1875, 300);
+constexpr QPoint kBedenktijdWaarde = twipsPunt(2220, 2445);
+constexpr QPoint kTitelOpschrift = twipsPunt(255, 3210);
+constexpr QRect kTitelVeld = twipsRect(240, 3525, 3000, 330);
+constexpr QRect kTitelKleurVlakken[2] = {twipsRect(3300, 3510, 375, 375),
+                                         twipsRect(3750, 3510, 375, 375)};
+constexpr QRect kSluitVlak = twipsRect(6630, 3525, 900, 390);
+constexpr QRect kSluitKnop = twipsRect(6660, 3555, 840, 330);
+constexpr QRect kOnderwerpLijst = twipsRect(3300, 240, 1890, 1740);
+constexpr QPoint kOnderwerpOpschrift = twipsPunt(3330, 2040);
+constexpr QRect kAchtergrondLijst = twipsRect(5400, 240, 2160, 1740);
+constexpr QPoint kAchtergrondOpschrift = twipsPunt(5400, 2040);
 } // namespace plek
 
 // The text label style of the window: dark grey on the window's own colour, sized to its text.
@@ -180,27 +181,27 @@ Config::Config(Algemeen::Instellingen& instellingen, QWidget* parent, const QPix
     const Algemeen::InstellingWaarden& inst = m_inst.waarden();
     bouw(tandwiel);
 
-    m_colorScroll[0]->setValue(inst.ColorRed);
-    m_colorScroll[1]->setValue(inst.ColorGreen);
-    m_colorScroll[2]->setValue(inst.ColorBlue);
-    m_pauzeScroll->setValue(inst.PauzeTijd);
-    zetTekst(m_label7, QStringLiteral("%1 Seconden").arg(inst.PauzeTijd));
-    m_text1->setText(inst.TitelTekst);
+    m_kleurBalken[0]->setValue(inst.ColorRed);
+    m_kleurBalken[1]->setValue(inst.ColorGreen);
+    m_kleurBalken[2]->setValue(inst.ColorBlue);
+    m_bedenktijdBalk->setValue(inst.PauzeTijd);
+    zetTekst(m_bedenktijdWaarde, QStringLiteral("%1 Seconden").arg(inst.PauzeTijd));
+    m_titelVeld->setText(inst.TitelTekst);
 
     for (int i = 0; i < 3; ++i)
-        connect(m_colorScroll[i], &QScrollBar::valueChanged, this,
+        connect(m_kleurBalken[i], &QScrollBar::valueChanged, this,
                 [this, i](int waarde) { kleurGewijzigd(i + 1, waarde); });
-    connect(m_pauzeScroll, &QScrollBar::valueChanged, this, &Config::pauzeGewijzigd);
+    connect(m_bedenktijdBalk, &QScrollBar::valueChanged, this, &Config::pauzeGewijzigd);
     connect(m_resetKnop, &QPushButton::clicked, this, &Config::resetKlik);
-    connect(m_cancelKnop, &QPushButton::clicked, this, &Config::exitKlik);
-    connect(m_text1, &QLineEdit::returnPressed, this, &Config::exitKlik);
+    connect(m_sluitKnop, &QPushButton::clicked, this, &Config::pasTitelToeEnSluit);
+    connect(m_titelVeld, &QLineEdit::returnPressed, this, &Config::pasTitelToeEnSluit);
     connect(&m_inst, &Algemeen::Instellingen::gewijzigd, this,
             [this] { zetAchtergrond(this, vensterKleur(m_inst.waarden())); });
 
     vulOnderwerpen();
     vulAchtergronden();
     // Not on Reset, where a stray key press would undo the colours.
-    m_text1->setFocus();
+    m_titelVeld->setFocus();
 }
 
 void Config::bouw(const QPixmap& tandwiel) {
@@ -211,10 +212,12 @@ void Config::bouw(const QPixmap& tandwiel) {
     bouwKleuren(tandwiel);
     bouwPauze();
     bouwTitel();
-    m_list1 = new KeuzeLijst(this, plek::kList1, [this](int rij) { kiesOnderwerp(rij); });
-    m_label11 = tekstLabel(this, {}, plek::kLabel11);
-    m_list2 = new KeuzeLijst(this, plek::kList2, [this](int rij) { kiesAchtergrond(rij); });
-    m_label4 = tekstLabel(this, {}, plek::kLabel4);
+    m_onderwerpLijst =
+        new KeuzeLijst(this, plek::kOnderwerpLijst, [this](int rij) { kiesOnderwerp(rij); });
+    m_onderwerpOpschrift = tekstLabel(this, {}, plek::kOnderwerpOpschrift);
+    m_achtergrondLijst =
+        new KeuzeLijst(this, plek::kAchtergrondLijst, [this](int rij) { kiesAchtergrond(rij); });
+    m_achtergrondOpschrift = tekstLabel(this, {}, plek::kAchtergrondOpschrift);
     benoem();
 }
 
@@ -223,79 +226,82 @@ void Config::benoem() {
     const QString kleuren[3] = {QStringLiteral("Rood"), QStringLiteral("Groen"),
                                 QStringLiteral("Blauw")};
     for (int i = 0; i < 3; ++i)
-        m_colorScroll[i]->setAccessibleName(kleuren[i] + QStringLiteral(" van de formulieren"));
-    m_pauzeScroll->setAccessibleName(QStringLiteral("Bedenktijd na de start in seconden"));
-    m_text1->setAccessibleName(QStringLiteral("Titel programma"));
-    m_label5[0]->setAccessibleName(QStringLiteral("Titelkleur donker"));
-    m_label5[1]->setAccessibleName(QStringLiteral("Titelkleur licht"));
-    m_list1->setAccessibleName(QStringLiteral("Keuze onderwerp"));
-    m_list2->setAccessibleName(QStringLiteral("Keuze achtergrond"));
+        m_kleurBalken[i]->setAccessibleName(kleuren[i] + QStringLiteral(" van de formulieren"));
+    m_bedenktijdBalk->setAccessibleName(QStringLiteral("Bedenktijd na de start in seconden"));
+    m_titelVeld->setAccessibleName(QStringLiteral("Titel programma"));
+    m_titelKleurVlakken[0]->setAccessibleName(QStringLiteral("Titelkleur donker"));
+    m_titelKleurVlakken[1]->setAccessibleName(QStringLiteral("Titelkleur licht"));
+    m_onderwerpLijst->setAccessibleName(QStringLiteral("Keuze onderwerp"));
+    m_achtergrondLijst->setAccessibleName(QStringLiteral("Keuze achtergrond"));
 }
 
 void Config::bouwKleuren(const QPixmap& tandwiel) {
-    m_label1 = vlak(this, plek::kLabel1, Qt::black);
+    m_kleurenVlak = vlak(this, plek::kKleurenVlak, Qt::black);
     for (int i = 0; i < 3; ++i)
-        m_colorScroll[i] =
-            balk(this, plek::kColorScroll[i], Algemeen::kMinKleurDeel, Algemeen::kMaxKleurDeel, 16);
-    m_label2 = tekstLabel(this, QStringLiteral("Kleur formulieren"), plek::kLabel2);
-    m_label3 = vlak(this, plek::kLabel3, Qt::black);
+        m_kleurBalken[i] =
+            balk(this, plek::kKleurBalken[i], Algemeen::kMinKleurDeel, Algemeen::kMaxKleurDeel, 16);
+    m_kleurOpschrift = tekstLabel(this, QStringLiteral("Kleur formulieren"), plek::kKleurOpschrift);
+    m_resetVlak = vlak(this, plek::kResetVlak, Qt::black);
     m_resetKnop =
         gekleurdeKnop(this, QStringLiteral("Reset"), plek::kResetKnop, QColor(190, 220, 220));
     m_resetKnop->setToolTip(QStringLiteral(" Reset kleuren "));
-    m_image1 = new QLabel(this);
-    m_image1->setGeometry(plek::kImage1);
-    m_image1->setPixmap(tandwiel);
+    m_tandwiel = new QLabel(this);
+    m_tandwiel->setGeometry(plek::kTandwiel);
+    m_tandwiel->setPixmap(tandwiel);
 }
 
 void Config::bouwPauze() {
-    m_label6 = vlak(this, plek::kLabel6, QColor(64, 64, 64));
-    m_pauzeScroll = balk(this, plek::kPauzeScroll, Opslag::kMinPauzeTijd, Opslag::kMaxPauzeTijd, 5);
-    m_label7 = tekstLabel(this, {}, plek::kLabel7);
-    m_label8 = tekstLabel(this, QStringLiteral("Bedenktijd na de start"), plek::kLabel8);
+    m_bedenktijdVlak = vlak(this, plek::kBedenktijdVlak, QColor(64, 64, 64));
+    m_bedenktijdBalk =
+        balk(this, plek::kBedenktijdBalk, Opslag::kMinPauzeTijd, Opslag::kMaxPauzeTijd, 5);
+    m_bedenktijdWaarde = tekstLabel(this, {}, plek::kBedenktijdWaarde);
+    m_bedenktijdOpschrift =
+        tekstLabel(this, QStringLiteral("Bedenktijd na de start"), plek::kBedenktijdOpschrift);
 }
 
 // The title box with its two colour swatches, and the Exit button beside them.
 void Config::bouwTitel() {
-    m_text1 = new QLineEdit(this);
-    m_text1->setGeometry(plek::kText1);
-    m_text1->setFont(arial(9.75));
-    QPalette palet = m_text1->palette();
+    m_titelVeld = new QLineEdit(this);
+    m_titelVeld->setGeometry(plek::kTitelVeld);
+    m_titelVeld->setFont(arial(9.75));
+    QPalette palet = m_titelVeld->palette();
     palet.setColor(QPalette::Base, QColor(230, 240, 180));
-    m_text1->setPalette(palet);
-    m_label12 = tekstLabel(
+    m_titelVeld->setPalette(palet);
+    m_titelOpschrift = tekstLabel(
         this, QStringLiteral("Titel programma") + QString(27, u' ') + QStringLiteral("kleur"),
-        plek::kLabel12);
-    m_label5[0] =
-        new Kleurvlak(this, plek::kLabel5[0], QColor(64, 64, 64), [this] { kiesTitelKleur(0); });
-    m_label5[1] =
-        new Kleurvlak(this, plek::kLabel5[1], QColor(224, 224, 224), [this] { kiesTitelKleur(1); });
-    m_backKnoppen = vlak(this, plek::kBackKnoppen, Qt::black);
-    m_cancelKnop =
-        gekleurdeKnop(this, QStringLiteral("Exit"), plek::kCancelKnop, QColor(240, 240, 240));
+        plek::kTitelOpschrift);
+    m_titelKleurVlakken[0] = new Kleurvlak(this, plek::kTitelKleurVlakken[0], QColor(64, 64, 64),
+                                           [this] { kiesTitelKleur(0); });
+    m_titelKleurVlakken[1] = new Kleurvlak(this, plek::kTitelKleurVlakken[1], QColor(224, 224, 224),
+                                           [this] { kiesTitelKleur(1); });
+    m_sluitVlak = vlak(this, plek::kSluitVlak, Qt::black);
+    m_sluitKnop =
+        gekleurdeKnop(this, QStringLiteral("Exit"), plek::kSluitKnop, QColor(240, 240, 240));
 }
 
 // The topic in force is checked again at every opening: its file may have been changed in the
 // editor since it was chosen.
 void Config::vulOnderwerpen() {
-    vulLijst(m_list1, Algemeen::keuzeOnderwerpen());
-    for (int rij = 0; rij < m_list1->count(); ++rij) {
-        if (m_list1->item(rij)->text() == m_inst.waarden().Onderwerp) {
-            m_list1->setCurrentRow(rij);
+    vulLijst(m_onderwerpLijst, Algemeen::keuzeOnderwerpen());
+    for (int rij = 0; rij < m_onderwerpLijst->count(); ++rij) {
+        if (m_onderwerpLijst->item(rij)->text() == m_inst.waarden().Onderwerp) {
+            m_onderwerpLijst->setCurrentRow(rij);
             kiesOnderwerp(rij);
             break;
         }
     }
-    toonOnderschrift(m_label11, QStringLiteral("Keuze onderwerp"), m_list1);
+    toonOnderschrift(m_onderwerpOpschrift, QStringLiteral("Keuze onderwerp"), m_onderwerpLijst);
 }
 
 // Only shows which entry is in force: opening the window leaves the wallpaper as it is.
 void Config::vulAchtergronden() {
     const QStringList namen = Algemeen::keuzeAchtergronden();
-    vulLijst(m_list2, namen);
+    vulLijst(m_achtergrondLijst, namen);
     const int rij = Algemeen::wallpaperKeuze(namen, m_inst.waarden().WallpaperFile);
     if (rij >= 0)
-        m_list2->setCurrentRow(rij);
-    toonOnderschrift(m_label4, QStringLiteral("Keuze achtergrond"), m_list2);
+        m_achtergrondLijst->setCurrentRow(rij);
+    toonOnderschrift(m_achtergrondOpschrift, QStringLiteral("Keuze achtergrond"),
+                     m_achtergrondLijst);
 }
 
 void Config::kleurGewijzigd(int index, int waarde) {
@@ -307,7 +313,7 @@ void Config::kleurGewijzigd(int index, int waarde) {
 
 void Config::pauzeGewijzigd(int waarde) {
     m_inst.wijzig([waarde](Algemeen::InstellingWaarden& w) { w.PauzeTijd = waarde; });
-    zetTekst(m_label7, QStringLiteral("%1 Seconden").arg(waarde));
+    zetTekst(m_bedenktijdWaarde, QStringLiteral("%1 Seconden").arg(waarde));
 }
 
 void Config::kiesTitelKleur(int index) {
@@ -315,17 +321,17 @@ void Config::kiesTitelKleur(int index) {
 }
 
 void Config::kiesOnderwerp(int rij) {
-    const QString naam = m_list1->item(rij)->text();
+    const QString naam = m_onderwerpLijst->item(rij)->text();
     if (const auto weigering = Algemeen::onderwerpWeigering(naam)) {
         m_meld(meldOuder(), *weigering);
         return;
     }
     m_inst.wijzig([&naam](Algemeen::InstellingWaarden& w) { w.Onderwerp = naam; });
-    toonOnderschrift(m_label11, naam, m_list1);
+    toonOnderschrift(m_onderwerpOpschrift, naam, m_onderwerpLijst);
 }
 
 void Config::kiesAchtergrond(int rij) {
-    const QString bestand = Algemeen::achtergrondBestand(m_list2->item(rij)->text());
+    const QString bestand = Algemeen::achtergrondBestand(m_achtergrondLijst->item(rij)->text());
     m_inst.wijzig([&bestand](Algemeen::InstellingWaarden& w) { w.WallpaperFile = bestand; });
 }
 
@@ -336,15 +342,15 @@ void Config::resetKlik() {
         w.ColorGreen = standaard.ColorGreen;
         w.ColorBlue = standaard.ColorBlue;
     });
-    m_colorScroll[0]->setValue(standaard.ColorRed);
-    m_colorScroll[1]->setValue(standaard.ColorGreen);
-    m_colorScroll[2]->setValue(standaard.ColorBlue);
+    m_kleurBalken[0]->setValue(standaard.ColorRed);
+    m_kleurBalken[1]->setValue(standaard.ColorGreen);
+    m_kleurBalken[2]->setValue(standaard.ColorBlue);
     // The default title waits in the box like a typed one: only Exit applies it.
-    m_text1->setText(standaard.TitelTekst);
+    m_titelVeld->setText(standaard.TitelTekst);
 }
 
-void Config::exitKlik() {
-    const QString titel = m_text1->text();
+void Config::pasTitelToeEnSluit() {
+    const QString titel = m_titelVeld->text();
     if (const auto weigering = Algemeen::titelWeigering(titel)) {
         m_meld(this, *weigering);
         return;

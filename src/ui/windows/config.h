@@ -34,26 +34,26 @@ public:
     // The pointer over the two title colour swatches: a hand whose fingertip is the hot spot.
     static QCursor handCursor();
 
-    // The controls, by the names the game gives them.
-    QScrollBar* ColorScroll(int index) const { return m_colorScroll.at(index - 1); }
-    QScrollBar* PauzeScroll() const { return m_pauzeScroll; }
-    QPushButton* ResetKnop() const { return m_resetKnop; }
-    QPushButton* CancelKnop() const { return m_cancelKnop; }
-    QLabel* Label1() const { return m_label1; }
-    QLabel* Label2() const { return m_label2; }
-    QLabel* Label3() const { return m_label3; }
-    QLabel* Label4() const { return m_label4; }
-    QLabel* Label5(int index) const { return m_label5.at(index); }
-    QLabel* Label6() const { return m_label6; }
-    QLabel* Label7() const { return m_label7; }
-    QLabel* Label8() const { return m_label8; }
-    QLabel* Label11() const { return m_label11; }
-    QLabel* Label12() const { return m_label12; }
-    QLabel* BackKnoppen() const { return m_backKnoppen; }
-    QLabel* Image1() const { return m_image1; }
-    QLineEdit* Text1() const { return m_text1; }
-    QListWidget* List1() const { return m_list1; }
-    QListWidget* List2() const { return m_list2; }
+    // The controls, named by what they are to the player (docs/woorden.md has their old names).
+    QScrollBar* kleurBalk(int index) const { return m_kleurBalken.at(index - 1); }
+    QScrollBar* bedenktijdBalk() const { return m_bedenktijdBalk; }
+    QPushButton* resetKnop() const { return m_resetKnop; }
+    QPushButton* sluitKnop() const { return m_sluitKnop; }
+    QLabel* kleurenVlak() const { return m_kleurenVlak; }
+    QLabel* kleurOpschrift() const { return m_kleurOpschrift; }
+    QLabel* resetVlak() const { return m_resetVlak; }
+    QLabel* achtergrondOpschrift() const { return m_achtergrondOpschrift; }
+    QLabel* titelKleurVlak(int index) const { return m_titelKleurVlakken.at(index); }
+    QLabel* bedenktijdVlak() const { return m_bedenktijdVlak; }
+    QLabel* bedenktijdWaarde() const { return m_bedenktijdWaarde; }
+    QLabel* bedenktijdOpschrift() const { return m_bedenktijdOpschrift; }
+    QLabel* onderwerpOpschrift() const { return m_onderwerpOpschrift; }
+    QLabel* titelOpschrift() const { return m_titelOpschrift; }
+    QLabel* sluitVlak() const { return m_sluitVlak; }
+    QLabel* tandwiel() const { return m_tandwiel; }
+    QLineEdit* titelVeld() const { return m_titelVeld; }
+    QListWidget* onderwerpLijst() const { return m_onderwerpLijst; }
+    QListWidget* achtergrondLijst() const { return m_achtergrondLijst; }
 
 private:
     void bouw(const QPixmap& tandwiel);
@@ -69,30 +69,30 @@ private:
     void kiesOnderwerp(int rij);
     void kiesAchtergrond(int rij);
     void resetKlik();
-    void exitKlik();
+    void pasTitelToeEnSluit();
     QWidget* meldOuder();
 
     Algemeen::Instellingen& m_inst;
     std::function<void(QWidget*, const QString&)> m_meld;
-    std::array<QScrollBar*, 3> m_colorScroll{};
-    std::array<QLabel*, 2> m_label5{};
-    QScrollBar* m_pauzeScroll = nullptr;
+    std::array<QScrollBar*, 3> m_kleurBalken{};
+    std::array<QLabel*, 2> m_titelKleurVlakken{};
+    QScrollBar* m_bedenktijdBalk = nullptr;
     QPushButton* m_resetKnop = nullptr;
-    QPushButton* m_cancelKnop = nullptr;
-    QLabel* m_label1 = nullptr;
-    QLabel* m_label2 = nullptr;
-    QLabel* m_label3 = nullptr;
-    QLabel* m_label4 = nullptr;
-    QLabel* m_label6 = nullptr;
-    QLabel* m_label7 = nullptr;
-    QLabel* m_label8 = nullptr;
-    QLabel* m_label11 = nullptr;
-    QLabel* m_label12 = nullptr;
-    QLabel* m_backKnoppen = nullptr;
-    QLabel* m_image1 = nullptr;
-    QLineEdit* m_text1 = nullptr;
-    QListWidget* m_list1 = nullptr;
-    QListWidget* m_list2 = nullptr;
+    QPushButton* m_sluitKnop = nullptr;
+    QLabel* m_kleurenVlak = nullptr;
+    QLabel* m_kleurOpschrift = nullptr;
+    QLabel* m_resetVlak = nullptr;
+    QLabel* m_achtergrondOpschrift = nullptr;
+    QLabel* m_bedenktijdVlak = nullptr;
+    QLabel* m_bedenktijdWaarde = nullptr;
+    QLabel* m_bedenktijdOpschrift = nullptr;
+    QLabel* m_onderwerpOpschrift = nullptr;
+    QLabel* m_titelOpschrift = nullptr;
+    QLabel* m_sluitVlak = nullptr;
+    QLabel* m_tandwiel = nullptr;
+    QLineEdit* m_titelVeld = nullptr;
+    QListWidget* m_onderwerpLijst = nullptr;
+    QListWidget* m_achtergrondLijst = nullptr;
 };
 
 } // namespace Drietal

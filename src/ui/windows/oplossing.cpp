@@ -11,8 +11,8 @@ namespace {
 // Where the window's controls stand, in twips.
 namespace plek {
 constexpr QSize kVenster(twips(2400), twips(4410) - twips(360));
-constexpr QRect kStraf = twipsRect(150, 180, 2010, 735);
-constexpr QRect kCodes = twipsRect(150, 930, 2010, 2940);
+constexpr QRect kStrafLabel = twipsRect(150, 180, 2010, 735);
+constexpr QRect kCodesLabel = twipsRect(150, 930, 2010, 2940);
 } // namespace plek
 } // namespace
 
@@ -24,23 +24,23 @@ Oplossing::Oplossing(Algemeen::TijdBron& tijd, float strafTijd,
     setFixedSize(plek::kVenster);
     zetAchtergrond(this, kleur);
 
-    m_straf = new QLabel(this);
+    m_strafLabel = new QLabel(this);
     // The message wraps to three lines at this width; it may use the room down to the codes.
-    m_straf->setGeometry(plek::kStraf);
-    m_straf->setFont(arial(9.75));
-    m_straf->setWordWrap(true);
-    m_straf->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_straf->setText(QStringLiteral("De score wordt nu met %1 seconden verhoogd.")
-                         .arg(Opslag::kortsteGetal(strafTijd)));
+    m_strafLabel->setGeometry(plek::kStrafLabel);
+    m_strafLabel->setFont(arial(9.75));
+    m_strafLabel->setWordWrap(true);
+    m_strafLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_strafLabel->setText(QStringLiteral("De score wordt nu met %1 seconden verhoogd.")
+                              .arg(Opslag::kortsteGetal(strafTijd)));
 
-    m_codes = new QLabel(this);
-    m_codes->setGeometry(plek::kCodes);
-    m_codes->setFont(arial(12, true));
-    m_codes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_codesLabel = new QLabel(this);
+    m_codesLabel->setGeometry(plek::kCodesLabel);
+    m_codesLabel->setFont(arial(12, true));
+    m_codesLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QString codes;
     for (const QString& code : drietalCodes)
         codes += code + QStringLiteral("\r\n");
-    m_codes->setText(codes);
+    m_codesLabel->setText(codes);
 
     m_timer.start(tijd, 1000, true, [this] { tik(); });
 }

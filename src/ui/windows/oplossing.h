@@ -20,15 +20,15 @@ public:
               const std::array<QString, Algemeen::kVakken>& drietalCodes, const QColor& kleur,
               QWidget* parent = nullptr);
 
-    QLabel* Label1() const { return m_straf; }
-    QLabel* Label2() const { return m_codes; }
+    QLabel* strafLabel() const { return m_strafLabel; }
+    QLabel* codesLabel() const { return m_codesLabel; }
     int resterend() const { return m_resterend; }
 
 private:
     void tik();
 
-    QLabel* m_straf = nullptr;
-    QLabel* m_codes = nullptr;
+    QLabel* m_strafLabel = nullptr;
+    QLabel* m_codesLabel = nullptr;
     int m_resterend = 3;
     Algemeen::SeamTimer m_timer;
 };

@@ -17,9 +17,9 @@ namespace plek {
 constexpr QSize kVenster(twips(3375), twips(6360) - twips(360));
 constexpr QRect kFrame = twipsRect(90, 0, 3105, 5805);
 constexpr QRect kLijst = twipsRect(105, 195, 2895, 4620);
-constexpr QPoint kAantal = twipsPunt(150, 4920); // sized to its text
-constexpr QRect kVerwijder = twipsRect(135, 5340, 1740, 330);
-constexpr QRect kOk = twipsRect(2280, 5340, 690, 330);
+constexpr QPoint kAantalLabel = twipsPunt(150, 4920); // sized to its text
+constexpr QRect kVerwijderKnop = twipsRect(135, 5340, 1740, 330);
+constexpr QRect kSluitKnop = twipsRect(2280, 5340, 690, 330);
 } // namespace plek
 
 bool vraagVerwijderen(QWidget* ouder) {
@@ -48,17 +48,18 @@ ScoreForm::ScoreForm(Algemeen::ScoreLijst& scores, const QColor& kleur, QWidget*
     m_lijst->setFont(arial(9.75, true));
     m_lijst->setStyleSheet(lijstStijl());
 
-    m_aantal = new QLabel(this);
-    m_aantal->setFont(arial(9.75));
-    m_aantal->move(plek::kAantal);
-    zetTekstKleur(m_aantal, QColor(64, 64, 0));
+    m_aantalLabel = new QLabel(this);
+    m_aantalLabel->setFont(arial(9.75));
+    m_aantalLabel->move(plek::kAantalLabel);
+    zetTekstKleur(m_aantalLabel, QColor(64, 64, 0));
 
-    m_verwijder = omlijsteKnop(this, QStringLiteral("Verwijder alle namen"), plek::kVerwijder,
-                               QColor(255, 192, 192));
-    m_ok = omlijsteKnop(this, QStringLiteral("Exit"), plek::kOk, QColor(192, 255, 192));
-    m_ok->setDefault(true);
-    connect(m_verwijder, &QPushButton::clicked, this, &ScoreForm::verwijderAlles);
-    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    m_verwijderKnop = omlijsteKnop(this, QStringLiteral("Verwijder alle namen"),
+                                   plek::kVerwijderKnop, QColor(255, 192, 192));
+    m_sluitKnop =
+        omlijsteKnop(this, QStringLiteral("Exit"), plek::kSluitKnop, QColor(192, 255, 192));
+    m_sluitKnop->setDefault(true);
+    connect(m_verwijderKnop, &QPushButton::clicked, this, &ScoreForm::verwijderAlles);
+    connect(m_sluitKnop, &QPushButton::clicked, this, &QDialog::accept);
     connect(&m_scores, &Algemeen::ScoreLijst::gewijzigd, this, &ScoreForm::vul);
     vul();
 }
@@ -66,7 +67,7 @@ ScoreForm::ScoreForm(Algemeen::ScoreLijst& scores, const QColor& kleur, QWidget*
 void ScoreForm::vul() {
     m_lijst->clear();
     m_lijst->addItems(Algemeen::gesorteerdeScores(m_scores.regels()));
-    zetTekst(m_aantal, QStringLiteral("Namen in de lijst : %1").arg(m_lijst->count()));
+    zetTekst(m_aantalLabel, QStringLiteral("Namen in de lijst : %1").arg(m_lijst->count()));
 }
 
 void ScoreForm::toonRegel(const QString& regel) {

@@ -23,10 +23,10 @@ public:
     ScoreForm(Algemeen::ScoreLijst& scores, const QColor& kleur, QWidget* parent = nullptr,
               std::function<bool(QWidget*)> vraag = {});
 
-    QListWidget* List1() const { return m_lijst; }
-    QLabel* Label2() const { return m_aantal; }
-    QPushButton* DeleteAllKnop() const { return m_verwijder; }
-    QPushButton* OkKnop() const { return m_ok; }
+    QListWidget* lijst() const { return m_lijst; }
+    QLabel* aantalLabel() const { return m_aantalLabel; }
+    QPushButton* verwijderKnop() const { return m_verwijderKnop; }
+    QPushButton* sluitKnop() const { return m_sluitKnop; }
 
     // Puts the focus on the entry regel, so a screen reader reads the player's new score first.
     void toonRegel(const QString& regel);
@@ -38,9 +38,9 @@ private:
     Algemeen::ScoreLijst& m_scores;
     std::function<bool(QWidget*)> m_vraag;
     QListWidget* m_lijst = nullptr;
-    QLabel* m_aantal = nullptr;
-    QPushButton* m_verwijder = nullptr;
-    QPushButton* m_ok = nullptr;
+    QLabel* m_aantalLabel = nullptr;
+    QPushButton* m_verwijderKnop = nullptr;
+    QPushButton* m_sluitKnop = nullptr;
 };
 
 } // namespace Drietal

@@ -24,8 +24,8 @@ constexpr int kFlitsMs = 200;
 // topic box takes the height of its font.
 namespace plek {
 constexpr QSize kVenster(twips(8070), twips(5520) - twips(360));
-constexpr QRect kCombo1 = twipsRect(210, 240, 2400, 0);
-constexpr QPoint kLabel1 = twipsPunt(2790, 300);
+constexpr QRect kOnderwerpKeuze = twipsRect(210, 240, 2400, 0);
+constexpr QPoint kOnderwerpOpschrift = twipsPunt(2790, 300);
 constexpr int kKolomLinks[3] = {210, 2790, 5370};
 constexpr QRect lijst(int k) {
     return twipsRect(kKolomLinks[k], 780, 2400, 2700);
@@ -33,16 +33,16 @@ constexpr QRect lijst(int k) {
 constexpr QRect tekst(int k) {
     return twipsRect(kKolomLinks[k], 3810, 2400, 330);
 }
-constexpr QPoint kLabel4 = twipsPunt(1350, 3515);
-constexpr QRect kLabel2 = twipsRect(210, 4500, 3570, 390);
-constexpr QRect kLabel3 = twipsRect(5985, 4500, 1830, 390);
-constexpr QRect kAddKnop = twipsRect(240, 4530, 885, 330);
-constexpr QRect kDelKnop = twipsRect(1125, 4530, 885, 330);
+constexpr QPoint kKolomKop = twipsPunt(1350, 3515);
+constexpr QRect kBewerkVlak = twipsRect(210, 4500, 3570, 390);
+constexpr QRect kOpslaanVlak = twipsRect(5985, 4500, 1830, 390);
+constexpr QRect kToevoegKnop = twipsRect(240, 4530, 885, 330);
+constexpr QRect kVerwijderKnop = twipsRect(1125, 4530, 885, 330);
 constexpr QRect kWijzigKnop = twipsRect(2010, 4530, 870, 330);
-constexpr QRect kNewKnop = twipsRect(2880, 4530, 870, 330);
-constexpr QRect kCancelKnop = twipsRect(6015, 4530, 870, 330);
-constexpr QRect kExitKnop = twipsRect(6885, 4530, 900, 330);
-constexpr QPoint kLabel5 = twipsPunt(3900, 4560);
+constexpr QRect kNieuwKnop = twipsRect(2880, 4530, 870, 330);
+constexpr QRect kSluitKnop = twipsRect(6015, 4530, 870, 330);
+constexpr QRect kOpslaanKnop = twipsRect(6885, 4530, 900, 330);
+constexpr QPoint kRegelTeller = twipsPunt(3900, 4560);
 } // namespace plek
 
 QString vraagNaamStandaard(QWidget* ouder) {
@@ -163,20 +163,22 @@ void Woordform::bouw(const QColor& kleur) {
     zetAchtergrond(this, kleur);
     const QFont gewoon = arial(9.75);
 
-    m_combo = new QComboBox(this);
-    m_combo->setEditable(true);
+    m_onderwerpKeuze = new QComboBox(this);
+    m_onderwerpKeuze->setEditable(true);
     // The typed name is taken as it stands: no completion, and Enter adds no entry.
-    m_combo->setInsertPolicy(QComboBox::NoInsert);
-    m_combo->setCompleter(nullptr);
-    m_combo->setFont(gewoon);
-    m_combo->setAccessibleName(QStringLiteral("Onderwerp"));
-    zetKleur(m_combo, QPalette::Base, QColor(190, 220, 190));
-    m_combo->setGeometry(plek::kCombo1.adjusted(0, 0, 0, m_combo->sizeHint().height()));
-    m_labels[0] = tekstLabel(this, QStringLiteral("Onderwerp"), plek::kLabel1, gewoon);
+    m_onderwerpKeuze->setInsertPolicy(QComboBox::NoInsert);
+    m_onderwerpKeuze->setCompleter(nullptr);
+    m_onderwerpKeuze->setFont(gewoon);
+    m_onderwerpKeuze->setAccessibleName(QStringLiteral("Onderwerp"));
+    zetKleur(m_onderwerpKeuze, QPalette::Base, QColor(190, 220, 190));
+    m_onderwerpKeuze->setGeometry(
+        plek::kOnderwerpKeuze.adjusted(0, 0, 0, m_onderwerpKeuze->sizeHint().height()));
+    m_onderwerpOpschrift =
+        tekstLabel(this, QStringLiteral("Onderwerp"), plek::kOnderwerpOpschrift, gewoon);
     bouwKolommen(gewoon);
     bouwKnoppen();
-    m_labels[4] = tekstLabel(this, QString(), plek::kLabel5, gewoon);
-    zetKleur(m_labels[4], QPalette::WindowText, QColor(64, 64, 64));
+    m_regelTeller = tekstLabel(this, QString(), plek::kRegelTeller, gewoon);
+    zetKleur(m_regelTeller, QPalette::WindowText, QColor(64, 64, 64));
     verbind();
 }
 
@@ -188,7 +190,7 @@ void Woordform::bouwKolommen(const QFont& font) {
         lijst->setSelectionMode(QAbstractItemView::SingleSelection);
         lijst->setFont(font);
         zetKleur(lijst, QPalette::Text, Qt::white);
-        m_lijsten[k] = lijst;
+        m_woordLijsten[k] = lijst;
 
         auto* veld = new QLineEdit(this);
         veld->setGeometry(plek::tekst(k));
@@ -196,86 +198,87 @@ void Woordform::bouwKolommen(const QFont& font) {
         lijst->setAccessibleName(QStringLiteral("Woorden kolom %1").arg(k + 1));
         veld->setAccessibleName(QStringLiteral("Woord kolom %1").arg(k + 1));
         zetKleur(veld, QPalette::Base, QColor(220, 220, 220));
-        m_teksten[k] = veld;
+        m_woordVelden[k] = veld;
     }
     zetLijstKleur(kLijstKleur);
 
     const QString kop = QStringLiteral("1") + QString(41, u' ') + QStringLiteral("2") +
                         QString(40, u' ') + QStringLiteral("3");
     const auto midden = [](const QRect& r) { return r.x() + r.width() / 2.0; };
-    m_labels[3] =
-        tekstLabel(this, kop, plek::kLabel4,
-                   kopFont(kop, plek::kLabel4.x(), midden(plek::lijst(1)), midden(plek::lijst(2))));
-    zetKleur(m_labels[3], QPalette::WindowText, QColor(128, 128, 128));
+    m_kolomKop = tekstLabel(
+        this, kop, plek::kKolomKop,
+        kopFont(kop, plek::kKolomKop.x(), midden(plek::lijst(1)), midden(plek::lijst(2))));
+    zetKleur(m_kolomKop, QPalette::WindowText, QColor(128, 128, 128));
 }
 
 void Woordform::bouwKnoppen() {
     // The black boxes first, so the buttons lie on top of them.
-    m_labels[1] = zwartVlak(this, plek::kLabel2);
-    m_labels[2] = zwartVlak(this, plek::kLabel3);
+    m_bewerkVlak = zwartVlak(this, plek::kBewerkVlak);
+    m_opslaanVlak = zwartVlak(this, plek::kOpslaanVlak);
     const QColor paars(210, 190, 250);
     const QColor groen(200, 250, 200);
-    m_add = knop(this, QStringLiteral("Add"), QStringLiteral(" Woorden toevoegen "), plek::kAddKnop,
-                 paars);
-    m_del = knop(this, QStringLiteral("Delete"), QStringLiteral(" Verwijder woorden "),
-                 plek::kDelKnop, paars);
-    m_wijzig = knop(this, QStringLiteral("Wijzig"), QString(), plek::kWijzigKnop, paars);
-    m_new = knop(this, QStringLiteral("Nieuw"), QStringLiteral(" Nieuw onderwerp "), plek::kNewKnop,
-                 paars);
-    m_cancel =
-        knop(this, QStringLiteral("Cancel"), QStringLiteral(" Exit "), plek::kCancelKnop, groen);
-    m_exit = knop(this, QStringLiteral("Save"), QStringLiteral(" Llijst opslaan "), plek::kExitKnop,
-                  groen);
+    m_toevoegKnop = knop(this, QStringLiteral("Add"), QStringLiteral(" Woorden toevoegen "),
+                         plek::kToevoegKnop, paars);
+    m_verwijderKnop = knop(this, QStringLiteral("Delete"), QStringLiteral(" Verwijder woorden "),
+                           plek::kVerwijderKnop, paars);
+    m_wijzigKnop = knop(this, QStringLiteral("Wijzig"), QString(), plek::kWijzigKnop, paars);
+    m_nieuwKnop = knop(this, QStringLiteral("Nieuw"), QStringLiteral(" Nieuw onderwerp "),
+                       plek::kNieuwKnop, paars);
+    m_sluitKnop =
+        knop(this, QStringLiteral("Cancel"), QStringLiteral(" Exit "), plek::kSluitKnop, groen);
+    m_opslaanKnop = knop(this, QStringLiteral("Save"), QStringLiteral(" Llijst opslaan "),
+                         plek::kOpslaanKnop, groen);
 }
 
 void Woordform::verbind() {
-    connect(m_combo, &QComboBox::activated, this, &Woordform::kiesOnderwerp);
+    connect(m_onderwerpKeuze, &QComboBox::activated, this, &Woordform::kiesOnderwerp);
     for (int k = 0; k < 3; ++k) {
         // A click on the row that is already current changes no row, so it counts as well.
-        connect(m_lijsten[k], &QListWidget::currentRowChanged, this,
+        connect(m_woordLijsten[k], &QListWidget::currentRowChanged, this,
                 [this, k](int rij) { klikRegel(k, rij); });
-        connect(m_lijsten[k], &QListWidget::itemClicked, this,
-                [this, k](QListWidgetItem* item) { klikRegel(k, m_lijsten[k]->row(item)); });
+        connect(m_woordLijsten[k], &QListWidget::itemClicked, this,
+                [this, k](QListWidgetItem* item) { klikRegel(k, m_woordLijsten[k]->row(item)); });
     }
     // A row is typed by keyboard alone: Tab goes from word to word and on to Add, and Enter in
     // a word box adds the row.
     for (int k = 0; k < 3; ++k) {
-        setTabOrder(m_teksten[k], k < 2 ? static_cast<QWidget*>(m_teksten[k + 1]) : m_add);
-        connect(m_teksten[k], &QLineEdit::returnPressed, this, [this] {
+        setTabOrder(m_woordVelden[k],
+                    k < 2 ? static_cast<QWidget*>(m_woordVelden[k + 1]) : m_toevoegKnop);
+        connect(m_woordVelden[k], &QLineEdit::returnPressed, this, [this] {
             if (toevoegen())
-                m_teksten[0]->setFocus(); // ready for the next row
+                m_woordVelden[0]->setFocus(); // ready for the next row
         });
     }
-    connect(m_add, &QPushButton::clicked, this, &Woordform::toevoegen);
-    connect(m_del, &QPushButton::clicked, this, &Woordform::verwijderen);
-    connect(m_wijzig, &QPushButton::clicked, this, &Woordform::wijzigen);
-    connect(m_new, &QPushButton::clicked, this, &Woordform::nieuw);
-    connect(m_exit, &QPushButton::clicked, this, &Woordform::opslaan);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_toevoegKnop, &QPushButton::clicked, this, &Woordform::toevoegen);
+    connect(m_verwijderKnop, &QPushButton::clicked, this, &Woordform::verwijderen);
+    connect(m_wijzigKnop, &QPushButton::clicked, this, &Woordform::wijzigen);
+    connect(m_nieuwKnop, &QPushButton::clicked, this, &Woordform::nieuw);
+    connect(m_opslaanKnop, &QPushButton::clicked, this, &Woordform::opslaan);
+    connect(m_sluitKnop, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void Woordform::neemInvoer() {
     for (int k = 0; k < 3; ++k)
-        m_editor.zetTekst(k, m_teksten[k]->text());
-    m_editor.zetOnderwerpTekst(m_combo->currentText());
+        m_editor.zetTekst(k, m_woordVelden[k]->text());
+    m_editor.zetOnderwerpTekst(m_onderwerpKeuze->currentText());
 }
 
 void Woordform::spiegel() {
     const bool eerder = m_spiegelen;
     m_spiegelen = true;
-    if (!heeftItems(m_combo, m_editor.onderwerpNamen())) {
-        m_combo->clear();
-        m_combo->addItems(m_editor.onderwerpNamen());
+    if (!heeftItems(m_onderwerpKeuze, m_editor.onderwerpNamen())) {
+        m_onderwerpKeuze->clear();
+        m_onderwerpKeuze->addItems(m_editor.onderwerpNamen());
     }
-    m_combo->setCurrentIndex(m_editor.onderwerpNamen().indexOf(m_editor.onderwerpTekst()));
-    m_combo->setEditText(m_editor.onderwerpTekst());
+    m_onderwerpKeuze->setCurrentIndex(m_editor.onderwerpNamen().indexOf(m_editor.onderwerpTekst()));
+    m_onderwerpKeuze->setEditText(m_editor.onderwerpTekst());
 
     for (int k = 0; k < 3; ++k) {
-        zetRijen(m_lijsten[k], m_editor.kolom(k), m_editor.selectie(k));
-        zetTekst(m_teksten[k], m_editor.tekst(k));
+        zetRijen(m_woordLijsten[k], m_editor.kolom(k), m_editor.selectie(k));
+        zetTekst(m_woordVelden[k], m_editor.tekst(k));
     }
-    m_labels[4]->setText(m_editor.regelTeller());
-    m_labels[4]->adjustSize();
+    m_regelTeller->setText(m_editor.regelTeller());
+    m_regelTeller->adjustSize();
     m_spiegelen = eerder;
 }
 
@@ -286,7 +289,7 @@ void Woordform::toon(const Algemeen::WoordEditor::Uitkomst& uitkomst) {
 }
 
 void Woordform::zetLijstKleur(const QColor& kleur) {
-    for (QListWidget* lijst : m_lijsten)
+    for (QListWidget* lijst : m_woordLijsten)
         zetKleur(lijst, QPalette::Base, kleur);
 }
 

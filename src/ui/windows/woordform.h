@@ -9,6 +9,7 @@
 #include "game/woordeditor.h"
 
 #include <QDialog>
+#include <array>
 #include <functional>
 
 class QComboBox;
@@ -32,24 +33,21 @@ public:
 
     const Algemeen::WoordEditor& editor() const { return m_editor; }
 
-    QComboBox* Combo1() const { return m_combo; }
-    QLabel* Label1() const { return m_labels[0]; }
-    QLabel* Label2() const { return m_labels[1]; }
-    QLabel* Label3() const { return m_labels[2]; }
-    QLabel* Label4() const { return m_labels[3]; }
-    QLabel* Label5() const { return m_labels[4]; }
-    QListWidget* List1() const { return m_lijsten[0]; }
-    QListWidget* List2() const { return m_lijsten[1]; }
-    QListWidget* List3() const { return m_lijsten[2]; }
-    QLineEdit* Text1() const { return m_teksten[0]; }
-    QLineEdit* Text2() const { return m_teksten[1]; }
-    QLineEdit* Text3() const { return m_teksten[2]; }
-    QPushButton* AddKnop() const { return m_add; }
-    QPushButton* DelKnop() const { return m_del; }
-    QPushButton* WijzigKnop() const { return m_wijzig; }
-    QPushButton* NewKnop() const { return m_new; }
-    QPushButton* CancelKnop() const { return m_cancel; }
-    QPushButton* ExitKnop() const { return m_exit; }
+    QComboBox* onderwerpKeuze() const { return m_onderwerpKeuze; }
+    QLabel* onderwerpOpschrift() const { return m_onderwerpOpschrift; }
+    QLabel* bewerkVlak() const { return m_bewerkVlak; }
+    QLabel* opslaanVlak() const { return m_opslaanVlak; }
+    QLabel* kolomKop() const { return m_kolomKop; }
+    QLabel* regelTeller() const { return m_regelTeller; }
+    // The word list and the word box of column kolom (0..2).
+    QListWidget* woordLijst(int kolom) const { return m_woordLijsten.at(kolom); }
+    QLineEdit* woordVeld(int kolom) const { return m_woordVelden.at(kolom); }
+    QPushButton* toevoegKnop() const { return m_toevoegKnop; }
+    QPushButton* verwijderKnop() const { return m_verwijderKnop; }
+    QPushButton* wijzigKnop() const { return m_wijzigKnop; }
+    QPushButton* nieuwKnop() const { return m_nieuwKnop; }
+    QPushButton* sluitKnop() const { return m_sluitKnop; }     // "Exit": closes without saving
+    QPushButton* opslaanKnop() const { return m_opslaanKnop; } // "Save"
 
 private:
     void bouw(const QColor& kleur);
@@ -78,16 +76,20 @@ private:
     Algemeen::SeamTimer m_flits; // the lists' flash after a change
     bool m_spiegelen = false;    // set while the widgets are being filled from the editor
 
-    QComboBox* m_combo = nullptr;
-    QLabel* m_labels[5] = {};
-    QListWidget* m_lijsten[3] = {};
-    QLineEdit* m_teksten[3] = {};
-    QPushButton* m_add = nullptr;
-    QPushButton* m_del = nullptr;
-    QPushButton* m_wijzig = nullptr;
-    QPushButton* m_new = nullptr;
-    QPushButton* m_cancel = nullptr;
-    QPushButton* m_exit = nullptr;
+    QComboBox* m_onderwerpKeuze = nullptr;
+    QLabel* m_onderwerpOpschrift = nullptr;
+    QLabel* m_bewerkVlak = nullptr;  // the dark panel behind Add, Delete, Wijzig and Nieuw
+    QLabel* m_opslaanVlak = nullptr; // the one behind Exit and Save
+    QLabel* m_kolomKop = nullptr;    // the column numbers over the word boxes
+    QLabel* m_regelTeller = nullptr;
+    std::array<QListWidget*, 3> m_woordLijsten{};
+    std::array<QLineEdit*, 3> m_woordVelden{};
+    QPushButton* m_toevoegKnop = nullptr;
+    QPushButton* m_verwijderKnop = nullptr;
+    QPushButton* m_wijzigKnop = nullptr;
+    QPushButton* m_nieuwKnop = nullptr;
+    QPushButton* m_sluitKnop = nullptr;
+    QPushButton* m_opslaanKnop = nullptr;
 };
 
 } // namespace Drietal

@@ -75,7 +75,7 @@ class TestMain : public QObject {
             return vak ? vak->vak() : -1;
         }
         void druk(Commando c) {
-            QTest::mouseClick(venster->Knop(c), Qt::LeftButton);
+            QTest::mouseClick(venster->knop(c), Qt::LeftButton);
             tijd.verstrijk(DrukEffect::kDrukMs);
         }
         // Start, let the board be drawn and uncovered and the think time pass.
@@ -96,28 +96,28 @@ private slots:
         Opstelling o;
         Main& m = o.open();
         QVERIFY(QFileInfo::exists(Opslag::instellingenPad()));
-        QCOMPARE(m.Label2()->text(), QString::number(o.inst.waarden().PauzeTijd));
-        QCOMPARE(m.OnderwerpLabel()->text(), "Geografie");
+        QCOMPARE(m.aftelLabel()->text(), QString::number(o.inst.waarden().PauzeTijd));
+        QCOMPARE(m.onderwerpLabel()->text(), "Geografie");
         // What the settings window changes shows at once.
         o.inst.wijzig([](InstellingWaarden& w) {
             w.PauzeTijd = 12;
             w.Onderwerp = "Dieren";
         });
-        QCOMPARE(m.Label2()->text(), "12");
-        QCOMPARE(m.OnderwerpLabel()->text(), "Dieren");
-        QVERIFY(m.rect().contains(m.Pic()->geometry()));
-        const QRect strook = m.KnopPic()->geometry();
+        QCOMPARE(m.aftelLabel()->text(), "12");
+        QCOMPARE(m.onderwerpLabel()->text(), "Dieren");
+        QVERIFY(m.rect().contains(m.bord()->geometry()));
+        const QRect strook = m.werkbalk()->geometry();
         QCOMPARE(strook.bottom(), m.rect().bottom());
         QCOMPARE(strook.width(), m.width());
-        QVERIFY(!strook.intersects(m.Pic()->geometry()));
+        QVERIFY(!strook.intersects(m.bord()->geometry()));
         QRect vorige;
         for (int i = 0; i < kAantalKnoppen; ++i) {
-            const QRect knop = m.Knop(Commando(i))->geometry();
-            QVERIFY(m.KnopPic()->rect().contains(knop) && knop.left() > vorige.right());
+            const QRect knop = m.knop(Commando(i))->geometry();
+            QVERIFY(m.werkbalk()->rect().contains(knop) && knop.left() > vorige.right());
             vorige = knop;
         }
-        QVERIFY(m.ExitKnop()->x() > m.KlokLabel()->geometry().right());
-        QVERIFY(m.KlokLabel()->x() > vorige.right());
+        QVERIFY(m.afsluitKnop()->x() > m.wandklokLabel()->geometry().right());
+        QVERIFY(m.wandklokLabel()->x() > vorige.right());
     }
 
     // The start screen as a mouse player sees it: the start and help pictures in the gaps the
@@ -132,10 +132,10 @@ private slots:
         m.grab(); // the first frame asks for the wallpaper
         QCoreApplication::processEvents();
 
-        const QImage met = m.Pic()->grab().toImage();
-        for (QLabel* plaatje : m.Pic()->findChildren<QLabel*>())
+        const QImage met = m.bord()->grab().toImage();
+        for (QLabel* plaatje : m.bord()->findChildren<QLabel*>())
             plaatje->setVisible(plaatje->pixmap().isNull() && plaatje->isVisible());
-        const QImage zonder = m.Pic()->grab().toImage();
+        const QImage zonder = m.bord()->grab().toImage();
         QList<QRect> vlakken; // the pixels the pictures change, a box per picture from the top
         for (int y = 0; y < met.height(); ++y) {
             for (int x = 0; x < met.width(); ++x) {
@@ -150,7 +150,7 @@ private slots:
         QVERIFY(qAbs(vlakken[0].left() - 380) <= 1 && qAbs(vlakken[0].top() - 208) <= 1);
         QCOMPARE(vlakken[1].topLeft() - vlakken[0].topLeft(), QPoint(0, 42));
 
-        PlaatjeKnop* help = m.Knop(Commando::Help);
+        PlaatjeKnop* help = m.knop(Commando::Help);
         const QImage zonderKader = help->grab().toImage();
         help->setFocus(Qt::TabFocusReason);
         QCOMPARE(help->grab().toImage(), zonderKader);
@@ -163,7 +163,7 @@ private slots:
         Opstelling o;
         Main& m = o.open();
         o.startEnSpeel();
-        QCOMPARE(m.SpelerLabel()->text(), o.dialogen.naam);
+        QCOMPARE(m.spelerLabel()->text(), o.dialogen.naam);
         // A click strictly inside a face hits its card; the face's edges, a right click and the
         // other rows open nothing.
         const QRect vlak = gezichtRect(0, o.vak(0, 0));
@@ -171,27 +171,28 @@ private slots:
              {QPoint(vlak.left(), vlak.center().y()), QPoint(vlak.right() + 1, vlak.center().y()),
               QPoint(vlak.center().x(), vlak.top()), QPoint(vlak.center().x(), vlak.bottom()),
               kaartMidden(1, 0)})
-            QTest::mouseClick(m.Pic(), Qt::LeftButton, {}, p);
-        QTest::mouseClick(m.Pic(), Qt::RightButton, {}, vlak.center());
+            QTest::mouseClick(m.bord(), Qt::LeftButton, {}, p);
+        QTest::mouseClick(m.bord(), Qt::RightButton, {}, vlak.center());
         // Nor does a click on the help over the cards; a double-click on it, on the title or on
         // the toolbar strip leaves the toolbar as it is: only the wallpaper's own does not.
         o.druk(Commando::Help);
-        for (QWidget* w : std::initializer_list<QWidget*>{m.Pic(), m.KnopPic(), m.InfoLabel1()}) {
-            QTest::mouseDClick(w, Qt::LeftButton, {}, w == m.Pic() ? vlak.center() : QPoint(2, 2));
-            QVERIFY2(m.KnopPic()->isVisible(), w->metaObject()->className());
+        for (QWidget* w : std::initializer_list<QWidget*>{m.bord(), m.werkbalk(), m.infoLabel()}) {
+            QTest::mouseDClick(w, Qt::LeftButton, {}, w == m.bord() ? vlak.center() : QPoint(2, 2));
+            QVERIFY2(m.werkbalk()->isVisible(), w->metaObject()->className());
         }
         QCOMPARE(zichtbareGezichten(m), 0);
         QTest::mouseDClick(&m, Qt::LeftButton, {}, QPoint(m.width() - 2, m.height() / 2));
-        QVERIFY(!m.KnopPic()->isVisible());
+        QVERIFY(!m.werkbalk()->isVisible());
         QTest::mouseDClick(&m, Qt::LeftButton, {}, QPoint(m.width() - 2, m.height() / 2));
         o.druk(Commando::Help);
-        QTest::mouseClick(m.Pic(), Qt::LeftButton, {}, vlak.topLeft() + QPoint(1, 1));
+        QTest::mouseClick(m.bord(), Qt::LeftButton, {}, vlak.topLeft() + QPoint(1, 1));
         QCOMPARE(zichtbareGezichten(m), 1);
         o.tijd.verstrijk(4000);
         for (int d = 0; d < kVakken; ++d) {
             for (int rij = d == 0; rij < kRijen; ++rij) {
-                QVERIFY(m.Pijl()->geometry().contains(m.gezicht(rij, o.vak(d, rij))->geometry()));
-                QTest::mouseClick(m.Pic(), Qt::LeftButton, {}, kaartMidden(rij, o.vak(d, rij)));
+                QVERIFY(
+                    m.rijKader()->geometry().contains(m.gezicht(rij, o.vak(d, rij))->geometry()));
+                QTest::mouseClick(m.bord(), Qt::LeftButton, {}, kaartMidden(rij, o.vak(d, rij)));
             }
             QCOMPARE(zichtbareGezichten(m), 3 * (d + 1));
         }
@@ -207,13 +208,13 @@ private slots:
         Opstelling o;
         Main& m = o.open();
         m.resize(Main::kNodigeRuimte);
-        const int strook = m.KnopPic()->y();
+        const int strook = m.werkbalk()->y();
         for (const QWidget* w : std::initializer_list<const QWidget*>{
-                 m.Pic(), m.InfoLabel1(), m.TimerLabel(), m.OnderwerpLabel(), m.SpelerLabel()})
+                 m.bord(), m.infoLabel(), m.spelKlokLabel(), m.onderwerpLabel(), m.spelerLabel()})
             QVERIFY2(w->mapTo(&m, QPoint(w->width(), w->height())).y() <= strook,
                      w->metaObject()->className());
-        QList<const QWidget*> werkbalk = {m.KlokLabel(), m.Label1(), m.Label2()};
-        for (const PlaatjeKnop* knop : m.KnopPic()->findChildren<PlaatjeKnop*>())
+        QList<const QWidget*> werkbalk = {m.wandklokLabel(), m.goedLabel(), m.aftelLabel()};
+        for (const PlaatjeKnop* knop : m.werkbalk()->findChildren<PlaatjeKnop*>())
             werkbalk << knop;
         for (const QWidget* w : werkbalk)
             QVERIFY2(m.rect().contains(QRect(w->mapTo(&m, QPoint()), w->size())),
@@ -278,8 +279,8 @@ private slots:
         o.tijd.verstrijk(1200);
         QCOMPARE(m.spel().fase(), Fase::Onthullen);
         const auto kleur = [&](int rij, int vak) {
-            return m.Pic()->grab().toImage().pixelColor(gezichtRect(rij, vak).topLeft() +
-                                                        QPoint(3, 3));
+            return m.bord()->grab().toImage().pixelColor(gezichtRect(rij, vak).topLeft() +
+                                                         QPoint(3, 3));
         };
         QCOMPARE(kleur(1, 3), QColor(Qt::white));
         o.tijd.verstrijk(o.inst.waarden().PauzeTijd * 1000);
@@ -312,9 +313,9 @@ private slots:
             o.druk(Commando::Oplossing);
             o.tijd.verstrijk(20000);
             QCOMPARE(o.dialogen.oplossingen.size(), 1);
-            QCOMPARE(m.TimerLabel()->text(), "00:13");
+            QCOMPARE(m.spelKlokLabel()->text(), "00:13");
             m.showNormal();
-            QTest::mouseClick(m.PauzePic(), Qt::LeftButton);
+            QTest::mouseClick(m.pauzeBeeld(), Qt::LeftButton);
             QVERIFY(!m.spel().gepauzeerd());
         }
     }
@@ -349,7 +350,7 @@ private slots:
         QCoreApplication::processEvents();
         const QColor voor = kleur();
         QVERIFY2(voor.red() > 200 && voor.green() < 60, qPrintable(voor.name()));
-        QCOMPARE(m.Wallpaper().size(), m.size() * m.devicePixelRatio());
+        QCOMPARE(m.wallpaper().size(), m.size() * m.devicePixelRatio());
         // Another wallpaper chosen shows at once; one that cannot be decoded leaves it.
         o.inst.wijzig([](InstellingWaarden& w) { w.WallpaperFile = "Blauw.jpg"; });
         const QColor blauwGezien = kleur();
@@ -370,7 +371,7 @@ private slots:
         QCOMPARE(o.dialogen.naamVragen + o.dialogen.scoreLijsten + o.dialogen.configs, 0);
         o.tijd.verstrijk(DrukEffect::kDrukMs);
         o.druk(Commando::Help);
-        QVERIFY(!m.HelpPic()->isVisible());
+        QVERIFY(!m.helpPaneel()->isVisible());
         o.druk(Commando::Scores);
         QCOMPARE(o.dialogen.scoreLijsten, 1);
         o.druk(Commando::Start);
@@ -386,9 +387,9 @@ private slots:
         o.scores.voegToe("03:27 - Nobody");
         o.inst.wijzig([](InstellingWaarden& w) { w.PauzeTijd = 12; });
         QSignalSpy geluid(&m.spel(), &Spel::geluidGevraagd);
-        m.exitKlik();
+        m.afsluitKlik();
         o.tijd.verstrijk(50);
-        m.exitKlik();
+        m.afsluitKlik();
         o.tijd.verstrijk(1000);
         QVERIFY(m.isVisible());
         o.tijd.verstrijk(3000);
@@ -524,7 +525,7 @@ private slots:
         const QString woord = o.venster->spel().woord(0, 0);
         QVERIFY2(naam().startsWith(woord + '.'), qPrintable(naam()));
         o.toets(Qt::Key_P);
-        QVERIFY(o.venster->PauzePic()->isVisible());
+        QVERIFY(o.venster->pauzeBeeld()->isVisible());
         o.tijd.verstrijk(60000);
         o.toets(Qt::Key_Down);
         QCOMPARE(plek(), QPoint(0, 0));
@@ -549,13 +550,13 @@ private slots:
         o.tijd.verstrijk(400);
         const QString klok = spel.timerTekst();
         o.dialogen.tijdensVraag = [&] {
-            QVERIFY(o.venster->PauzePic()->isVisible());
+            QVERIFY(o.venster->pauzeBeeld()->isVisible());
             o.tijd.verstrijk(5000);
         };
         o.toets(Qt::Key_Escape);
         QVERIFY(o.venster->isVisible() && o.dialogen.vragen.size() == 1);
         QCOMPARE(spel.timerTekst(), klok);
-        QVERIFY(!spel.gepauzeerd() && !o.venster->PauzePic()->isVisible());
+        QVERIFY(!spel.gepauzeerd() && !o.venster->pauzeBeeld()->isVisible());
         o.tijd.verstrijk(599);
         QCOMPARE(spel.timerTekst(), klok);
         o.tijd.verstrijk(1);

@@ -173,15 +173,15 @@ private slots:
         int vragen = 0;
         ScoreForm venster(lijst, Qt::gray, nullptr, [&](QWidget*) { return ++vragen > 1; });
         venster.show();
-        QCOMPARE(items(venster.List1()), QStringList({"02:40 - B", "10:05 - A", "100:00 - C"}));
-        QVERIFY(venster.Label2()->text().endsWith(" 3"));
-        klik(venster.DeleteAllKnop());
+        QCOMPARE(items(venster.lijst()), QStringList({"02:40 - B", "10:05 - A", "100:00 - C"}));
+        QVERIFY(venster.aantalLabel()->text().endsWith(" 3"));
+        klik(venster.verwijderKnop());
         QCOMPARE(lijst.regels().first(), "10:05 - A");
-        klik(venster.DeleteAllKnop());
-        QVERIFY(lijst.regels().isEmpty() && venster.List1()->count() == 0);
-        klik(venster.DeleteAllKnop());
+        klik(venster.verwijderKnop());
+        QVERIFY(lijst.regels().isEmpty() && venster.lijst()->count() == 0);
+        klik(venster.verwijderKnop());
         QCOMPARE(vragen, 2);
-        klik(venster.OkKnop());
+        klik(venster.sluitKnop());
         QVERIFY(!venster.isVisible());
     }
 
@@ -192,8 +192,8 @@ private slots:
                                                "5-4-5", "6-3-8", "7-2-1", "8-1-4", "9-0-7"};
         Oplossing venster(tijd, 20, codes, Qt::gray);
         venster.show();
-        QVERIFY(venster.Label1()->text().contains(" 20 "));
-        QCOMPARE(venster.Label2()->text().split("\r\n").mid(0, 10),
+        QVERIFY(venster.strafLabel()->text().contains(" 20 "));
+        QCOMPARE(venster.codesLabel()->text().split("\r\n").mid(0, 10),
                  QStringList(codes.begin(), codes.end()));
         tijd.verstrijk(2999);
         QVERIFY(venster.isVisible());
@@ -218,24 +218,24 @@ private slots:
         QCOMPARE(o.meldingen, QStringList({*Algemeen::onderwerpWeigering("Half")}));
         QSignalSpy gewijzigd(&o.inst, &Algemeen::Instellingen::gewijzigd);
         for (const char* naam : {"Geografie", "Geografie", "Half"})
-            klikOp(v->List1(), naam);
+            klikOp(v->onderwerpLijst(), naam);
         QCOMPARE(o.waarden().Onderwerp, "Geografie");
         QCOMPARE(gewijzigd.count(), 1); // the same topic again changes nothing
         QCOMPARE(o.ouders, QList<QWidget*>({&hoofd, v.get()}));
         // The stored wallpaper is shown and left; a choice (by mouse or keys) counts at once.
         QSignalSpy wallpaper(&o.inst, &Algemeen::Instellingen::wallpaperGewijzigd);
-        QCOMPARE(v->List2()->currentItem()->text(), "Blauw 2");
+        QCOMPARE(v->achtergrondLijst()->currentItem()->text(), "Blauw 2");
         QCOMPARE(o.waarden().WallpaperFile, "C:\\Spellen\\Backgrounds\\Blauw 2.jpg");
-        klikOp(v->List2(), "Blauw");
+        klikOp(v->achtergrondLijst(), "Blauw");
         QCOMPARE(o.waarden().WallpaperFile, Algemeen::achtergrondBestand("Blauw"));
-        QTest::keyClick(v->List2(), Qt::Key_Down);
+        QTest::keyClick(v->achtergrondLijst(), Qt::Key_Down);
         QCOMPARE(o.waarden().WallpaperFile, Algemeen::achtergrondBestand("Blauw 2"));
         QCOMPARE(wallpaper.count(), 2);
         // The title colour swatches take a left click only.
-        klik(v->Label5(0));
-        klik(v->Label5(1), Qt::RightButton);
+        klik(v->titelKleurVlak(0));
+        klik(v->titelKleurVlak(1), Qt::RightButton);
         QCOMPARE(o.waarden().TitelKleur, false);
-        klik(v->Label5(1));
+        klik(v->titelKleurVlak(1));
         QCOMPARE(o.waarden().TitelKleur, true);
     }
 
@@ -247,22 +247,24 @@ private slots:
         o.map.schrijfOnderwerp(lang, TestProgrammaMap::tienRijen());
         o.zet([](InstellingWaarden& w) { w.Onderwerp = "Geografie"; });
         const auto kort = o.open<Config>();
-        const QRect kortLabel4 = kort->Label4()->geometry();
+        const QRect kortLabel4 = kort->achtergrondOpschrift()->geometry();
         o.zet([&](InstellingWaarden& w) { w.Onderwerp = lang; });
         const auto v = o.open<Config>();
-        klikOp(v->List1(), lang);
-        QLabel* naam = v->Label11();
-        QVERIFY(
-            v->List1()->geometry().contains(QRect(naam->x(), v->List1()->y(), naam->width(), 1)));
-        QCOMPARE(v->Label4()->geometry(), kortLabel4);
+        klikOp(v->onderwerpLijst(), lang);
+        QLabel* naam = v->onderwerpOpschrift();
+        QVERIFY(v->onderwerpLijst()->geometry().contains(
+            QRect(naam->x(), v->onderwerpLijst()->y(), naam->width(), 1)));
+        QCOMPARE(v->achtergrondOpschrift()->geometry(), kortLabel4);
         QCOMPARE(naam->toolTip(), lang);
         QCOMPARE(naam->accessibleName(), lang);
         QVERIFY(naam->fontMetrics().horizontalAdvance(naam->text()) <=
                 naam->contentsRect().width());
-        const QListWidgetItem* item = v->List1()->findItems(lang, Qt::MatchExactly).value(0);
+        const QListWidgetItem* item =
+            v->onderwerpLijst()->findItems(lang, Qt::MatchExactly).value(0);
         QVERIFY(item);
         QCOMPARE(item->toolTip(), lang);
-        QVERIFY(v->List1()->viewport()->rect().contains(v->List1()->visualItemRect(item)));
+        QVERIFY(v->onderwerpLijst()->viewport()->rect().contains(
+            v->onderwerpLijst()->visualItemRect(item)));
     }
 
     // Colours and think time count at once, clamped to the bars; Reset brings back the default
@@ -275,24 +277,25 @@ private slots:
         QSignalSpy gewijzigd(&o.inst, &Algemeen::Instellingen::gewijzigd);
         const auto kleur = [&] { return v->palette().color(QPalette::Window); };
         QCOMPARE(kleur(), QColor(255, o.waarden().ColorGreen, o.waarden().ColorBlue));
-        v->ColorScroll(2)->triggerAction(QAbstractSlider::SliderToMinimum);
+        v->kleurBalk(2)->triggerAction(QAbstractSlider::SliderToMinimum);
         QCOMPARE(kleur(), QColor(255, 0, o.waarden().ColorBlue));
         QCOMPARE(o.waarden().ColorGreen, 0);
-        v->PauzeScroll()->triggerAction(QAbstractSlider::SliderToMaximum);
-        v->PauzeScroll()->triggerAction(QAbstractSlider::SliderSingleStepSub);
-        QCOMPARE(o.waarden().PauzeTijd, v->PauzeScroll()->maximum() - 1);
-        QVERIFY(v->Label7()->text().startsWith(QString::number(o.waarden().PauzeTijd) + " "));
+        v->bedenktijdBalk()->triggerAction(QAbstractSlider::SliderToMaximum);
+        v->bedenktijdBalk()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        QCOMPARE(o.waarden().PauzeTijd, v->bedenktijdBalk()->maximum() - 1);
+        QVERIFY(
+            v->bedenktijdWaarde()->text().startsWith(QString::number(o.waarden().PauzeTijd) + " "));
         QCOMPARE(gewijzigd.count(), 3); // every change told once
-        klik(v->ResetKnop());
+        klik(v->resetKnop());
         const Opslag::OpgeslagenInstellingen standaard;
         QCOMPARE(kleur(), QColor(standaard.ColorRed, standaard.ColorGreen, standaard.ColorBlue));
         QCOMPARE(o.waarden().TitelTekst, "Mijn spel");
-        v->Text1()->setText("Het \"grote\" spel");
-        klik(v->CancelKnop());
-        QCOMPARE(o.meldingen, QStringList({*Algemeen::titelWeigering(v->Text1()->text())}));
+        v->titelVeld()->setText("Het \"grote\" spel");
+        klik(v->sluitKnop());
+        QCOMPARE(o.meldingen, QStringList({*Algemeen::titelWeigering(v->titelVeld()->text())}));
         QVERIFY(v->isVisible());
-        v->Text1()->setText(" Het grote spel ");
-        klik(v->CancelKnop());
+        v->titelVeld()->setText(" Het grote spel ");
+        klik(v->sluitKnop());
         QCOMPARE(o.waarden().TitelTekst, " Het grote spel ");
         QVERIFY(!v->isVisible());
         QCOMPARE(gewijzigd.count(), 5); // the colours reset, the title applied
@@ -305,22 +308,22 @@ private slots:
         o.map.schrijfOnderwerp("Landen", TestProgrammaMap::tienRijen(9));
         o.antwoord = "geografie";
         const auto v = o.open<Woordform>();
-        klik(v->DelKnop());
-        klik(v->NewKnop());
-        v->Combo1()->setFocus();
-        QTest::keyClick(v->Combo1(), Qt::Key_Down); // to "Landen"
+        klik(v->verwijderKnop());
+        klik(v->nieuwKnop());
+        v->onderwerpKeuze()->setFocus();
+        QTest::keyClick(v->onderwerpKeuze(), Qt::Key_Down); // to "Landen"
         const QStringList rij = {"Zwitserland", "Zürich", "Zeg \"kaas\""};
         for (int k = 0; k < 3; ++k)
-            typ(k == 0 ? v->Text1() : k == 1 ? v->Text2() : v->Text3(), rij[k]);
-        klik(v->AddKnop());
-        typ(v->Text3(), "Bank");
-        klik(v->AddKnop());
-        klik(v->AddKnop());
-        QCOMPARE(items(v->List2()).last(), rij[1]);
+            typ(k == 0 ? v->woordVeld(0) : k == 1 ? v->woordVeld(1) : v->woordVeld(2), rij[k]);
+        klik(v->toevoegKnop());
+        typ(v->woordVeld(2), "Bank");
+        klik(v->toevoegKnop());
+        klik(v->toevoegKnop());
+        QCOMPARE(items(v->woordLijst(1)).last(), rij[1]);
         QCOMPARE(o.meldingen, QStringList({E::meldingGeenSelectie(), E::meldingDubbeleNaam(),
                                            E::meldingAanhalingsteken(), E::meldingTeVeelRegels()}));
         QCOMPARE(o.ouders, QList<QWidget*>(4, v.get()));
-        klik(v->ExitKnop());
+        klik(v->opslaanKnop());
         const auto spel = Opslag::leesSpelOnderwerp("Landen");
         QVERIFY(spel);
         QCOMPARE(spel->back(), (Opslag::Drietal{"Zwitserland", "Zürich", "Bank"}));
@@ -333,32 +336,32 @@ private slots:
         Opstelling o;
         o.antwoord = "Kleuren";
         const auto v = o.open<Woordform>();
-        klik(v->NewKnop());
+        klik(v->nieuwKnop());
         v->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(v.get()));
-        v->Text1()->setFocus();
+        v->woordVeld(0)->setFocus();
         const QStringList rij = {"Rood", "Roos", "Bloed"};
         for (int k = 0; k < 3; ++k) {
             auto* veld = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-            QCOMPARE(veld, k == 0 ? v->Text1() : k == 1 ? v->Text2() : v->Text3());
+            QCOMPARE(veld, k == 0 ? v->woordVeld(0) : k == 1 ? v->woordVeld(1) : v->woordVeld(2));
             typ(veld, rij[k]);
             QTest::keyClick(veld, k < 2 ? Qt::Key_Tab : Qt::Key_Return);
         }
         QCOMPARE(o.meldingen, QStringList());
-        QCOMPARE(items(v->List1()), QStringList({rij[0]}));
-        QCOMPARE(items(v->List3()), QStringList({rij[2]}));
-        QCOMPARE(QApplication::focusWidget(), v->Text1()); // for the next row
-        v->Text3()->setFocus();
-        QTest::keyClick(v->Text3(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), v->AddKnop());
+        QCOMPARE(items(v->woordLijst(0)), QStringList({rij[0]}));
+        QCOMPARE(items(v->woordLijst(2)), QStringList({rij[2]}));
+        QCOMPARE(QApplication::focusWidget(), v->woordVeld(0)); // for the next row
+        v->woordVeld(2)->setFocus();
+        QTest::keyClick(v->woordVeld(2), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), v->toevoegKnop());
 
         o.zet([](InstellingWaarden& w) { w.TitelTekst = "Drietalspel"; });
         const auto c = o.open<Config>();
         QSignalSpy gewijzigd(&o.inst, &Algemeen::Instellingen::gewijzigd);
         c->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(c.get()));
-        typ(c->Text1(), "Groep 5");
-        QTest::keyClick(c->Text1(), Qt::Key_Enter);
+        typ(c->titelVeld(), "Groep 5");
+        QTest::keyClick(c->titelVeld(), Qt::Key_Enter);
         QCOMPARE(o.waarden().TitelTekst, "Groep 5");
         QVERIFY(!c->isVisible());
         QCOMPARE(gewijzigd.count(), 1);
@@ -372,24 +375,24 @@ private slots:
         o.map.schrijfOnderwerp("Dieren", {{"Kat", "Hond", "Muis"}});
         const QByteArray geografie = TestMap::lees(o.bestand("Geografie"));
         const auto v = o.open<Woordform>();
-        QTest::mouseClick(v->List1()->viewport(), Qt::LeftButton, {},
-                          v->List1()->visualItemRect(v->List1()->item(3)).center());
-        QCOMPARE(QList<int>({v->List2()->currentRow(), v->List3()->currentRow()}),
+        QTest::mouseClick(v->woordLijst(0)->viewport(), Qt::LeftButton, {},
+                          v->woordLijst(0)->visualItemRect(v->woordLijst(0)->item(3)).center());
+        QCOMPARE(QList<int>({v->woordLijst(1)->currentRow(), v->woordLijst(2)->currentRow()}),
                  QList<int>({3, 3}));
-        QCOMPARE(v->Text3()->text(), "c3");
-        typ(v->Text1(), "Zon");
-        const QColor rust = v->List3()->palette().color(QPalette::Base);
-        klik(v->WijzigKnop());
-        QVERIFY(v->List3()->palette().color(QPalette::Base) != rust);
+        QCOMPARE(v->woordVeld(2)->text(), "c3");
+        typ(v->woordVeld(0), "Zon");
+        const QColor rust = v->woordLijst(2)->palette().color(QPalette::Base);
+        klik(v->wijzigKnop());
+        QVERIFY(v->woordLijst(2)->palette().color(QPalette::Base) != rust);
         o.tijd.verstrijk(1000);
-        QCOMPARE(v->List3()->palette().color(QPalette::Base), rust);
-        QCOMPARE(items(v->List1())[3], "Zon");
-        v->Combo1()->setFocus();
-        QTest::keyClick(v->Combo1(), Qt::Key_Up);
-        QCOMPARE(items(v->List2()), QStringList({"Hond"}));
-        QTest::keyClick(v->Combo1(), Qt::Key_Down);
-        QCOMPARE(items(v->List1())[3], "a3");
-        klik(v->CancelKnop());
+        QCOMPARE(v->woordLijst(2)->palette().color(QPalette::Base), rust);
+        QCOMPARE(items(v->woordLijst(0))[3], "Zon");
+        v->onderwerpKeuze()->setFocus();
+        QTest::keyClick(v->onderwerpKeuze(), Qt::Key_Up);
+        QCOMPARE(items(v->woordLijst(1)), QStringList({"Hond"}));
+        QTest::keyClick(v->onderwerpKeuze(), Qt::Key_Down);
+        QCOMPARE(items(v->woordLijst(0))[3], "a3");
+        klik(v->sluitKnop());
         QVERIFY(!v->isVisible());
         QCOMPARE(TestMap::lees(o.bestand("Geografie")), geografie);
         QVERIFY(QFile::resize(o.bestand("Geografie"), 20)); // the second record cut short
