@@ -93,7 +93,7 @@ QList<QFont> HelpPaneel::regelLetters(QFont font) {
 void HelpPaneel::tekenHelp() {
     m_beeld = m_schaduw.copy();
     QPainter p(&m_beeld);
-    const QList<QFont> letters = regelLetters(QFont(QStringLiteral("Comic Sans MS")));
+    const QList<QFont> letters = regelLetters(comicSans(QFont().pointSizeF()));
     for (std::size_t i = 0; i < std::size(kRegels); ++i) {
         const HelpRegel& regel = kRegels[i];
         p.setFont(letters[qsizetype(i)]);

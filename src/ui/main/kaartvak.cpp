@@ -102,18 +102,13 @@ void PauzePaneel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     tekenSchaduw(p, 0, width(), 0, height());
     p.fillRect(rect(), QColor(0, 0, 0, 110));
-    QFont font(QStringLiteral("Comic Sans MS"));
-    font.setPointSize(40);
-    font.setBold(true);
-    p.setFont(font);
+    p.setFont(comicSans(40, true));
     p.setPen(QColor(30, 30, 30));
     p.drawText(rect().translated(3, 3).adjusted(0, 0, 0, -60), Qt::AlignCenter,
                QStringLiteral("Pauze"));
     p.setPen(QColor(255, 255, 255));
     p.drawText(rect().adjusted(0, 0, 0, -60), Qt::AlignCenter, QStringLiteral("Pauze"));
-    font.setPointSize(14);
-    font.setBold(false);
-    p.setFont(font);
+    p.setFont(comicSans(14));
     p.setPen(QColor(230, 230, 200));
     p.drawText(rect().adjusted(0, 80, 0, 0), Qt::AlignCenter,
                QStringLiteral("Druk op P (of klik hier) om verder te spelen"));

@@ -43,14 +43,11 @@ const QColor kDonker(0, 0, 0);
 const QColor kLicht(225, 225, 225);
 const QColor kStrookTekst(250, 250, 250);
 
+// The captions let the mouse through to the window beneath them.
 QLabel* maakLabel(QWidget* ouder, const QString& tekst, const QFont& font, const QColor& kleur,
                   QPoint plek) {
-    auto* label = new QLabel(tekst, ouder);
-    label->setFont(font);
-    zetTekstKleur(label, kleur);
+    QLabel* label = tekstLabel(ouder, tekst, plek, font, kleur);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    label->adjustSize();
-    label->move(plek);
     return label;
 }
 

@@ -20,7 +20,7 @@ namespace {
 
 // Where the window's controls stand, in twips. The text labels size themselves to their text.
 namespace plek {
-constexpr QSize kVenster(twips(7860), twips(4560) - twips(360));
+constexpr QSize kVenster = twipsVenster(7860, 4560);
 constexpr QRect kKleurenVlak = twipsRect(240, 240, 1740, 960);
 constexpr QRect kKleurBalken[3] = {twipsRect(270, 270, 1680, 300), twipsRect(270, 570, 1680, 300),
                                    twipsRect(270, 870, 1680, 300)};
@@ -45,23 +45,8 @@ constexpr QPoint kAchtergrondOpschrift = twipsPunt(5400, 2040);
 } // namespace plek
 
 // The text label style of the window: dark grey on the window's own colour, sized to its text.
-QLabel* tekstLabel(QWidget* ouder, const QString& tekst, QPoint plek) {
-    auto* label = new QLabel(tekst, ouder);
-    label->setFont(arial(9.75));
-    QPalette palet = label->palette();
-    palet.setColor(QPalette::WindowText, QColor(64, 64, 64));
-    label->setPalette(palet);
-    label->move(plek);
-    label->adjustSize();
-    return label;
-}
-
-// A plain coloured area: the dark panels that frame the bars and buttons, and the swatches.
-QLabel* vlak(QWidget* ouder, const QRect& plek, const QColor& kleur) {
-    auto* label = new QLabel(ouder);
-    label->setGeometry(plek);
-    zetAchtergrond(label, kleur);
-    return label;
+QLabel* opschrift(QWidget* ouder, const QString& tekst, QPoint plek) {
+    return tekstLabel(ouder, tekst, plek, arial(9.75), QColor(64, 64, 64));
 }
 
 QScrollBar* balk(QWidget* ouder, const QRect& plek, int laag, int hoog, int blad) {
@@ -214,10 +199,10 @@ void Config::bouw(const QPixmap& tandwiel) {
     bouwTitel();
     m_onderwerpLijst =
         new KeuzeLijst(this, plek::kOnderwerpLijst, [this](int rij) { kiesOnderwerp(rij); });
-    m_onderwerpOpschrift = tekstLabel(this, {}, plek::kOnderwerpOpschrift);
+    m_onderwerpOpschrift = opschrift(this, {}, plek::kOnderwerpOpschrift);
     m_achtergrondLijst =
         new KeuzeLijst(this, plek::kAchtergrondLijst, [this](int rij) { kiesAchtergrond(rij); });
-    m_achtergrondOpschrift = tekstLabel(this, {}, plek::kAchtergrondOpschrift);
+    m_achtergrondOpschrift = opschrift(this, {}, plek::kAchtergrondOpschrift);
     benoem();
 }
 
@@ -240,7 +225,7 @@ void Config::bouwKleuren(const QPixmap& tandwiel) {
     for (int i = 0; i < 3; ++i)
         m_kleurBalken[i] =
             balk(this, plek::kKleurBalken[i], Algemeen::kMinKleurDeel, Algemeen::kMaxKleurDeel, 16);
-    m_kleurOpschrift = tekstLabel(this, QStringLiteral("Kleur formulieren"), plek::kKleurOpschrift);
+    m_kleurOpschrift = opschrift(this, QStringLiteral("Kleur formulieren"), plek::kKleurOpschrift);
     m_resetVlak = vlak(this, plek::kResetVlak, Qt::black);
     m_resetKnop =
         gekleurdeKnop(this, QStringLiteral("Reset"), plek::kResetKnop, QColor(190, 220, 220));
@@ -254,9 +239,9 @@ void Config::bouwPauze() {
     m_bedenktijdVlak = vlak(this, plek::kBedenktijdVlak, QColor(64, 64, 64));
     m_bedenktijdBalk =
         balk(this, plek::kBedenktijdBalk, Opslag::kMinPauzeTijd, Opslag::kMaxPauzeTijd, 5);
-    m_bedenktijdWaarde = tekstLabel(this, {}, plek::kBedenktijdWaarde);
+    m_bedenktijdWaarde = opschrift(this, {}, plek::kBedenktijdWaarde);
     m_bedenktijdOpschrift =
-        tekstLabel(this, QStringLiteral("Bedenktijd na de start"), plek::kBedenktijdOpschrift);
+        opschrift(this, QStringLiteral("Bedenktijd na de start"), plek::kBedenktijdOpschrift);
 }
 
 // The title box with its two colour swatches, and the Exit button beside them.
@@ -267,7 +252,7 @@ void Config::bouwTitel() {
     QPalette palet = m_titelVeld->palette();
     palet.setColor(QPalette::Base, QColor(230, 240, 180));
     m_titelVeld->setPalette(palet);
-    m_titelOpschrift = tekstLabel(
+    m_titelOpschrift = opschrift(
         this, QStringLiteral("Titel programma") + QString(27, u' ') + QStringLiteral("kleur"),
         plek::kTitelOpschrift);
     m_titelKleurVlakken[0] = new Kleurvlak(this, plek::kTitelKleurVlakken[0], QColor(64, 64, 64),

@@ -10,7 +10,7 @@ namespace Drietal {
 namespace {
 // Where the window's controls stand, in twips.
 namespace plek {
-constexpr QSize kVenster(twips(2400), twips(4410) - twips(360));
+constexpr QSize kVenster = twipsVenster(2400, 4410);
 constexpr QRect kStrafLabel = twipsRect(150, 180, 2010, 735);
 constexpr QRect kCodesLabel = twipsRect(150, 930, 2010, 2940);
 } // namespace plek

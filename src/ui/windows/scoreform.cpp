@@ -14,7 +14,7 @@ namespace {
 
 // Where the window's controls stand, in twips.
 namespace plek {
-constexpr QSize kVenster(twips(3375), twips(6360) - twips(360));
+constexpr QSize kVenster = twipsVenster(3375, 6360);
 constexpr QRect kFrame = twipsRect(90, 0, 3105, 5805);
 constexpr QRect kLijst = twipsRect(105, 195, 2895, 4620);
 constexpr QPoint kAantalLabel = twipsPunt(150, 4920); // sized to its text

@@ -71,6 +71,25 @@ void meld(QWidget* ouder, const QString& tekst) {
     box.exec();
 }
 
+QLabel* tekstLabel(QWidget* ouder, const QString& tekst, QPoint plek, const QFont& font,
+                   const QColor& kleur) {
+    auto* label = new QLabel(tekst, ouder);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    if (kleur.isValid())
+        zetTekstKleur(label, kleur);
+    label->move(plek);
+    label->adjustSize();
+    return label;
+}
+
+QLabel* vlak(QWidget* ouder, const QRect& plek, const QColor& kleur) {
+    auto* label = new QLabel(ouder);
+    label->setGeometry(plek);
+    zetAchtergrond(label, kleur);
+    return label;
+}
+
 void zetTekst(QLabel* label, const QString& tekst) {
     if (label->text() == tekst)
         return;

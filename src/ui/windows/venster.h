@@ -31,6 +31,12 @@ constexpr QPoint twipsPunt(int links, int boven) {
 constexpr QRect twipsRect(int links, int boven, int breedte, int hoogte) {
     return {twips(links), twips(boven), twips(breedte), twips(hoogte)};
 }
+// The windows' heights in twips include a title bar of this height; the desktop adds its own.
+constexpr int kTitelbalk = twips(360);
+// A window's inside from its outer size in twips.
+constexpr QSize twipsVenster(int breedte, int hoogte) {
+    return {twips(breedte), twips(hoogte) - kTitelbalk};
+}
 
 // The program's fonts by the names it asks for; main() maps them to installed look-alikes.
 QFont arial(qreal punten, bool vet = false);
@@ -43,6 +49,11 @@ QFont passend(QFont font, const QString& tekst, int breedte, qreal kleinste);
 void meld(QWidget* ouder, const QString& tekst);
 
 // A label that sizes itself to its text: the text is set only when it changed.
+// A text at plek, sized to itself, in font and (when valid) kleur; never read as markup.
+QLabel* tekstLabel(QWidget* ouder, const QString& tekst, QPoint plek, const QFont& font,
+                   const QColor& kleur = QColor());
+// A plain coloured area: the dark panels behind buttons and bars, the colour swatches.
+QLabel* vlak(QWidget* ouder, const QRect& plek, const QColor& kleur);
 void zetTekst(QLabel* label, const QString& tekst);
 void zetTekstKleur(QLabel* label, const QColor& kleur);
 

@@ -23,7 +23,7 @@ constexpr int kFlitsMs = 200;
 // Where the window's controls stand, in twips. The text labels size themselves to their text, the
 // topic box takes the height of its font.
 namespace plek {
-constexpr QSize kVenster(twips(8070), twips(5520) - twips(360));
+constexpr QSize kVenster = twipsVenster(8070, 5520);
 constexpr QRect kOnderwerpKeuze = twipsRect(210, 240, 2400, 0);
 constexpr QPoint kOnderwerpOpschrift = twipsPunt(2790, 300);
 constexpr int kKolomLinks[3] = {210, 2790, 5370};
@@ -86,22 +86,6 @@ void zetKleur(QWidget* widget, QPalette::ColorRole rol, const QColor& kleur) {
     QPalette palet = widget->palette();
     palet.setColor(rol, kleur);
     widget->setPalette(palet);
-}
-
-QLabel* tekstLabel(QWidget* ouder, const QString& tekst, QPoint plek, const QFont& font) {
-    auto* label = new QLabel(tekst, ouder);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    label->move(plek);
-    label->adjustSize();
-    return label;
-}
-
-QLabel* zwartVlak(QWidget* ouder, const QRect& plek) {
-    auto* label = new QLabel(ouder);
-    label->setGeometry(plek);
-    zetAchtergrond(label, Qt::black);
-    return label;
 }
 
 QPushButton* knop(QWidget* ouder, const QString& tekst, const QString& tip, const QRect& plek,
@@ -213,8 +197,8 @@ void Woordform::bouwKolommen(const QFont& font) {
 
 void Woordform::bouwKnoppen() {
     // The black boxes first, so the buttons lie on top of them.
-    m_bewerkVlak = zwartVlak(this, plek::kBewerkVlak);
-    m_opslaanVlak = zwartVlak(this, plek::kOpslaanVlak);
+    m_bewerkVlak = vlak(this, plek::kBewerkVlak, Qt::black);
+    m_opslaanVlak = vlak(this, plek::kOpslaanVlak, Qt::black);
     const QColor paars(210, 190, 250);
     const QColor groen(200, 250, 200);
     m_toevoegKnop = knop(this, QStringLiteral("Add"), QStringLiteral(" Woorden toevoegen "),
