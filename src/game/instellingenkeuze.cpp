@@ -83,7 +83,7 @@ int wallpaperKeuze(const QStringList& namen, const QString& wallpaperFile) {
 bool begrensInstellingen(Opslag::OpgeslagenInstellingen& waarden) {
     const Opslag::OpgeslagenInstellingen voor = waarden;
     for (int* deel : {&waarden.ColorRed, &waarden.ColorGreen, &waarden.ColorBlue})
-        *deel = std::clamp(*deel, kMinKleurDeel, kMaxKleurDeel);
+        *deel = std::clamp(*deel, Opslag::kMinKleurDeel, Opslag::kMaxKleurDeel);
     waarden.PauzeTijd = std::clamp(waarden.PauzeTijd, Opslag::kMinPauzeTijd, Opslag::kMaxPauzeTijd);
     return !(waarden == voor);
 }

@@ -14,9 +14,6 @@ namespace Algemeen {
 // A playable topic holds exactly this many non-empty words: 10 Drietallen of three.
 constexpr int kWoordenInOnderwerp = 30;
 
-constexpr int kMinKleurDeel = 0;
-constexpr int kMaxKleurDeel = 255;
-
 // The topic names for the topic list, ordered by name without regard to case. The listing of the
 // Data folder orders by file name, where "Dier 2.dat" comes before "Dier.dat".
 QStringList keuzeOnderwerpen();

@@ -21,7 +21,7 @@ bool leesVelden(RecordLezer& lezer, OpgeslagenInstellingen& w) {
         const auto v = lezer.getal();
         if (!v)
             return false;
-        *kleur = begrensd(*v, 0, 255);
+        *kleur = begrensd(*v, kMinKleurDeel, kMaxKleurDeel);
     }
     const auto wallpaper = lezer.veld();
     if (!wallpaper)

@@ -23,6 +23,9 @@ struct OpgeslagenInstellingen {
 
 constexpr int kMinPauzeTijd = 5;
 constexpr int kMaxPauzeTijd = 30;
+// The range of each of ColorRed, ColorGreen and ColorBlue.
+constexpr int kMinKleurDeel = 0;
+constexpr int kMaxKleurDeel = 255;
 
 struct GelezenInstellingen {
     LeesStatus status = LeesStatus::Ontbreekt;

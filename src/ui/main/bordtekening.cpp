@@ -2,6 +2,7 @@
 #include "ui/main/bordtekening.h"
 
 #include "ui/main/bordmaten.h"
+#include "ui/windows/venster.h"
 
 #include <QFont>
 #include <QPainter>
@@ -22,12 +23,13 @@ const std::array<RijKleur, Algemeen::kRijen> kRijKleuren = {{
     {QColor(100, 100, 120), QColor(0, 0, 120)},
 }};
 
-QFont bordLetter(int punten, bool vet) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(punten);
-    font.setBold(vet);
-    return font;
+} // namespace
+
+QColor kaartKleur(int rij) {
+    return kRijKleuren.at(std::size_t(rij)).kaart;
 }
+
+namespace {
 
 // Text whose top left corner lies at (x, y), as the board prints it.
 void print(QPainter& p, int x, int y, const QString& tekst) {
@@ -61,7 +63,7 @@ QPixmap kaartAchterkant(int rij, qreal dpr) {
     p.setPen(Qt::black);
     p.drawRect(0, 0, b + 2, h + 2);
     p.drawRect(1, 1, b, h);
-    p.setFont(bordLetter(12, true));
+    p.setFont(arial(12, true));
     p.setPen(QColor(250, 250, 250));
     p.drawText(QRect(61, 7, 160, 24), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Drietalspel"));
     return beeld;
@@ -104,18 +106,18 @@ QString welkomTekst() {
 
 void tekenWelkom(QPainter& p) {
     const QString welkom = QStringLiteral("Welkom bij het spel Drietalspel");
-    p.setFont(bordLetter(22, true));
+    p.setFont(arial(22, true));
     p.setPen(QColor(255, 255, 255));
     print(p, 140, 50, welkom);
     p.setPen(QColor(145, 145, 145));
     print(p, 141, 51, welkom);
 
-    p.setFont(bordLetter(11, false));
+    p.setFont(arial(11));
     p.setPen(QColor(220, 220, 220));
     print(p, 165, 90,
           QStringLiteral("Wie is de snelste door 30 woorden te combineren in 10 rijen van 3"));
 
-    p.setFont(bordLetter(14, true));
+    p.setFont(arial(14, true));
     const QString start = QStringLiteral("Druk op de startknop        om te beginnen");
     const QString help = QStringLiteral("of op de helpknop          voor de uitleg");
     p.setPen(QColor(0, 0, 0));
@@ -130,7 +132,7 @@ void tekenWelkom(QPainter& p) {
 
 void tekenKaartRegel(QPainter& p, int vak) {
     const int y = kaartBoven(vak);
-    p.setFont(bordLetter(12, true));
+    p.setFont(arial(12, true));
     p.setPen(QColor(120, 60, 10));
     print(p, 4, y + 7, QString::number(vak));
     print(p, 777, y + 7, QString::number(vak));

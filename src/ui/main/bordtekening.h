@@ -34,5 +34,7 @@ void tekenKaartRegel(QPainter& p, int vak);
 // One card back of card row rij (0..2) with its double outline, 228 x 33 pixels, drawn for the
 // device pixel ratio dpr; it goes at (card left - 1, card top - 1).
 QPixmap kaartAchterkant(int rij, qreal dpr);
+// The colour of the backs of card row rij (0..2), also in the window icon.
+QColor kaartKleur(int rij);
 
 } // namespace Drietal

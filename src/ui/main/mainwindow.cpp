@@ -34,8 +34,8 @@ constexpr QPoint kInfo2 = twipsPunt(6930, 8820);
 constexpr QPoint kSpeler(644, 2);
 constexpr QPoint kTimer(710, 474);
 constexpr QPoint kOnderwerp(35, 473);
-constexpr QPoint kLabel2(582, 32);
-constexpr QPoint kLabel1(640, 28);
+constexpr QPoint kAftelLabel(582, 32);
+constexpr QPoint kGoedLabel(640, 28);
 constexpr int kKlokBoven = 38;
 } // namespace plek
 
@@ -96,16 +96,15 @@ void Main::bouwTitel() {
     m_titel2 = maakLabel(this, QStringLiteral("Drietalspel"), titel, kLicht, plek::kTitel2);
     m_titel1 = maakLabel(this, QStringLiteral("Drietalspel"), titel, kDonker, plek::kTitel1);
     const QFont info = arial(14.25, true);
-    m_info2 = maakLabel(this, QStringLiteral("Info"), info, kLicht, plek::kInfo2);
-    m_info1 = maakLabel(this, QStringLiteral("Info"), info, kDonker, plek::kInfo1);
+    m_info2 = maakLabel(this, m_spel.infoTekst(), info, kLicht, plek::kInfo2);
+    m_info1 = maakLabel(this, m_spel.infoTekst(), info, kDonker, plek::kInfo1);
 }
 
 void Main::bouwBordLabels() {
     const QFont bordLetter = arial(14.25, true);
     const QColor bruin(60, 40, 20);
-    m_spelerLabel =
-        maakLabel(m_bord, QStringLiteral("Naam Speler"), bordLetter, bruin, plek::kSpeler);
-    m_spelKlokLabel = maakLabel(m_bord, QStringLiteral("00:00"), bordLetter, bruin, plek::kTimer);
+    m_spelerLabel = maakLabel(m_bord, m_spel.spelerTekst(), bordLetter, bruin, plek::kSpeler);
+    m_spelKlokLabel = maakLabel(m_bord, m_spel.timerTekst(), bordLetter, bruin, plek::kTimer);
     m_onderwerpLabel =
         maakLabel(m_bord, QStringLiteral("Onderwerp"), bordLetter, bruin, plek::kOnderwerp);
 }
@@ -113,10 +112,10 @@ void Main::bouwBordLabels() {
 void Main::bouwWerkbalk() {
     m_werkbalk = new KnopStrook(this);
     m_wandklokLabel = maakLabel(m_werkbalk, QStringLiteral("00:00:00"), arial(9.75), Qt::white, {});
-    m_aftelLabel = maakLabel(m_werkbalk, QStringLiteral("10"), arial(20.25, true), kStrookTekst,
-                             plek::kLabel2);
-    m_goedLabel = maakLabel(m_werkbalk, QStringLiteral("0 Goed"), arial(26.25, true), kStrookTekst,
-                            plek::kLabel1);
+    m_aftelLabel = maakLabel(m_werkbalk, m_spel.aftelTekst(), arial(20.25, true), kStrookTekst,
+                             plek::kAftelLabel);
+    m_goedLabel = maakLabel(m_werkbalk, m_spel.goedTekst(), arial(26.25, true), kStrookTekst,
+                            plek::kGoedLabel);
     QWidget* vorige = this;
     for (int i = 0; i < kAantalKnoppen; ++i) {
         const auto commando = Commando(i);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/plaatjes.h"
 
+#include "ui/main/bordtekening.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
@@ -218,7 +220,7 @@ QCursor bordCursor() {
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(QColor(255, 255, 255));
     p.drawRoundedRect(QRectF(12.5, 14.5, 16, 12), 2, 2);
-    p.setBrush(QColor(100, 120, 100));
+    p.setBrush(kaartKleur(1));
     p.drawRect(QRectF(14.5, 16.5, 12, 8));
     QPainterPath pijl;
     pijl.moveTo(1, 1);
@@ -239,10 +241,9 @@ QIcon vensterIcoon() {
     beeld.fill(Qt::transparent);
     QPainter p(&beeld);
     p.setRenderHint(QPainter::Antialiasing);
-    const QColor kaarten[] = {QColor(120, 100, 100), QColor(100, 120, 100), QColor(100, 100, 120)};
     for (int i = 0; i < 3; ++i) {
         p.setPen(QPen(Qt::black, 1.5));
-        p.setBrush(kaarten[i]);
+        p.setBrush(kaartKleur(i));
         p.drawRoundedRect(QRectF(6 + i * 9, 6 + i * 9, 40, 30), 4, 4);
     }
     p.setBrush(Qt::white);

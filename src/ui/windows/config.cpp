@@ -224,7 +224,7 @@ void Config::bouwKleuren(const QPixmap& tandwiel) {
     m_kleurenVlak = vlak(this, plek::kKleurenVlak, Qt::black);
     for (int i = 0; i < 3; ++i)
         m_kleurBalken[i] =
-            balk(this, plek::kKleurBalken[i], Algemeen::kMinKleurDeel, Algemeen::kMaxKleurDeel, 16);
+            balk(this, plek::kKleurBalken[i], Opslag::kMinKleurDeel, Opslag::kMaxKleurDeel, 16);
     m_kleurOpschrift = opschrift(this, QStringLiteral("Kleur formulieren"), plek::kKleurOpschrift);
     m_resetVlak = vlak(this, plek::kResetVlak, Qt::black);
     m_resetKnop =
