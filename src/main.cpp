@@ -2,6 +2,7 @@
 #include "game/toeval.h"
 #include "platform/afsluitsignaal.h"
 #include "platform/echtetijd.h"
+#include "platform/geluid.h"
 #include "platform/platform.h"
 #include "ui/main/dialogen.h"
 #include "ui/main/mainwindow.h"
@@ -128,6 +129,11 @@ int main(int argc, char* argv[]) {
     Algemeen::ScoreLijst scores;
     Drietal::VensterDialogen dialogen(tijd, instellingen, scores);
     Drietal::Main venster(tijd, toeval, dialogen, instellingen, scores);
+    // Declared after the window, so its sound thread stops first.
+    Algemeen::GeluidSpeler geluid;
+    QObject::connect(
+        &venster.spel(), &Algemeen::Spel::geluidGevraagd, &venster,
+        [&geluid](const QString& bestand) { geluid.speel(Opslag::geluidPad(bestand)); });
     Algemeen::vangAfsluitSignalen([&venster] { venster.sluitZonderVragen(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &venster,
                      [&venster] { venster.sluitZonderVragen(); });

@@ -143,63 +143,41 @@ std::unique_ptr<GeluidUitvoer> laadUitvoer() {
     return nullptr;
 }
 
-class GeluidSpeler {
-public:
-    void speel(const QString& pad);
+} // namespace
 
-private:
+struct GeluidSpeler::Klanken {
     const Klank* klank(const QString& pad);
 
-    QHash<QString, Klank> klanken;
+    QHash<QString, Klank> gelezen;
     bool geladen = false; // the module has been looked for
     std::unique_ptr<GeluidUitvoer> uitvoer;
 };
 
-const Klank* GeluidSpeler::klank(const QString& pad) {
-    const auto bekend = klanken.constFind(pad);
-    if (bekend != klanken.constEnd())
+const Klank* GeluidSpeler::Klanken::klank(const QString& pad) {
+    const auto bekend = gelezen.constFind(pad);
+    if (bekend != gelezen.constEnd())
         return &*bekend;
-    std::optional<Klank> gelezen = leesWave(pad);
+    std::optional<Klank> nieuw = leesWave(pad);
     // A file that fails is not remembered: it is read again next time, in case it was put right.
-    if (!gelezen)
+    if (!nieuw)
         return nullptr;
-    return &*klanken.insert(pad, std::move(*gelezen));
+    return &*gelezen.insert(pad, std::move(*nieuw));
 }
+
+GeluidSpeler::GeluidSpeler() : m_klanken(std::make_unique<Klanken>()) {}
+GeluidSpeler::~GeluidSpeler() = default;
 
 void GeluidSpeler::speel(const QString& pad) {
-    const Klank* k = klank(pad);
+    const Klank* k = m_klanken->klank(pad);
     if (!k)
         return;
-    if (!geladen) {
-        geladen = true;
-        uitvoer = laadUitvoer();
+    if (!m_klanken->geladen) {
+        m_klanken->geladen = true;
+        m_klanken->uitvoer = laadUitvoer();
     }
-    if (uitvoer)
-        uitvoer->speel({k->pcm.constData(), size_t(k->pcm.size()), k->rate, k->kanalen, k->bits});
-}
-
-GeluidSpeler*& speler() {
-    static GeluidSpeler* instantie = nullptr;
-    return instantie;
-}
-
-void ruimSpelerOp() {
-    delete speler();
-    speler() = nullptr;
-}
-
-} // namespace
-
-void GeluidSpelen(const QString& pad) {
-    if (!QCoreApplication::instance())
-        return;
-    if (!speler()) {
-        speler() = new GeluidSpeler;
-        // The sound thread stops with the application object, before the exit-time destructors,
-        // so nothing runs behind them.
-        qAddPostRoutine(ruimSpelerOp);
-    }
-    speler()->speel(pad);
+    if (m_klanken->uitvoer)
+        m_klanken->uitvoer->speel(
+            {k->pcm.constData(), size_t(k->pcm.size()), k->rate, k->kanalen, k->bits});
 }
 
 } // namespace Algemeen

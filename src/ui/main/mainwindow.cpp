@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/mainwindow.h"
 
-#include "platform/geluid.h"
 #include "storage/fileaccess.h"
 #include "storage/paths.h"
 #include "ui/main/bordwidget.h"
@@ -264,8 +263,6 @@ void Main::verbindSpel() {
     connect(&m_spel, &Spel::keuzeBeoordeeld, this, [this](bool goed) {
         zegVoor(goed ? QStringLiteral("Goed") : QStringLiteral("Fout"), Voorlees::Uitslag);
     });
-    connect(&m_spel, &Spel::geluidGevraagd, this,
-            [](const QString& bestand) { Algemeen::GeluidSpelen(Opslag::geluidPad(bestand)); });
 }
 
 void Main::zegVoor(const QString& tekst, Voorlees soort) {
