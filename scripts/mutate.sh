@@ -310,8 +310,8 @@ tests @storage
 
 fault lock-of-another-host-never-stale
 file  src/storage/folderlock.cpp
-old   return std::time(nullptr) - st.st_mtime > std::chrono::seconds(MapSlot::kVerouderd).count();
-new   return std::time(nullptr) - st.st_mtime > 1000 * std::chrono::seconds(MapSlot::kVerouderd).count();
+old              std::chrono::seconds(MapVergrendeling::kVerouderd).count();
+new              1000 * std::chrono::seconds(MapVergrendeling::kVerouderd).count();
 tests @storage
 
 fault fifo-lock-read
@@ -399,7 +399,7 @@ new   zegVoor(gepauzeerd ? QString()
 tests @reader
 
 fault not-told-help
-file  src/ui/main/toolbar.cpp
+file  src/ui/main/commandos.cpp
 old   zegVoor(tonen ? uitleg.replace(u'\n', u' ') : QStringLiteral("Help gesloten"));
 new   zegVoor(tonen ? QString() : QStringLiteral("Help gesloten"));
 tests @reader
@@ -411,7 +411,7 @@ new   {}
 tests @reader
 
 fault solution-codes-after-the-window
-file  src/ui/main/toolbar.cpp
+file  src/ui/main/commandos.cpp
 old   .join(QStringLiteral(", ")));
 old       leesVoor();
 old       m_dialogen.toonOplossing
@@ -564,7 +564,7 @@ tests @game @main @windows
 
 fault wallpaper-change-not-told
 file  src/game/instellingen.cpp
-old           emit wallpaperGewijzigd();
+old           emit achtergrondGewijzigd();
 new           {}
 tests @game @main
 

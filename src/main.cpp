@@ -113,7 +113,7 @@ int main(int argc, char* argv[]) {
 
     kiesMappen();
     // A second copy on the same folder would drop the scores of the first at exit.
-    Opslag::MapSlot slot(Opslag::gebruikersMap());
+    Opslag::MapVergrendeling slot(Opslag::gebruikersMap());
     if (slot.bezet()) {
         Drietal::meld(nullptr, QStringLiteral("Drietalspel is al geopend.\n\nDe map %1 is in "
                                               "gebruik door een ander Drietalspel.")

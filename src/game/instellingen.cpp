@@ -30,11 +30,11 @@ Opslag::OpgeslagenInstellingen opslaanbaar(const Opslag::OpgeslagenInstellingen&
 void Instellingen::zet(const InstellingWaarden& nieuw) {
     if (nieuw == m_waarden)
         return;
-    const bool andereWallpaper = nieuw.WallpaperFile != m_waarden.WallpaperFile;
+    const bool andereAchtergrond = nieuw.WallpaperFile != m_waarden.WallpaperFile;
     m_waarden = nieuw;
     emit gewijzigd();
-    if (andereWallpaper)
-        emit wallpaperGewijzigd();
+    if (andereAchtergrond)
+        emit achtergrondGewijzigd();
 }
 
 void Instellingen::wijzig(const std::function<void(InstellingWaarden&)>& wijziging) {

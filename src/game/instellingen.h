@@ -41,8 +41,8 @@ public:
     Opslag::OpslaanStatus opslaan();
 
 signals:
-    void gewijzigd();          // any value
-    void wallpaperGewijzigd(); // the wallpaper, besides gewijzigd
+    void gewijzigd();            // any value
+    void achtergrondGewijzigd(); // the wallpaper, besides gewijzigd
 
 private:
     void zet(const InstellingWaarden& nieuw);

@@ -69,7 +69,7 @@ QString achtergrondBestand(const QString& naam) {
     return Opslag::achtergrondMap() + QDir::separator() + naam + QStringLiteral(".jpg");
 }
 
-int wallpaperKeuze(const QStringList& namen, const QString& wallpaperFile) {
+int achtergrondKeuze(const QStringList& namen, const QString& wallpaperFile) {
     const qsizetype scheiding =
         std::max(wallpaperFile.lastIndexOf(u'/'), wallpaperFile.lastIndexOf(u'\\'));
     const QString bestand = wallpaperFile.mid(scheiding + 1);

@@ -39,7 +39,7 @@ QString achtergrondBestand(const QString& naam);
 
 // The index of the entry whose file name is exactly that of the stored wallpaper (whatever folder
 // the stored value names, written with / or \), or -1.
-int wallpaperKeuze(const QStringList& namen, const QString& wallpaperFile);
+int achtergrondKeuze(const QStringList& namen, const QString& wallpaperFile);
 
 // Brings colours and think time within the ranges of the bars (an edited settings file can hold
 // anything). Returns whether a value changed.

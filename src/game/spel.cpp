@@ -52,7 +52,7 @@ Spel::StartUitkomst Spel::start(const QString& naamAntwoord,
     m_aftelTimer.stop();
     m_t.SpelerNaam = Opslag::maakOpslaanbaar(naamAntwoord);
     m_speler = m_t.SpelerNaam;
-    zetPijl(false, 0);
+    zetRijKader(false, 0);
     m_info = QStringLiteral("Info");
     m_timer = QStringLiteral("00:00");
     deel(*onderwerp);
@@ -121,7 +121,7 @@ void Spel::tikAftellen() {
     m_t.SpelTijd = 0;
     m_t.Stap = 0;
     m_t.AantalGoed = 0;
-    zetPijl(true, m_pijlRij);
+    zetRijKader(true, m_rijKaderRij);
     m_fase = Fase::Spelen;
     m_spelKlok.start(m_tijd, [this] { tikSpelKlok(); });
     zetBezig(false);
@@ -142,7 +142,7 @@ bool Spel::kies(int rij, int vak) {
     speel(QStringLiteral("kaart.wav"));
     zetKaart(rij, vak, true);
     const int volgende = (rij + 1) % kRijen;
-    zetPijl(m_pijlZichtbaar, volgende);
+    zetRijKader(m_rijKaderZichtbaar, volgende);
     zetInfo(kKlikRij[volgende]);
     m_t.Keuze[rij] = vak;
     ++m_t.Stap;
@@ -158,7 +158,7 @@ void Spel::beoordeelKeuze() {
                       m_t.DrietalCode.end();
     emit keuzeBeoordeeld(goed);
     if (!goed) {
-        zetPijl(false, m_pijlRij);
+        zetRijKader(false, m_rijKaderRij);
         m_terugDraaien.start(m_tijd, kTerugDraaiMs, false, [this] { draaiTerug(); });
         return;
     }
@@ -183,7 +183,7 @@ void Spel::beoordeelKeuze() {
 void Spel::draaiTerug() {
     for (int rij = 0; rij < kRijen; ++rij)
         zetKaart(rij, m_t.Keuze[rij], false);
-    zetPijl(true, m_pijlRij);
+    zetRijKader(true, m_rijKaderRij);
     m_t.Stap = 0;
 }
 
@@ -234,12 +234,12 @@ void Spel::zetKaart(int rij, int vak, bool open) {
     emit kaartGewijzigd(rij, vak);
 }
 
-void Spel::zetPijl(bool zichtbaar, int rij) {
-    if (m_pijlZichtbaar == zichtbaar && m_pijlRij == rij)
+void Spel::zetRijKader(bool zichtbaar, int rij) {
+    if (m_rijKaderZichtbaar == zichtbaar && m_rijKaderRij == rij)
         return;
-    m_pijlZichtbaar = zichtbaar;
-    m_pijlRij = rij;
-    emit pijlGewijzigd();
+    m_rijKaderZichtbaar = zichtbaar;
+    m_rijKaderRij = rij;
+    emit rijKaderGewijzigd();
 }
 
 void Spel::zetBezig(bool bezig) {

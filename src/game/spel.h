@@ -66,8 +66,8 @@ public:
     const QString& timerTekst() const { return m_timer; }   // game clock "MM:SS"
     const QString& spelerTekst() const { return m_speler; } // player name
     // The frame around the card row to click next (0..2), while it is shown.
-    bool pijlZichtbaar() const { return m_pijlZichtbaar; }
-    int pijlRij() const { return m_pijlRij; }
+    bool rijKaderZichtbaar() const { return m_rijKaderZichtbaar; }
+    int rijKaderRij() const { return m_rijKaderRij; }
     bool bezig() const { return m_bezig; }
 
     // Start with the answer of the name box and the topic of the settings as read (nullopt when
@@ -109,7 +109,7 @@ signals:
     void kaartGewijzigd(int rij, int vak); // opened or closed
     void bordGedeeld();                    // every word and face changed
     void tekstenGewijzigd();               // one of the captions changed
-    void pijlGewijzigd();
+    void rijKaderGewijzigd();
     void bezigGewijzigd(bool bezig);
     void geluidGevraagd(const QString& bestand); // only when sound is on
     void keuzeBeoordeeld(bool goed);             // a pick of three cards, right or wrong
@@ -125,7 +125,7 @@ private:
     void beoordeelKeuze();
     void draaiTerug();
     void zetKaart(int rij, int vak, bool open);
-    void zetPijl(bool zichtbaar, int rij);
+    void zetRijKader(bool zichtbaar, int rij);
     void zetBezig(bool bezig);
     void zetInfo(const QString& tekst);
 
@@ -143,8 +143,8 @@ private:
     QString m_aftel;
     QString m_timer = QStringLiteral("00:00");
     QString m_speler = QStringLiteral("Naam Speler");
-    bool m_pijlZichtbaar = false;
-    int m_pijlRij = 0;
+    bool m_rijKaderZichtbaar = false;
+    int m_rijKaderRij = 0;
     bool m_bezig = false;
     bool m_gepauzeerd = false;
 

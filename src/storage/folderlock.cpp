@@ -45,7 +45,8 @@ bool procesLeeft(qint64 pid) {
 }
 
 bool isOud(const struct stat& st) {
-    return std::time(nullptr) - st.st_mtime > std::chrono::seconds(MapSlot::kVerouderd).count();
+    return std::time(nullptr) - st.st_mtime >
+           std::chrono::seconds(MapVergrendeling::kVerouderd).count();
 }
 
 // Whether the regular file open at fd, which nobody holds, is left over by a copy that is gone.
@@ -104,7 +105,7 @@ Plek ruimOp(const QByteArray& pad) {
 
 } // namespace
 
-MapSlot::MapSlot(const QString& map)
+MapVergrendeling::MapVergrendeling(const QString& map)
     : m_pad(map + QStringLiteral("/.drietalspel.lock")), m_slot(m_pad) {
     if (ruimOp(QFile::encodeName(m_pad)) == Plek::Map)
         return;
@@ -114,7 +115,7 @@ MapSlot::MapSlot(const QString& map)
     m_bezet = !m_slot.tryLock(0) && m_slot.error() == QLockFile::LockFailedError;
 }
 
-void MapSlot::ververs() {
+void MapVergrendeling::ververs() {
     if (m_slot.isLocked())
         ::utimensat(AT_FDCWD, QFile::encodeName(m_pad).constData(), nullptr, AT_SYMLINK_NOFOLLOW);
 }

@@ -10,7 +10,7 @@
 namespace Opslag {
 
 // Holds a lock file in the data folder map while it lives.
-class MapSlot {
+class MapVergrendeling {
 public:
     // A lock whose holder is gone is taken over: a running copy holds its lock file with flock()
     // and refreshes its time (see ververs), so a lock nobody holds is stale when its process is
@@ -18,7 +18,7 @@ public:
     // empty file a crash left). Anything else at the lock's place (a link, a FIFO) is removed
     // unread; a folder there, or a folder where no lock file can be made, is not held but not
     // reported busy either: the game starts.
-    explicit MapSlot(const QString& map);
+    explicit MapVergrendeling(const QString& map);
 
     // True when another running copy holds the folder.
     bool bezet() const { return m_bezet; }

@@ -134,7 +134,7 @@ std::optional<QString> onderwerpPad(const QString& naam) {
     return pad(dataMap(), naam + QStringLiteral(".dat"));
 }
 
-QString wallpaperPad(const QString& opgeslagen) {
+QString achtergrondPad(const QString& opgeslagen) {
     if (opgeslagen.isEmpty())
         return {};
     const QString eigen = pad(achtergrondMap(), opgeslagen);

@@ -57,6 +57,6 @@ bool isGeldigeOnderwerpNaam(const QString& naam);
 // The picture file for a stored wallpaper value. A bare file name lies in Backgrounds; a path
 // that no longer exists (say a folder written on another computer) falls back to the file of the
 // same name in Backgrounds.
-QString wallpaperPad(const QString& opgeslagen);
+QString achtergrondPad(const QString& opgeslagen);
 
 } // namespace Opslag

@@ -78,7 +78,7 @@ private slots:
             w.Onderwerp = u"Dieren"_s;
         });
         const QString ini = map.pad(u"Drietalspel.ini"_s);
-        QSignalSpy wallpaperGewijzigd(&inst, &Instellingen::wallpaperGewijzigd);
+        QSignalSpy achtergrondGewijzigd(&inst, &Instellingen::achtergrondGewijzigd);
         QCOMPARE(inst.laden(), LeesStatus::Ontbreekt);
         const auto geschreven = Opslag::leesInstellingen(ini);
         QCOMPARE(geschreven.status, LeesStatus::Gelezen);
@@ -87,7 +87,7 @@ private slots:
         const QString wallpaper = inst.waarden().WallpaperFile;
         QVERIFY(QFileInfo(wallpaper).isAbsolute() &&
                 wallpaper.startsWith(Opslag::achtergrondMap()));
-        QCOMPARE(wallpaperGewijzigd.count(), 1);
+        QCOMPARE(achtergrondGewijzigd.count(), 1);
         QCOMPARE(inst.opslaan(), OpslaanStatus::Opgeslagen);
         Instellingen volgende;
         QCOMPARE(volgende.laden(), LeesStatus::Gelezen);

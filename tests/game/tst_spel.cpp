@@ -111,7 +111,7 @@ private slots:
         o.kies(4);
         o.kiesFout(0, 1);
         QCOMPARE(o.spel.toestand().Uitslag, "Fout");
-        QVERIFY(!o.spel.pijlZichtbaar());
+        QVERIFY(!o.spel.rijKaderZichtbaar());
         o.tijd.verstrijk(1999);
         o.kies(2);
         QCOMPARE(openKaarten(o.spel), 6);
@@ -119,7 +119,7 @@ private slots:
         QCOMPARE(openKaarten(o.spel), 3);
         for (int rij = 0; rij < kRijen; ++rij)
             QVERIFY(o.spel.isOpen(rij, o.vak(4, rij)));
-        QVERIFY(o.spel.pijlZichtbaar());
+        QVERIFY(o.spel.rijKaderZichtbaar());
         o.kiesFout(0, 1);
         QCOMPARE(o.start("Bert"), Spel::StartUitkomst::Gestart);
         o.tijd.verstrijk(3000);

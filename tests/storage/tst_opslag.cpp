@@ -366,7 +366,7 @@ private slots:
 
     // A bare name lies in Backgrounds; a path that no longer exists (written on another computer)
     // falls back to the file of that name in Backgrounds.
-    void wallpaperPad() {
+    void achtergrondPad() {
         TestProgrammaMap map;
         const QString zee = map.buiten(u"Eigen/Zee.jpg"_s), eigen = map.pad(u"Backgrounds/W.jpg"_s);
         QVERIFY(schrijf(zee, "jpg"));
@@ -374,7 +374,7 @@ private slots:
                                                    {zee, zee},
                                                    {map.buiten(u"Weg/W.jpg"_s), eigen},
                                                    {u"C:\\x\\W.jpg"_s, eigen}})
-            QCOMPARE(QDir::cleanPath(Opslag::wallpaperPad(opgeslagen)), verwacht);
+            QCOMPARE(QDir::cleanPath(Opslag::achtergrondPad(opgeslagen)), verwacht);
     }
 
     // A portable copy keeps everything in its folder. An installed one uses the user's folder,
@@ -445,17 +445,17 @@ private slots:
     void eenKopiePerMap() {
         QTemporaryDir map;
         const int gedood = TestMap::inKind([&] {
-            return int((new MapSlot(map.path()))->bezet()); // never let go
+            return int((new MapVergrendeling(map.path()))->bezet()); // never let go
         });
         QCOMPARE(gedood, 0);
-        MapSlot slot(map.path());
+        MapVergrendeling slot(map.path());
         QVERIFY(!slot.bezet());
-        QCOMPARE(TestMap::inKind([&] { return int(MapSlot(map.path()).bezet()); }), 1);
+        QCOMPARE(TestMap::inKind([&] { return int(MapVergrendeling(map.path()).bezet()); }), 1);
         const QString lock = map.filePath(u".drietalspel.lock"_s);
         QVERIFY(verouder(lock));
         slot.ververs();
         QVERIFY(QFileInfo(lock).lastModified().secsTo(QDateTime::currentDateTime()) < 60);
-        QCOMPARE(TestMap::inKind([&] { return int(MapSlot(map.path()).bezet()); }), 1);
+        QCOMPARE(TestMap::inKind([&] { return int(MapVergrendeling(map.path()).bezet()); }), 1);
     }
 
     // What a crash, a full disk, another computer or a hostile folder leaves at the lock's place
@@ -490,9 +490,9 @@ private slots:
         } else {
             QVERIFY(schrijf(lock, vreemd) && (soort == "vreemdVers" || verouder(lock)));
         }
-        const MapSlot slot(map.path());
+        const MapVergrendeling slot(map.path());
         QCOMPARE(slot.bezet(), soort == "vreemdVers");
-        QCOMPARE(TestMap::inKind([&] { return int(MapSlot(map.path()).bezet()); }),
+        QCOMPARE(TestMap::inKind([&] { return int(MapVergrendeling(map.path()).bezet()); }),
                  int(soort != "map"));
         QCOMPARE(QFileInfo(lock).isDir(), soort == "map");
         QVERIFY(soort != "link" || lees(doel) == dood);

@@ -21,10 +21,10 @@ constexpr int kGezichtBreedte = 222;
 constexpr int kGezichtHoogte = 27;
 
 // The frame around the card row to click next.
-constexpr std::array<int, Algemeen::kRijen> kPijlLinks = {33, 278, 523};
-constexpr int kPijlBoven = 33;
-constexpr int kPijlBreedte = 241;
-constexpr int kPijlHoogte = 433;
+constexpr std::array<int, Algemeen::kRijen> kRijKaderLinks = {33, 278, 523};
+constexpr int kRijKaderBoven = 33;
+constexpr int kRijKaderBreedte = 241;
+constexpr int kRijKaderHoogte = 433;
 
 constexpr int kaartBoven(int vak) {
     return kKaartBoven0 + kVakAfstand * vak;

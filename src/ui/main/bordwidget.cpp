@@ -24,12 +24,12 @@ void BordWidget::mousePressEvent(QMouseEvent* event) {
     emit muisIngedrukt(event->position().toPoint(), event->button());
 }
 
-PijlWidget::PijlWidget(QWidget* parent) : QWidget(parent) {
+RijKaderWidget::RijKaderWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
 }
 
-void PijlWidget::paintEvent(QPaintEvent*) {
+void RijKaderWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setPen(QPen(QColor(255, 255, 0), 3));
     p.drawRect(QRectF(1.5, 1.5, width() - 3, height() - 3));

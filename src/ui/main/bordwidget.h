@@ -28,9 +28,9 @@ private:
 };
 
 // The frame around the card row to click next: a yellow outline that lets clicks through.
-class PijlWidget : public QWidget {
+class RijKaderWidget : public QWidget {
 public:
-    explicit PijlWidget(QWidget* parent = nullptr);
+    explicit RijKaderWidget(QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -136,9 +136,9 @@ void Main::laadInstellingen() {
     m_scores.laden();
     toonInstellingen();
     connect(&m_inst, &Algemeen::Instellingen::gewijzigd, this, &Main::toonInstellingen);
-    connect(&m_inst, &Algemeen::Instellingen::wallpaperGewijzigd, this, [this] {
-        if (m_wallpaperGevraagd)
-            laadWallpaper();
+    connect(&m_inst, &Algemeen::Instellingen::achtergrondGewijzigd, this, [this] {
+        if (m_achtergrondGevraagd)
+            laadAchtergrond();
     });
 }
 
@@ -153,11 +153,11 @@ void Main::toonInstellingen() {
     toonTeksten();
 }
 
-void Main::laadWallpaper() {
-    const QString pad = Opslag::wallpaperPad(m_inst.waarden().WallpaperFile);
+void Main::laadAchtergrond() {
+    const QString pad = Opslag::achtergrondPad(m_inst.waarden().WallpaperFile);
     // A settings file may name anything; only a regular file is opened (a FIFO would block).
     if (!Opslag::isGewoonBestand(pad)) {
-        m_wallpaper = QPixmap();
+        m_achtergrond = QPixmap();
         update();
         return;
     }
@@ -171,7 +171,7 @@ void Main::laadWallpaper() {
     QImage beeld = lezer.read();
     if (beeld.isNull())
         return;
-    m_wallpaper = QPixmap::fromImage(std::move(beeld));
+    m_achtergrond = QPixmap::fromImage(std::move(beeld));
     update();
 }
 
@@ -198,26 +198,26 @@ void Main::plaatsKlok() {
 
 void Main::resizeEvent(QResizeEvent*) {
     legUit();
-    if (m_wallpaperGevraagd)
-        QMetaObject::invokeMethod(this, &Main::laadWallpaper, Qt::QueuedConnection);
+    if (m_achtergrondGevraagd)
+        QMetaObject::invokeMethod(this, &Main::laadAchtergrond, Qt::QueuedConnection);
 }
 
 void Main::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    if (!m_wallpaperGevraagd) {
+    if (!m_achtergrondGevraagd) {
         // The wallpaper is decoded once the first frame is on the screen, so start-up does not
         // wait for it.
-        m_wallpaperGevraagd = true;
-        QMetaObject::invokeMethod(this, &Main::laadWallpaper, Qt::QueuedConnection);
+        m_achtergrondGevraagd = true;
+        QMetaObject::invokeMethod(this, &Main::laadAchtergrond, Qt::QueuedConnection);
     }
-    if (m_wallpaper.isNull()) {
+    if (m_achtergrond.isNull()) {
         p.fillRect(event->rect(), QColor(40, 50, 60));
         return;
     }
     // Stretched as a whole and clipped, so partial repaints meet without seams.
     p.setClipRect(event->rect());
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawPixmap(rect(), m_wallpaper);
+    p.drawPixmap(rect(), m_achtergrond);
 }
 
 // A double-click on the wallpaper itself hides the toolbar or shows it again; one on a control (the
@@ -237,7 +237,7 @@ void Main::verbindSpel() {
     using Algemeen::Spel;
     connect(&m_spel, &Spel::tekstenGewijzigd, this, &Main::toonTeksten);
     connect(&m_spel, &Spel::kaartGewijzigd, this, &Main::toonKaart);
-    connect(&m_spel, &Spel::pijlGewijzigd, this, &Main::toonPijl);
+    connect(&m_spel, &Spel::rijKaderGewijzigd, this, &Main::toonRijKader);
     connect(&m_spel, &Spel::bordGedeeld, this, &Main::toonGezichten);
     connect(&m_spel, &Spel::pauzeGewijzigd, this, [this](bool gepauzeerd) {
         m_pauze->setVisible(gepauzeerd);

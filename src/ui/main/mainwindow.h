@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: a full-screen wallpaper with the title, the board box and the toolbar strip.
 // It mirrors the game model onto its controls and turns clicks and keys into moves. Its parts:
-// mainwindow.cpp builds it and mirrors the settings and texts, toolbar.cpp runs the toolbar's
+// mainwindow.cpp builds it and mirrors the settings and texts, commandos.cpp runs the toolbar's
 // commands, speelbord.cpp shows the board and takes the player's picks, afsluiten.cpp ends it.
 #pragma once
 
@@ -70,7 +70,7 @@ public:
     HelpPaneel* helpPaneel();
     KaartVak* kaartVak(int rij, int vak) const { return m_vakken[rij][vak]; }
     QWidget* pauzeBeeld() const;
-    const QPixmap& wallpaper() const { return m_wallpaper; }
+    const QPixmap& achtergrond() const { return m_achtergrond; }
 
     // True from Start until the board is uncovered and the countdown runs.
     bool deeltUit() const { return m_delen.actief(); }
@@ -91,7 +91,7 @@ private:
     void bouwBordLabels();
     void bouwWerkbalk();
     void laadInstellingen();
-    void laadWallpaper();
+    void laadAchtergrond();
     void legUit();
     void plaatsKlok();
     void verbindSpel();
@@ -108,7 +108,7 @@ private:
     void planKlok();
     void toonTitelKleuren();
 
-    // toolbar.cpp: the commands.
+    // commandos.cpp: the toolbar commands.
     void voerUit(Commando commando);
     void wisselHelp();
     void startCommando();
@@ -128,7 +128,7 @@ private:
     void toonVak(int rij, int vak);
     void toonVakken();
     void toonKaart(int rij, int vak);
-    void toonPijl();
+    void toonRijKader();
     void verplaatsKaartFocus(int stap);
     void pijlToets(int rijStap, int vakStap);
     bool openGefocusteKaart();
@@ -148,8 +148,8 @@ private:
     Algemeen::Spel m_spel;
     DrukEffect m_drukEffect;
 
-    QPixmap m_wallpaper;
-    bool m_wallpaperGevraagd = false;
+    QPixmap m_achtergrond;
+    bool m_achtergrondGevraagd = false;
 
     QLabel* m_titel1 = nullptr;
     QLabel* m_titel2 = nullptr;

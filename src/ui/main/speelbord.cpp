@@ -63,8 +63,8 @@ void Main::bouwBord() {
     m_image2 = plaatjeOpBord(m_bord, Plaatje::Help, kImage2);
     bouwBordLabels();
     bouwGezichten();
-    m_rijKader = new PijlWidget(m_bord);
-    m_rijKader->setGeometry(kPijlLinks[0], kPijlBoven, kPijlBreedte, kPijlHoogte);
+    m_rijKader = new RijKaderWidget(m_bord);
+    m_rijKader->setGeometry(kRijKaderLinks[0], kRijKaderBoven, kRijKaderBreedte, kRijKaderHoogte);
     m_rijKader->hide();
 
     m_pauze = new PauzePaneel(m_bord);
@@ -209,9 +209,9 @@ void Main::toonKaart(int rij, int vak) {
     gezicht->setVisible(m_spel.isOpen(rij, vak));
 }
 
-void Main::toonPijl() {
-    m_rijKader->move(kPijlLinks[m_spel.pijlRij()], kPijlBoven);
-    m_rijKader->setVisible(m_spel.pijlZichtbaar());
+void Main::toonRijKader() {
+    m_rijKader->move(kRijKaderLinks[m_spel.rijKaderRij()], kRijKaderBoven);
+    m_rijKader->setVisible(m_spel.rijKaderZichtbaar());
 }
 
 QWidget* Main::pauzeBeeld() const {

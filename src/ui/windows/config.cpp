@@ -282,7 +282,7 @@ void Config::vulOnderwerpen() {
 void Config::vulAchtergronden() {
     const QStringList namen = Algemeen::keuzeAchtergronden();
     vulLijst(m_achtergrondLijst, namen);
-    const int rij = Algemeen::wallpaperKeuze(namen, m_inst.waarden().WallpaperFile);
+    const int rij = Algemeen::achtergrondKeuze(namen, m_inst.waarden().WallpaperFile);
     if (rij >= 0)
         m_achtergrondLijst->setCurrentRow(rij);
     toonOnderschrift(m_achtergrondOpschrift, QStringLiteral("Keuze achtergrond"),

@@ -350,7 +350,7 @@ private slots:
         QCoreApplication::processEvents();
         const QColor voor = kleur();
         QVERIFY2(voor.red() > 200 && voor.green() < 60, qPrintable(voor.name()));
-        QCOMPARE(m.wallpaper().size(), m.size() * m.devicePixelRatio());
+        QCOMPARE(m.achtergrond().size(), m.size() * m.devicePixelRatio());
         // Another wallpaper chosen shows at once; one that cannot be decoded leaves it.
         o.inst.wijzig([](InstellingWaarden& w) { w.WallpaperFile = "Blauw.jpg"; });
         const QColor blauwGezien = kleur();

@@ -223,7 +223,7 @@ private slots:
         QCOMPARE(gewijzigd.count(), 1); // the same topic again changes nothing
         QCOMPARE(o.ouders, QList<QWidget*>({&hoofd, v.get()}));
         // The stored wallpaper is shown and left; a choice (by mouse or keys) counts at once.
-        QSignalSpy wallpaper(&o.inst, &Algemeen::Instellingen::wallpaperGewijzigd);
+        QSignalSpy wallpaper(&o.inst, &Algemeen::Instellingen::achtergrondGewijzigd);
         QCOMPARE(v->achtergrondLijst()->currentItem()->text(), "Blauw 2");
         QCOMPARE(o.waarden().WallpaperFile, "C:\\Spellen\\Backgrounds\\Blauw 2.jpg");
         klikOp(v->achtergrondLijst(), "Blauw");
