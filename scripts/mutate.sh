@@ -227,14 +227,14 @@ new   if (!QFileInfo(pad).exists() || !bestand.open(QIODevice::ReadOnly))
 tests @sound
 
 fault second-press-not-ignored
-file  src/ui/windows/venster.cpp
+file  src/ui/kit/venster.cpp
 old   if (!nieuw)
 old           return false;
 new
 tests @windows @main
 
 fault button-frame-hidden
-file  src/ui/windows/venster.cpp
+file  src/ui/kit/venster.cpp
 old   paneel->setGeometry(knop.adjusted(-2, -2, 2, 2));
 new   paneel->setGeometry(knop);
 tests @windows

@@ -6,7 +6,7 @@
 #include "platform/platform.h"
 #include "ui/main/dialogen.h"
 #include "ui/main/mainwindow.h"
-#include "ui/windows/venster.h"
+#include "ui/kit/venster.h"
 
 #include "storage/folderlock.h"
 #include "storage/paths.h"

@@ -2,7 +2,7 @@
 #include "ui/main/bordtekening.h"
 
 #include "ui/main/bordmaten.h"
-#include "ui/windows/venster.h"
+#include "ui/kit/venster.h"
 
 #include <QFont>
 #include <QPainter>

@@ -5,7 +5,7 @@
 #include "ui/windows/config.h"
 #include "ui/windows/oplossing.h"
 #include "ui/windows/scoreform.h"
-#include "ui/windows/venster.h"
+#include "ui/kit/venster.h"
 #include "ui/windows/woordform.h"
 
 #include <QInputDialog>

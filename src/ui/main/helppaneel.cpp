@@ -2,7 +2,7 @@
 #include "ui/main/helppaneel.h"
 
 #include "ui/main/bordtekening.h"
-#include "ui/windows/venster.h"
+#include "ui/kit/venster.h"
 
 #include <QPainter>
 

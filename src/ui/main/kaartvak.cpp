@@ -3,7 +3,7 @@
 
 #include "ui/main/bordmaten.h"
 #include "ui/main/bordtekening.h"
-#include "ui/windows/venster.h"
+#include "ui/kit/venster.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>

@@ -8,8 +8,8 @@
 #include "game/spel.h"
 #include "ui/main/dialogen.h"
 #include "ui/main/werkbalk.h"
-#include "ui/windows/venster.h"
-#include "ui/windows/voorlezer.h"
+#include "ui/kit/venster.h"
+#include "ui/main/voorlezer.h"
 
 #include <QDate>
 #include <QLabel>

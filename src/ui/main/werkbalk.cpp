@@ -2,7 +2,7 @@
 #include "ui/main/werkbalk.h"
 
 #include "ui/main/plaatjes.h"
-#include "ui/windows/venster.h"
+#include "ui/kit/venster.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

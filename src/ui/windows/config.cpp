@@ -2,7 +2,7 @@
 #include "ui/windows/config.h"
 
 #include "game/instellingenkeuze.h"
-#include "ui/windows/venster.h"
+#include "ui/kit/venster.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -2,7 +2,7 @@
 #include "ui/windows/oplossing.h"
 
 #include "storage/recordformat.h"
-#include "ui/windows/venster.h"
+#include "ui/kit/venster.h"
 
 #include <QLabel>
 

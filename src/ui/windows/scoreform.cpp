@@ -2,7 +2,7 @@
 #include "ui/windows/scoreform.h"
 
 #include "game/scorelijst.h"
-#include "ui/windows/venster.h"
+#include "ui/kit/venster.h"
 
 #include <QFrame>
 #include <QLabel>

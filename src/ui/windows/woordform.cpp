@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows/woordform.h"
 
-#include "ui/windows/venster.h"
+#include "ui/kit/venster.h"
 
 #include <QComboBox>
 #include <QFontMetricsF>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/windows/voorlezer.h"
+#include "ui/main/voorlezer.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/windows/venster.h"
+#include "ui/kit/venster.h"
 
 #include <QApplication>
 #include <QGuiApplication>
