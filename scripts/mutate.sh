@@ -13,7 +13,7 @@ cd "$(dirname "$0")/.."
 # Test targets by area; a fault names areas (@name) and single targets.
 groups=$(cat <<'EOF'
 storage  tst_opslag
-game     tst_algemeen tst_spel
+game     tst_regels tst_spel
 platform tst_platform
 sound    tst_geluid
 windows  tst_vensters
@@ -156,8 +156,8 @@ tests @game
 
 fault reveal-arrows-do-nothing
 file  src/ui/main/speelbord.cpp
-old   if (fase != Algemeen::Fase::Onthullen && fase != Algemeen::Fase::Spelen)
-new   if (fase != Algemeen::Fase::Spelen)
+old   if (fase != Regels::Fase::Onthullen && fase != Regels::Fase::Spelen)
+new   if (fase != Regels::Fase::Spelen)
 tests @main
 
 fault pause-turned-around
@@ -253,7 +253,7 @@ tests @windows
 
 fault score-window-unsorted
 file  src/ui/windows/scoreform.cpp
-old   m_lijst->addItems(Algemeen::gesorteerdeScores(m_scores.regels()));
+old   m_lijst->addItems(Regels::gesorteerdeScores(m_scores.regels()));
 new   m_lijst->addItems(m_scores.regels());
 tests @windows
 
@@ -570,13 +570,13 @@ tests @game @main
 
 fault main-window-does-not-follow-settings
 file  src/ui/main/mainwindow.cpp
-old       connect(&m_inst, &Algemeen::Instellingen::gewijzigd, this, &Main::toonInstellingen);
+old       connect(&m_inst, &Regels::Instellingen::gewijzigd, this, &Main::toonInstellingen);
 new       {}
 tests @main
 
 fault score-window-does-not-follow-list
 file  src/ui/windows/scoreform.cpp
-old       connect(&m_scores, &Algemeen::ScoreLijst::gewijzigd, this, &ScoreForm::vul);
+old       connect(&m_scores, &Regels::ScoreLijst::gewijzigd, this, &ScoreForm::vul);
 new       {}
 tests @windows
 EOF

@@ -4,9 +4,9 @@
 #include "platform/echtetijd.h"
 #include "platform/geluid.h"
 #include "platform/platform.h"
+#include "ui/kit/venster.h"
 #include "ui/main/dialogen.h"
 #include "ui/main/mainwindow.h"
-#include "ui/kit/venster.h"
 
 #include "storage/folderlock.h"
 #include "storage/paths.h"
@@ -79,7 +79,7 @@ int openOnderwerpenMap(int argc, char* argv[]) {
     kiesMappen();
     const QString map = Opslag::dataMap();
     std::printf("%s\n", qPrintable(QDir::toNativeSeparators(map)));
-    Algemeen::WebPaginaOpenen(map);
+    Platform::WebPaginaOpenen(map);
     return 0;
 }
 
@@ -121,20 +121,20 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    Algemeen::EchteTijd tijd;
-    Algemeen::SeamTimer lockVerversen;
+    Platform::EchteTijd tijd;
+    Kern::SeamTimer lockVerversen;
     lockVerversen.start(tijd, 60 * 1000, true, [&slot] { slot.ververs(); });
-    Algemeen::Toeval toeval;
-    Algemeen::Instellingen instellingen;
-    Algemeen::ScoreLijst scores;
+    Regels::Toeval toeval;
+    Regels::Instellingen instellingen;
+    Regels::ScoreLijst scores;
     Drietal::VensterDialogen dialogen(tijd, instellingen, scores);
     Drietal::Main venster(tijd, toeval, dialogen, instellingen, scores);
     // Declared after the window, so its sound thread stops first.
-    Algemeen::GeluidSpeler geluid;
+    Platform::GeluidSpeler geluid;
     QObject::connect(
-        &venster.spel(), &Algemeen::Spel::geluidGevraagd, &venster,
+        &venster.spel(), &Regels::Spel::geluidGevraagd, &venster,
         [&geluid](const QString& bestand) { geluid.speel(Opslag::geluidPad(bestand)); });
-    Algemeen::vangAfsluitSignalen([&venster] { venster.sluitZonderVragen(); });
+    Platform::vangAfsluitSignalen([&venster] { venster.sluitZonderVragen(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &venster,
                      [&venster] { venster.sluitZonderVragen(); });
     venster.showFullScreen();

@@ -4,7 +4,7 @@
 #include <QtGlobal>
 #include <algorithm>
 
-namespace Algemeen {
+namespace Kern {
 
 void SeamTimer::start(TijdBron& bron, int intervalMs, bool herhalen, std::function<void()> f) {
     stop();
@@ -64,4 +64,4 @@ void SecondeKlok::hervat() {
     plan(m_rest);
 }
 
-} // namespace Algemeen
+} // namespace Kern

@@ -6,7 +6,7 @@
 #include <QtGlobal>
 #include <functional>
 
-namespace Algemeen {
+namespace Kern {
 
 class TijdBron {
 public:
@@ -62,4 +62,4 @@ private:
     bool m_gepauzeerd = false;
 };
 
-} // namespace Algemeen
+} // namespace Kern

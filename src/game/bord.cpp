@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-namespace Algemeen {
+namespace Regels {
 
 QString drietalCode(int vak1, int vak2, int vak3) {
     return QStringLiteral("%1-%2-%3").arg(vak1).arg(vak2).arg(vak3);
@@ -18,4 +18,4 @@ QString klokTekst(float spelTijd) {
         .arg(seconden, 2, 10, QLatin1Char('0'));
 }
 
-} // namespace Algemeen
+} // namespace Regels

@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace Algemeen {
+namespace Regels {
 namespace {
 
 // What the file cannot hold is stored as near as it can be, rather than losing the whole file: a
@@ -75,4 +75,4 @@ Opslag::OpslaanStatus Instellingen::opslaan() {
     return status;
 }
 
-} // namespace Algemeen
+} // namespace Regels

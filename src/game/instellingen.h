@@ -9,7 +9,7 @@
 #include <QObject>
 #include <functional>
 
-namespace Algemeen {
+namespace Regels {
 
 struct InstellingWaarden : Opslag::OpgeslagenInstellingen {
     // Not stored: every run starts with this topic and with sound on.
@@ -51,4 +51,4 @@ private:
     bool m_bewaren = false; // the file as read is kept beside the next one saved
 };
 
-} // namespace Algemeen
+} // namespace Regels

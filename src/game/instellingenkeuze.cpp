@@ -8,7 +8,7 @@
 #include <QDir>
 #include <algorithm>
 
-namespace Algemeen {
+namespace Regels {
 namespace {
 
 // By name without regard to case, as a sorted list box shows them.
@@ -102,4 +102,4 @@ std::optional<QString> titelWeigering(const QString& titel) {
     return std::nullopt;
 }
 
-} // namespace Algemeen
+} // namespace Regels

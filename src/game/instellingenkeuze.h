@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <optional>
 
-namespace Algemeen {
+namespace Regels {
 
 // A playable topic holds exactly this many non-empty words: 10 Drietallen of three.
 constexpr int kWoordenInOnderwerp = 30;
@@ -49,4 +49,4 @@ bool begrensInstellingen(Opslag::OpgeslagenInstellingen& waarden);
 // the message for the user; nullopt when the title can be stored.
 std::optional<QString> titelWeigering(const QString& titel);
 
-} // namespace Algemeen
+} // namespace Regels

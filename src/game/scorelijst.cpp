@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <tuple>
 
-namespace Algemeen {
+namespace Regels {
 namespace {
 
 struct SorteerSleutel {
@@ -93,4 +93,4 @@ Opslag::OpslaanStatus ScoreLijst::opslaan() {
     return status;
 }
 
-} // namespace Algemeen
+} // namespace Regels

@@ -8,7 +8,7 @@
 #include <QObject>
 #include <QStringList>
 
-namespace Algemeen {
+namespace Regels {
 
 // Fastest first: by the time as a number (minutes, then seconds), so a game of 100 minutes or
 // more comes after shorter ones; equal times by name, ignoring case. Entries that do not start
@@ -39,4 +39,4 @@ private:
     bool m_bewaren = false;
 };
 
-} // namespace Algemeen
+} // namespace Regels

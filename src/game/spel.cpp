@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace Algemeen {
+namespace Regels {
 namespace {
 
 constexpr int kTerugDraaiMs = 2000;
@@ -18,7 +18,7 @@ const QString kKlikRij[kRijen] = {
 
 } // namespace
 
-Spel::Spel(TijdBron& tijd, Toeval& toeval, Instellingen& instellingen, ScoreLijst& scores,
+Spel::Spel(Kern::TijdBron& tijd, Toeval& toeval, Instellingen& instellingen, ScoreLijst& scores,
            QObject* parent)
     : QObject(parent), m_tijd(tijd), m_toeval(toeval), m_inst(instellingen), m_scores(scores),
       m_aftel(QString::number(m_inst.waarden().PauzeTijd)) {}
@@ -254,4 +254,4 @@ void Spel::zetInfo(const QString& tekst) {
     emit tekstenGewijzigd();
 }
 
-} // namespace Algemeen
+} // namespace Regels

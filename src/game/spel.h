@@ -14,7 +14,7 @@
 #include <QString>
 #include <array>
 
-namespace Algemeen {
+namespace Regels {
 
 // The named state of a game, as the solution preview and the windows read it.
 struct SpelToestand {
@@ -51,7 +51,7 @@ class Spel : public QObject {
 public:
     enum class StartUitkomst { Gestart, Geannuleerd, OnderwerpOnleesbaar };
 
-    Spel(TijdBron& tijd, Toeval& toeval, Instellingen& instellingen, ScoreLijst& scores,
+    Spel(Kern::TijdBron& tijd, Toeval& toeval, Instellingen& instellingen, ScoreLijst& scores,
          QObject* parent = nullptr);
 
     const SpelToestand& toestand() const { return m_t; }
@@ -129,7 +129,7 @@ private:
     void zetBezig(bool bezig);
     void zetInfo(const QString& tekst);
 
-    TijdBron& m_tijd;
+    Kern::TijdBron& m_tijd;
     Toeval& m_toeval;
     Instellingen& m_inst;
     ScoreLijst& m_scores;
@@ -148,9 +148,9 @@ private:
     bool m_bezig = false;
     bool m_gepauzeerd = false;
 
-    SecondeKlok m_aftelTimer; // the reveal countdown
-    SecondeKlok m_spelKlok;   // the game clock
-    SeamTimer m_terugDraaien; // turns a wrong pick back after two seconds
+    Kern::SecondeKlok m_aftelTimer; // the reveal countdown
+    Kern::SecondeKlok m_spelKlok;   // the game clock
+    Kern::SeamTimer m_terugDraaien; // turns a wrong pick back after two seconds
 };
 
-} // namespace Algemeen
+} // namespace Regels

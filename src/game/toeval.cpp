@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/toeval.h"
 
-namespace Algemeen {
+namespace Regels {
 
 Toeval::Toeval() {
     std::random_device entropie;
@@ -9,4 +9,4 @@ Toeval::Toeval() {
     m_generator.seed(zaad);
 }
 
-} // namespace Algemeen
+} // namespace Regels

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <random>
 
-namespace Algemeen {
+namespace Regels {
 
 class Toeval {
 public:
@@ -20,4 +20,4 @@ private:
     std::mt19937_64 m_generator;
 };
 
-} // namespace Algemeen
+} // namespace Regels

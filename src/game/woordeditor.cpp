@@ -4,7 +4,7 @@
 #include "storage/paths.h"
 #include "storage/recordformat.h"
 
-namespace Algemeen {
+namespace Regels {
 namespace {
 
 bool heeftRegel(const QStringList& lijst, int rij) {
@@ -263,4 +263,4 @@ QString WoordEditor::woordMelding() const {
     return {};
 }
 
-} // namespace Algemeen
+} // namespace Regels

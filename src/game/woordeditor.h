@@ -9,7 +9,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace Algemeen {
+namespace Regels {
 
 class WoordEditor {
 public:
@@ -95,4 +95,4 @@ private:
 // Why a topic name cannot be used, or an empty string when it can.
 QString onderwerpNaamMelding(const QString& naam);
 
-} // namespace Algemeen
+} // namespace Regels

@@ -22,11 +22,11 @@ namespace {
 // takes it, so a small buffer costs only a few more wake-ups of the sound thread while it plays.
 constexpr pa_usec_t kBufferUs = 80000;
 
-class PulseUitvoer final : public Algemeen::GeluidUitvoer {
+class PulseUitvoer final : public Platform::GeluidUitvoer {
 public:
     PulseUitvoer();
     ~PulseUitvoer() override;
-    void speel(const Algemeen::Pcm& pcm) override;
+    void speel(const Platform::Pcm& pcm) override;
 
 private:
     static void contextVeranderd(pa_context* context, void* zelf);
@@ -69,7 +69,7 @@ PulseUitvoer::~PulseUitvoer() {
     pa_threaded_mainloop_free(lus);
 }
 
-void PulseUitvoer::speel(const Algemeen::Pcm& nieuw) {
+void PulseUitvoer::speel(const Platform::Pcm& nieuw) {
     const pa_sample_spec s{nieuw.bits == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16NE, uint32_t(nieuw.rate),
                            uint8_t(nieuw.kanalen)};
     if (!lus || !pa_sample_spec_valid(&s))
@@ -206,6 +206,6 @@ void PulseUitvoer::sluitStroom() {
 
 } // namespace
 
-extern "C" Algemeen::GeluidUitvoer* drietal_geluid_uitvoer() {
+extern "C" Platform::GeluidUitvoer* drietal_geluid_uitvoer() {
     return new PulseUitvoer;
 }

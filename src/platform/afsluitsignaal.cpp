@@ -6,7 +6,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-namespace Algemeen {
+namespace Platform {
 namespace {
 
 int signaalPijp[2] = {-1, -1};
@@ -37,4 +37,4 @@ void vangAfsluitSignalen(std::function<void()> afsluiten) {
         sigaction(signaal, &actie, nullptr);
 }
 
-} // namespace Algemeen
+} // namespace Platform

@@ -4,10 +4,10 @@
 
 #include <functional>
 
-namespace Algemeen {
+namespace Platform {
 
 // Calls afsluiten on the event loop when one of the signals arrives; the handler itself only
 // writes a byte to a pipe, the one thing a signal handler may safely do.
 void vangAfsluitSignalen(std::function<void()> afsluiten);
 
-} // namespace Algemeen
+} // namespace Platform

@@ -3,13 +3,13 @@
 
 #include <QTimer>
 
-namespace Algemeen {
+namespace Platform {
 
 EchteTijd::EchteTijd(QObject* parent) : QObject(parent) {
     m_klok.start();
 }
 
-TijdBron::Id EchteTijd::start(int intervalMs, bool herhalen, std::function<void()> f) {
+Kern::TijdBron::Id EchteTijd::start(int intervalMs, bool herhalen, std::function<void()> f) {
     const Id id = m_volgende++;
     auto* timer = new QTimer(this);
     // A single shot is aimed at a moment (the turn of a second, the rest of a paused one) and the
@@ -35,4 +35,4 @@ void EchteTijd::stop(Id id) {
     }
 }
 
-} // namespace Algemeen
+} // namespace Platform

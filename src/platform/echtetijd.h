@@ -10,9 +10,9 @@
 
 class QTimer;
 
-namespace Algemeen {
+namespace Platform {
 
-class EchteTijd : public QObject, public TijdBron {
+class EchteTijd : public QObject, public Kern::TijdBron {
     Q_OBJECT
 public:
     explicit EchteTijd(QObject* parent = nullptr);
@@ -27,4 +27,4 @@ private:
     Id m_volgende = 1;
 };
 
-} // namespace Algemeen
+} // namespace Platform

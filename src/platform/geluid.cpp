@@ -18,7 +18,7 @@
 // the first sound. QSoundEffect (Qt 6.4) was measured cutting 0.1 s or more off the start of short
 // sounds, and losing clicks altogether.
 
-namespace Algemeen {
+namespace Platform {
 namespace {
 
 // Silence put before every sound. When a stream starts on an output that is already running,
@@ -180,4 +180,4 @@ void GeluidSpeler::speel(const QString& pad) {
             {k->pcm.constData(), size_t(k->pcm.size()), k->rate, k->kanalen, k->bits});
 }
 
-} // namespace Algemeen
+} // namespace Platform

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-namespace Algemeen {
+namespace Platform {
 
 // The program's one sound player, made in main() while the application object lives; its sound
 // thread stops when it is destroyed.
@@ -29,4 +29,4 @@ private:
     std::unique_ptr<Klanken> m_klanken;
 };
 
-} // namespace Algemeen
+} // namespace Platform

@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-namespace Algemeen {
+namespace Platform {
 
 // Samples in the machine's byte order: 8 bits unsigned or 16 bits signed, channels interleaved.
 struct Pcm {
@@ -25,10 +25,10 @@ public:
     virtual void speel(const Pcm& pcm) = 0;
 };
 
-} // namespace Algemeen
+} // namespace Platform
 
 // The module's file name and its one entry point, which returns a new output (never null) that
 // the caller deletes before the program ends.
 #define DRIETAL_GELUID_MODULE "drietalspel-geluid.so"
 #define DRIETAL_GELUID_MAAK "drietal_geluid_uitvoer"
-extern "C" Algemeen::GeluidUitvoer* drietal_geluid_uitvoer();
+extern "C" Platform::GeluidUitvoer* drietal_geluid_uitvoer();

@@ -4,11 +4,11 @@
 #include <QProcess>
 #include <QUrl>
 
-namespace Algemeen {
+namespace Platform {
 
 void WebPaginaOpenen(const QString& adres) {
     // xdg-open is the desktop's own "open"; started detached it never holds up the game.
     QProcess::startDetached(QStringLiteral("xdg-open"), {adres});
 }
 
-} // namespace Algemeen
+} // namespace Platform

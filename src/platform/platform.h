@@ -4,10 +4,10 @@
 
 #include <QString>
 
-namespace Algemeen {
+namespace Platform {
 
 // Opens an address with the desktop's "open" action and returns at once; the result is not
 // reported (there is nobody to report it to).
 void WebPaginaOpenen(const QString& adres);
 
-} // namespace Algemeen
+} // namespace Platform

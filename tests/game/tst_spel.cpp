@@ -10,7 +10,8 @@
 #include <random>
 #include <set>
 
-using namespace Algemeen;
+using namespace Kern;
+using namespace Regels;
 
 class TestSpel : public QObject {
     Q_OBJECT

@@ -356,7 +356,7 @@ private:
     }
 
     QTemporaryDir map;
-    Algemeen::GeluidSpeler speler;
+    Platform::GeluidSpeler speler;
     QProcess parec; // on the monitor of testsink: 16-bit stereo at kRate
     QByteArray pcm;
     double begin = 0;
@@ -373,7 +373,7 @@ int main(int argc, char** argv) {
     const QString pad = QString::fromLocal8Bit(argc > 1 ? argv[1] : "");
     QElapsedTimer klok;
     klok.start();
-    Algemeen::GeluidSpeler speler;
+    Platform::GeluidSpeler speler;
     speler.speel(pad);
     speler.speel(pad);
     const qint64 ms = klok.elapsed();

@@ -12,7 +12,7 @@ private slots:
     // A single shot fires once, a repeating timer goes on until stopped, a stopped one never fires;
     // the clock moves on meanwhile. The real clock, in milliseconds.
     void echteTijd() {
-        Algemeen::EchteTijd tijd;
+        Platform::EchteTijd tijd;
         int eenmaal = 0, herhaald = 0, gestopt = 0;
         tijd.start(2, false, [&] { ++eenmaal; });
         const auto id = tijd.start(2, true, [&] { ++herhaald; });
@@ -28,7 +28,7 @@ private slots:
     // The session's SIGTERM reaches the program as a call on its event loop, once.
     void sessieEinde() {
         static int gevraagd = 0;
-        Algemeen::vangAfsluitSignalen([] { ++gevraagd; });
+        Platform::vangAfsluitSignalen([] { ++gevraagd; });
         std::raise(SIGTERM);
         QTRY_COMPARE(gevraagd, 1);
         std::raise(SIGTERM);

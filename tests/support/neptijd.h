@@ -8,7 +8,7 @@
 #include <map>
 #include <utility>
 
-class NepTijd : public Algemeen::TijdBron {
+class NepTijd : public Kern::TijdBron {
 public:
     qint64 nuMs() const override { return m_nu; }
 

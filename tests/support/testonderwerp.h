@@ -109,15 +109,15 @@ private:
     QString m_map = m_tmp.filePath(QStringLiteral("Drietalspel"));
 };
 
-inline void kiesDrietal(Algemeen::Spel& spel, int drietal) {
-    for (int rij = 0; rij < Algemeen::kRijen; ++rij)
+inline void kiesDrietal(Regels::Spel& spel, int drietal) {
+    for (int rij = 0; rij < Regels::kRijen; ++rij)
         spel.kies(rij, spel.toestand().plek(drietal, rij));
 }
 
-inline int openKaarten(const Algemeen::Spel& spel) {
+inline int openKaarten(const Regels::Spel& spel) {
     int n = 0;
-    for (int rij = 0; rij < Algemeen::kRijen; ++rij)
-        for (int vak = 0; vak < Algemeen::kVakken; ++vak)
+    for (int rij = 0; rij < Regels::kRijen; ++rij)
+        for (int vak = 0; vak < Regels::kVakken; ++vak)
             n += spel.isOpen(rij, vak);
     return n;
 }

@@ -102,14 +102,14 @@ int main(int argc, char* argv[]) {
     kopieerMap(programma + "/Data", gebruiker.path() + "/Data");
 
     NepTijd tijd;
-    Algemeen::Toeval toeval(42);
+    Regels::Toeval toeval(42);
     NepDialogen dialogen;
     dialogen.naam = QStringLiteral("Sanne");
-    Algemeen::Instellingen instellingen;
-    Algemeen::ScoreLijst scores;
+    Regels::Instellingen instellingen;
+    Regels::ScoreLijst scores;
     Drietal::Main venster(tijd, toeval, dialogen, instellingen, scores);
     // The button clicks below need no sound device.
-    instellingen.wijzig([](Algemeen::InstellingWaarden& w) { w.GeluidAan = false; });
+    instellingen.wijzig([](Regels::InstellingWaarden& w) { w.GeluidAan = false; });
     // The size of the bench's screen; the offscreen platform's own screen is smaller.
     venster.resize(1280, 800);
     venster.show();
@@ -130,7 +130,7 @@ int main(int argc, char* argv[]) {
     // Start a game and let the board be dealt and uncovered: the solution lies face up.
     venster.knopKlik(Drietal::Commando::Start);
     tijd.verstrijk(Drietal::DrukEffect::kDrukMs + 2000 + 1500 + 50);
-    if (venster.spel().fase() != Algemeen::Fase::Onthullen) {
+    if (venster.spel().fase() != Regels::Fase::Onthullen) {
         std::fprintf(stderr, "boardpaint: the game did not reach the reveal\n");
         return 1;
     }

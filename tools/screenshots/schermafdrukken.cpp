@@ -7,12 +7,12 @@
 #include "support/nepdialogen.h"
 #include "support/neptijd.h"
 #include "support/testonderwerp.h"
+#include "ui/kit/venster.h"
 #include "ui/main/mainwindow.h"
 #include "ui/main/plaatjes.h"
 #include "ui/windows/config.h"
 #include "ui/windows/oplossing.h"
 #include "ui/windows/scoreform.h"
-#include "ui/kit/venster.h"
 #include "ui/windows/woordform.h"
 
 #include <QApplication>
@@ -58,11 +58,11 @@ int main(int argc, char* argv[]) {
     QFile::remove(gebruiker.path() + "/Data/Scorelijst.lst");
 
     NepTijd tijd;
-    Algemeen::Toeval toeval(42);
+    Regels::Toeval toeval(42);
     NepDialogen dialogen;
     dialogen.naam = QStringLiteral("Sanne");
-    Algemeen::Instellingen instellingen;
-    Algemeen::ScoreLijst scores;
+    Regels::Instellingen instellingen;
+    Regels::ScoreLijst scores;
     Drietal::Main venster(tijd, toeval, dialogen, instellingen, scores);
     const QColor vensterKleur = Drietal::vensterKleur(instellingen.waarden());
     venster.resize(1280, 800);
@@ -81,7 +81,7 @@ int main(int argc, char* argv[]) {
     bewaar(venster, uit + "/onthullen.png");
 
     tijd.verstrijk(instellingen.waarden().PauzeTijd * 1000);
-    const Algemeen::SpelToestand& t = venster.spel().toestand();
+    const Regels::SpelToestand& t = venster.spel().toestand();
     for (int d = 0; d < 7; ++d) {
         tijd.verstrijk(9000);
         kiesDrietal(venster.spel(), d);
@@ -126,7 +126,7 @@ int main(int argc, char* argv[]) {
     {
         // The editor on a sample topic, with a Drietal clicked.
         instellingen.wijzig(
-            [](Algemeen::InstellingWaarden& w) { w.Onderwerp = QStringLiteral("Geografie"); });
+            [](Regels::InstellingWaarden& w) { w.Onderwerp = QStringLiteral("Geografie"); });
         Drietal::Woordform woorden(
             tijd, instellingen.waarden(), nullptr, [](QWidget*, const QString&) {},
             [](QWidget*) { return QString(); });

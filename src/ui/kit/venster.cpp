@@ -108,7 +108,7 @@ QString lijstStijl() {
         "QListWidget { background: rgb(30, 30, 60); color: rgb(200, 200, 200); }");
 }
 
-QColor vensterKleur(const Algemeen::InstellingWaarden& i) {
+QColor vensterKleur(const Regels::InstellingWaarden& i) {
     return QColor(i.ColorRed, i.ColorGreen, i.ColorBlue);
 }
 

@@ -61,7 +61,7 @@ void zetTekstKleur(QLabel* label, const QColor& kleur);
 QString lijstStijl();
 
 // RGB (ColorRed, ColorGreen, ColorBlue) of the settings: the windows' background.
-QColor vensterKleur(const Algemeen::InstellingWaarden& waarden);
+QColor vensterKleur(const Regels::InstellingWaarden& waarden);
 void zetAchtergrond(QWidget* widget, const QColor& kleur);
 
 // A button in its own background colour; Enter in a text box never presses it.
@@ -85,7 +85,7 @@ class DrukEffect {
 public:
     static constexpr int kDrukMs = 200;
 
-    explicit DrukEffect(Algemeen::TijdBron& tijd) : m_tijd(tijd) {}
+    explicit DrukEffect(Kern::TijdBron& tijd) : m_tijd(tijd) {}
 
     // False when the press was ignored. With a longer nawerkMs, the button counts as busy until
     // that time after the press, and the command runs then (the exit lets its sound finish).
@@ -94,10 +94,10 @@ public:
 
 private:
     struct Lopend {
-        Algemeen::SeamTimer terug;
-        Algemeen::SeamTimer klaar;
+        Kern::SeamTimer terug;
+        Kern::SeamTimer klaar;
     };
-    Algemeen::TijdBron& m_tijd;
+    Kern::TijdBron& m_tijd;
     std::map<QWidget*, Lopend> m_bezig;
 };
 

@@ -4,8 +4,8 @@
 namespace Drietal {
 
 std::optional<Kaart> geraakteKaart(QPoint p) {
-    for (int rij = 0; rij < Algemeen::kRijen; ++rij) {
-        for (int vak = 0; vak < Algemeen::kVakken; ++vak) {
+    for (int rij = 0; rij < Regels::kRijen; ++rij) {
+        for (int vak = 0; vak < Regels::kVakken; ++vak) {
             // Strictly inside: a click on the face's edge hits nothing. The hit area is one pixel
             // shorter than the face, as the card's lower rim belongs to its back.
             const QRect vlak = gezichtRect(rij, vak).adjusted(0, 0, 0, -1);

@@ -12,7 +12,7 @@
 
 namespace Drietal {
 
-constexpr std::array<int, Algemeen::kRijen> kKaartLinks = {40, 285, 530};
+constexpr std::array<int, Regels::kRijen> kKaartLinks = {40, 285, 530};
 constexpr int kKaartBreedte = 225;
 constexpr int kKaartHoogte = 30;
 constexpr int kKaartBoven0 = 40;
@@ -21,7 +21,7 @@ constexpr int kGezichtBreedte = 222;
 constexpr int kGezichtHoogte = 27;
 
 // The frame around the card row to click next.
-constexpr std::array<int, Algemeen::kRijen> kRijKaderLinks = {33, 278, 523};
+constexpr std::array<int, Regels::kRijen> kRijKaderLinks = {33, 278, 523};
 constexpr int kRijKaderBoven = 33;
 constexpr int kRijKaderBreedte = 241;
 constexpr int kRijKaderHoogte = 433;

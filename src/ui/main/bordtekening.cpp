@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/bordtekening.h"
 
-#include "ui/main/bordmaten.h"
 #include "ui/kit/venster.h"
+#include "ui/main/bordmaten.h"
 
 #include <QFont>
 #include <QPainter>
@@ -17,7 +17,7 @@ struct RijKleur {
     QColor kaart;
     QColor stip;
 };
-const std::array<RijKleur, Algemeen::kRijen> kRijKleuren = {{
+const std::array<RijKleur, Regels::kRijen> kRijKleuren = {{
     {QColor(120, 100, 100), QColor(120, 0, 0)},
     {QColor(100, 120, 100), QColor(0, 120, 0)},
     {QColor(100, 100, 120), QColor(0, 0, 120)},
@@ -136,7 +136,7 @@ void tekenKaartRegel(QPainter& p, int vak) {
     p.setPen(QColor(120, 60, 10));
     print(p, 4, y + 7, QString::number(vak));
     print(p, 777, y + 7, QString::number(vak));
-    for (int rij = 0; rij < Algemeen::kRijen; ++rij)
+    for (int rij = 0; rij < Regels::kRijen; ++rij)
         p.drawPixmap(kKaartLinks[rij] - 1, y - 1,
                      kaartAchterkant(rij, p.device()->devicePixelRatioF()));
 }

@@ -45,7 +45,7 @@ void Main::voerUit(Commando commando) {
     case Commando::Web:
         zegVoor(
             QStringLiteral("De website %1 wordt geopend").arg(QString::fromLatin1(kThuisAdres)));
-        Algemeen::WebPaginaOpenen(QString::fromLatin1(kThuisAdres));
+        Platform::WebPaginaOpenen(QString::fromLatin1(kThuisAdres));
         break;
     case Commando::Oplossing:
         oplossingCommando();
@@ -76,7 +76,7 @@ void Main::startCommando() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto onderwerp = Opslag::leesSpelOnderwerp(m_inst.waarden().Onderwerp);
     QApplication::restoreOverrideCursor();
-    if (m_spel.start(naam, onderwerp) == Algemeen::Spel::StartUitkomst::Gestart)
+    if (m_spel.start(naam, onderwerp) == Regels::Spel::StartUitkomst::Gestart)
         deelUit();
 }
 
@@ -97,7 +97,7 @@ void Main::instellingenCommando() {
 void Main::oplossingCommando() {
     if (!m_spel.magOplossingZien())
         return;
-    const Algemeen::SpelToestand& t = m_spel.toestand();
+    const Regels::SpelToestand& t = m_spel.toestand();
     // The codes are the point of a look: told before the window and its penalty are read.
     zegVoor(QStringLiteral("Oplossing: ") +
             QStringList(t.DrietalCode.begin(), t.DrietalCode.end()).join(QStringLiteral(", ")));

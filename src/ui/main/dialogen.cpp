@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/dialogen.h"
 
+#include "ui/kit/venster.h"
 #include "ui/main/plaatjes.h"
 #include "ui/windows/config.h"
 #include "ui/windows/oplossing.h"
 #include "ui/windows/scoreform.h"
-#include "ui/kit/venster.h"
 #include "ui/windows/woordform.h"
 
 #include <QInputDialog>
@@ -34,7 +34,7 @@ void VensterDialogen::toonScoreLijst(QWidget* ouder, const QString& nieuw) {
 }
 
 void VensterDialogen::toonOplossing(QWidget* ouder, float strafTijd,
-                                    const std::array<QString, Algemeen::kVakken>& codes) {
+                                    const std::array<QString, Regels::kVakken>& codes) {
     Oplossing venster(m_tijd, strafTijd, codes, vensterKleur(m_inst.waarden()), ouder);
     venster.exec();
 }

@@ -30,7 +30,7 @@ public:
     virtual void toonScoreLijst(QWidget* ouder, const QString& nieuw = {}) = 0;
     // The solution preview, modal; returns when it has closed itself.
     virtual void toonOplossing(QWidget* ouder, float strafTijd,
-                               const std::array<QString, Algemeen::kVakken>& codes) = 0;
+                               const std::array<QString, Regels::kVakken>& codes) = 0;
     // The word list editor, modal.
     virtual void toonWoordform(QWidget* ouder) = 0;
     // The settings window, modal; what it changes, the settings' signals tell.
@@ -40,8 +40,8 @@ public:
 // The real boxes and windows.
 class VensterDialogen : public Dialogen {
 public:
-    VensterDialogen(Algemeen::TijdBron& tijd, Algemeen::Instellingen& instellingen,
-                    Algemeen::ScoreLijst& scores)
+    VensterDialogen(Kern::TijdBron& tijd, Regels::Instellingen& instellingen,
+                    Regels::ScoreLijst& scores)
         : m_tijd(tijd), m_inst(instellingen), m_scores(scores) {}
 
     QString vraagNaam(QWidget* ouder) override;
@@ -49,14 +49,14 @@ public:
     bool vraag(QWidget* ouder, const QString& tekst) override;
     void toonScoreLijst(QWidget* ouder, const QString& nieuw = {}) override;
     void toonOplossing(QWidget* ouder, float strafTijd,
-                       const std::array<QString, Algemeen::kVakken>& codes) override;
+                       const std::array<QString, Regels::kVakken>& codes) override;
     void toonWoordform(QWidget* ouder) override;
     void toonConfig(QWidget* ouder) override;
 
 private:
-    Algemeen::TijdBron& m_tijd;
-    Algemeen::Instellingen& m_inst;
-    Algemeen::ScoreLijst& m_scores;
+    Kern::TijdBron& m_tijd;
+    Regels::Instellingen& m_inst;
+    Regels::ScoreLijst& m_scores;
 };
 
 } // namespace Drietal

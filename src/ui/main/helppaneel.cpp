@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/helppaneel.h"
 
-#include "ui/main/bordtekening.h"
 #include "ui/kit/venster.h"
+#include "ui/main/bordtekening.h"
 
 #include <QPainter>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/kaartvak.h"
 
+#include "ui/kit/venster.h"
 #include "ui/main/bordmaten.h"
 #include "ui/main/bordtekening.h"
-#include "ui/kit/venster.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>

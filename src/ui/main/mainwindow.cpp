@@ -52,8 +52,8 @@ QLabel* maakLabel(QWidget* ouder, const QString& tekst, const QFont& font, const
 
 } // namespace
 
-Main::Main(Algemeen::TijdBron& tijd, Algemeen::Toeval& toeval, Dialogen& dialogen,
-           Algemeen::Instellingen& instellingen, Algemeen::ScoreLijst& scores, QWidget* parent)
+Main::Main(Kern::TijdBron& tijd, Regels::Toeval& toeval, Dialogen& dialogen,
+           Regels::Instellingen& instellingen, Regels::ScoreLijst& scores, QWidget* parent)
     : QWidget(parent), m_tijd(tijd), m_dialogen(dialogen), m_inst(instellingen), m_scores(scores),
       m_spel(tijd, toeval, instellingen, scores), m_drukEffect(tijd) {
     setWindowTitle(QStringLiteral("Drietalspel"));
@@ -135,8 +135,8 @@ void Main::laadInstellingen() {
     m_inst.laden();
     m_scores.laden();
     toonInstellingen();
-    connect(&m_inst, &Algemeen::Instellingen::gewijzigd, this, &Main::toonInstellingen);
-    connect(&m_inst, &Algemeen::Instellingen::achtergrondGewijzigd, this, [this] {
+    connect(&m_inst, &Regels::Instellingen::gewijzigd, this, &Main::toonInstellingen);
+    connect(&m_inst, &Regels::Instellingen::achtergrondGewijzigd, this, [this] {
         if (m_achtergrondGevraagd)
             laadAchtergrond();
     });
@@ -144,7 +144,7 @@ void Main::laadInstellingen() {
 
 // The settings that the main window shows: think time, topic, title and its colours.
 void Main::toonInstellingen() {
-    const Algemeen::InstellingWaarden& inst = m_inst.waarden();
+    const Regels::InstellingWaarden& inst = m_inst.waarden();
     m_spel.toonPauzeTijd();
     zetTekst(m_onderwerpLabel, inst.Onderwerp);
     zetTekst(m_titel1, inst.TitelTekst);
@@ -234,7 +234,7 @@ void Main::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void Main::verbindSpel() {
-    using Algemeen::Spel;
+    using Regels::Spel;
     connect(&m_spel, &Spel::tekstenGewijzigd, this, &Main::toonTeksten);
     connect(&m_spel, &Spel::kaartGewijzigd, this, &Main::toonKaart);
     connect(&m_spel, &Spel::rijKaderGewijzigd, this, &Main::toonRijKader);
@@ -296,7 +296,7 @@ QString Main::bedenktijdMelding() {
 // What the game reports in a window of its own: the high-score list after a win, and a topic
 // it could not deal.
 void Main::verbindMeldingen() {
-    using Algemeen::Spel;
+    using Regels::Spel;
     connect(&m_spel, &Spel::spelGewonnen, this, [this](const QString& regel) {
         // Told now, before the list takes the focus and the reader reads that.
         zegVoor(m_spel.infoTekst() + QStringLiteral(" Tijd ") + m_spel.timerTekst());
@@ -318,9 +318,9 @@ void Main::verbindMeldingen() {
 void Main::toonTeksten() {
     if (m_info1->text() != m_spel.infoTekst())
         zegVoor(m_spel.infoTekst());
-    if (m_getoondeFase != Algemeen::Fase::Onthullen && m_spel.fase() == Algemeen::Fase::Onthullen)
+    if (m_getoondeFase != Regels::Fase::Onthullen && m_spel.fase() == Regels::Fase::Onthullen)
         zegVoor(bedenktijdMelding(), Voorlees::Uitslag);
-    if (m_getoondeFase == Algemeen::Fase::Onthullen && m_spel.fase() == Algemeen::Fase::Spelen)
+    if (m_getoondeFase == Regels::Fase::Onthullen && m_spel.fase() == Regels::Fase::Spelen)
         zegVoor(QStringLiteral("De kaarten zijn omgedraaid"), Voorlees::Uitslag);
     m_getoondeFase = m_spel.fase();
     zetTekst(m_info1, m_spel.infoTekst());

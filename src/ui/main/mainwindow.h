@@ -6,10 +6,10 @@
 #pragma once
 
 #include "game/spel.h"
-#include "ui/main/dialogen.h"
-#include "ui/main/werkbalk.h"
 #include "ui/kit/venster.h"
+#include "ui/main/dialogen.h"
 #include "ui/main/voorlezer.h"
+#include "ui/main/werkbalk.h"
 
 #include <QDate>
 #include <QLabel>
@@ -32,16 +32,15 @@ public:
     // Lays out the window, reads the settings into instellingen (writing them at a first start)
     // and the high-score list into scores, and shows them from then on; both are written at the
     // end.
-    Main(Algemeen::TijdBron& tijd, Algemeen::Toeval& toeval, Dialogen& dialogen,
-         Algemeen::Instellingen& instellingen, Algemeen::ScoreLijst& scores,
-         QWidget* parent = nullptr);
+    Main(Kern::TijdBron& tijd, Regels::Toeval& toeval, Dialogen& dialogen,
+         Regels::Instellingen& instellingen, Regels::ScoreLijst& scores, QWidget* parent = nullptr);
     ~Main() override;
 
     // The smallest window that shows the whole board, the prompt below it and the toolbar, in
     // the window's own pixels. A smaller screen gets the program scaled down to it.
     static constexpr QSize kNodigeRuimte{1000, 700};
 
-    Algemeen::Spel& spel() { return m_spel; }
+    Regels::Spel& spel() { return m_spel; }
 
     // A press of a toolbar button: the press effect, then its command. Ignored while the same
     // button's press is still running, and for every button but Help while the help is shown.
@@ -141,11 +140,11 @@ private:
     bool opslaanBijAfsluiten();
     void meldBijStart();
 
-    Algemeen::TijdBron& m_tijd;
+    Kern::TijdBron& m_tijd;
     Dialogen& m_dialogen;
-    Algemeen::Instellingen& m_inst;
-    Algemeen::ScoreLijst& m_scores;
-    Algemeen::Spel m_spel;
+    Regels::Instellingen& m_inst;
+    Regels::ScoreLijst& m_scores;
+    Regels::Spel m_spel;
     DrukEffect m_drukEffect;
 
     QPixmap m_achtergrond;
@@ -163,21 +162,21 @@ private:
     QWidget* m_rijKader = nullptr;
     QLabel* m_image1 = nullptr;
     QLabel* m_image2 = nullptr;
-    std::array<std::array<QLabel*, Algemeen::kVakken>, Algemeen::kRijen> m_gezicht{};
-    std::array<std::array<KaartVak*, Algemeen::kVakken>, Algemeen::kRijen> m_vakken{};
+    std::array<std::array<QLabel*, Regels::kVakken>, Regels::kRijen> m_gezicht{};
+    std::array<std::array<KaartVak*, Regels::kVakken>, Regels::kRijen> m_vakken{};
     PauzePaneel* m_pauze = nullptr;
     KnopStrook* m_werkbalk = nullptr;
     QLabel* m_wandklokLabel = nullptr;
     QLabel* m_goedLabel = nullptr;
     QLabel* m_aftelLabel = nullptr;
 
-    Algemeen::SeamTimer m_klokTimer; // the wall clock, at each second's turn
-    Algemeen::SeamTimer m_delen;     // draws the board slot by slot, then uncovers the cards
+    Kern::SeamTimer m_klokTimer; // the wall clock, at each second's turn
+    Kern::SeamTimer m_delen;     // draws the board slot by slot, then uncovers the cards
     int m_bordStap = 0;
     qint64 m_openingsBegin = 0;
     bool m_opgeslagen = false;
     bool m_zonderVragen = false;
-    Algemeen::Fase m_getoondeFase = Algemeen::Fase::Geen;
+    Regels::Fase m_getoondeFase = Regels::Fase::Geen;
     Voorlezer* m_voorlezer = nullptr;
     std::array<QString, 3> m_voorlezen; // what is told next, by Voorlees
     bool m_welkomGezegd = false;

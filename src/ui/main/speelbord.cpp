@@ -75,8 +75,8 @@ void Main::bouwBord() {
 // The white card faces that show the words, and over them the cards' places for the keyboard.
 void Main::bouwGezichten() {
     const QFont kaartLetter = comicSans(13, true);
-    for (int rij = 0; rij < Algemeen::kRijen; ++rij) {
-        for (int vak = 0; vak < Algemeen::kVakken; ++vak) {
+    for (int rij = 0; rij < Regels::kRijen; ++rij) {
+        for (int vak = 0; vak < Regels::kVakken; ++vak) {
             auto* gezicht = new QLabel(m_bord);
             gezicht->setFont(kaartLetter);
             gezicht->setAlignment(Qt::AlignCenter);
@@ -90,8 +90,8 @@ void Main::bouwGezichten() {
             m_gezicht[rij][vak] = gezicht;
         }
     }
-    for (int rij = 0; rij < Algemeen::kRijen; ++rij) {
-        for (int vak = 0; vak < Algemeen::kVakken; ++vak) {
+    for (int rij = 0; rij < Regels::kRijen; ++rij) {
+        for (int vak = 0; vak < Regels::kVakken; ++vak) {
             auto* plek = new KaartVak(rij, vak, m_bord);
             plek->hide(); // no cards to read on the welcome screen
             connect(plek, &QAbstractButton::clicked, this, [this, plek] { kiesKaart(plek); });
@@ -132,7 +132,7 @@ void Main::deelUit() {
 }
 
 void Main::volgendeBordStap() {
-    if (m_bordStap < Algemeen::kVakken) {
+    if (m_bordStap < Regels::kVakken) {
         QPainter p(&m_bord->beeld());
         tekenKaartRegel(p, m_bordStap++);
         m_bord->beeldGewijzigd();
@@ -145,19 +145,19 @@ void Main::volgendeBordStap() {
 // Uncovers the solution line by line from the top: the three faces of a line widen together.
 void Main::openingsStap() {
     const qint64 verstreken = m_tijd.nuMs() - m_openingsBegin;
-    for (int vak = 0; vak < Algemeen::kVakken; ++vak) {
+    for (int vak = 0; vak < Regels::kVakken; ++vak) {
         const qint64 begin = vak * qint64(kOpeningPerVakMs);
         if (verstreken < begin)
             break;
         const double deel = std::min(1.0, double(verstreken - begin) / kOpeningPerVakMs);
         const int breedte = 2 + int(std::lround(deel * (kGezichtBreedte - 2)));
-        for (int rij = 0; rij < Algemeen::kRijen; ++rij) {
+        for (int rij = 0; rij < Regels::kRijen; ++rij) {
             QLabel* gezicht = m_gezicht[rij][vak];
             gezicht->resize(breedte, kGezichtHoogte);
             gezicht->show();
         }
     }
-    if (verstreken >= qint64(kOpeningPerVakMs) * Algemeen::kVakken) {
+    if (verstreken >= qint64(kOpeningPerVakMs) * Regels::kVakken) {
         m_delen.stop();
         m_spel.startAftellen();
     }
@@ -168,8 +168,8 @@ void Main::openingsStap() {
 void Main::toonGezichten() {
     const QFont basis = comicSans(13, true);
     const int ruimte = kGezichtBreedte - 6;
-    for (int rij = 0; rij < Algemeen::kRijen; ++rij) {
-        for (int vak = 0; vak < Algemeen::kVakken; ++vak) {
+    for (int rij = 0; rij < Regels::kRijen; ++rij) {
+        for (int vak = 0; vak < Regels::kVakken; ++vak) {
             QLabel* gezicht = m_gezicht[rij][vak];
             const QString woord = m_spel.woord(rij, vak);
             gezicht->setFont(passend(basis, woord, ruimte, 7));
@@ -186,8 +186,8 @@ void Main::toonVak(int rij, int vak) {
 }
 
 void Main::toonVakken() {
-    for (int rij = 0; rij < Algemeen::kRijen; ++rij) {
-        for (int vak = 0; vak < Algemeen::kVakken; ++vak)
+    for (int rij = 0; rij < Regels::kRijen; ++rij) {
+        for (int vak = 0; vak < Regels::kVakken; ++vak)
             toonVak(rij, vak);
     }
 }
@@ -195,10 +195,10 @@ void Main::toonVakken() {
 void Main::toonKaart(int rij, int vak) {
     toonVak(rij, vak);
     // A card the player opened: its word is told before the focus moves on.
-    if (m_spel.fase() == Algemeen::Fase::Spelen && m_spel.isOpen(rij, vak))
+    if (m_spel.fase() == Regels::Fase::Spelen && m_spel.isOpen(rij, vak))
         zegVoor(m_spel.woord(rij, vak), Voorlees::Woord);
     // A card opened under the focus (a right triple) sends the focus on once the pick is done.
-    if (m_vakken[rij][vak]->hasFocus() && m_spel.fase() == Algemeen::Fase::Spelen &&
+    if (m_vakken[rij][vak]->hasFocus() && m_spel.fase() == Regels::Fase::Spelen &&
         m_spel.isOpen(rij, vak))
         QMetaObject::invokeMethod(
             this, [this] { verplaatsKaartFocus(0); }, Qt::QueuedConnection);
@@ -231,18 +231,18 @@ HelpPaneel* Main::helpPaneel() {
 // Moves the keyboard focus to a face-down card of the row to click next: stap -1 up, +1 down,
 // 0 the nearest one from where the focus was.
 void Main::verplaatsKaartFocus(int stap) {
-    if (m_spel.fase() != Algemeen::Fase::Spelen || m_spel.gepauzeerd() ||
-        m_spel.toestand().Stap >= Algemeen::kRijen)
+    if (m_spel.fase() != Regels::Fase::Spelen || m_spel.gepauzeerd() ||
+        m_spel.toestand().Stap >= Regels::kRijen)
         return;
     const int rij = m_spel.toestand().Stap;
     int vak = 0;
     if (auto* huidig = qobject_cast<KaartVak*>(focusWidget()); huidig && huidig->rij() == rij)
         vak = huidig->vak() + stap;
     else if (stap < 0)
-        vak = Algemeen::kVakken - 1;
+        vak = Regels::kVakken - 1;
     const int richting = stap < 0 ? -1 : 1;
-    for (int n = 0; n < 2 * Algemeen::kVakken; ++n) {
-        const int kandidaat = ((vak % Algemeen::kVakken) + Algemeen::kVakken) % Algemeen::kVakken;
+    for (int n = 0; n < 2 * Regels::kVakken; ++n) {
+        const int kandidaat = ((vak % Regels::kVakken) + Regels::kVakken) % Regels::kVakken;
         if (!m_spel.isOpen(rij, kandidaat)) {
             m_vakken[rij][kandidaat]->setFocus(Qt::OtherFocusReason);
             return;
@@ -258,19 +258,19 @@ void Main::pijlToets(int rijStap, int vakStap) {
     if (m_spel.gepauzeerd())
         return; // the cards are covered
     const auto fase = m_spel.fase();
-    if (fase == Algemeen::Fase::Spelen && rijStap == 0) {
+    if (fase == Regels::Fase::Spelen && rijStap == 0) {
         verplaatsKaartFocus(vakStap);
         return;
     }
-    if (fase != Algemeen::Fase::Onthullen && fase != Algemeen::Fase::Spelen)
+    if (fase != Regels::Fase::Onthullen && fase != Regels::Fase::Spelen)
         return;
     auto* huidig = qobject_cast<KaartVak*>(focusWidget());
     const auto rond = [](int i, int n) { return ((i % n) + n) % n; };
     int rij = 0;
-    int vak = vakStap < 0 ? Algemeen::kVakken - 1 : 0;
+    int vak = vakStap < 0 ? Regels::kVakken - 1 : 0;
     if (huidig) {
-        rij = rond(huidig->rij() + rijStap, Algemeen::kRijen);
-        vak = rond(huidig->vak() + vakStap, Algemeen::kVakken);
+        rij = rond(huidig->rij() + rijStap, Regels::kRijen);
+        vak = rond(huidig->vak() + vakStap, Regels::kVakken);
     }
     m_vakken[rij][vak]->setFocus(Qt::OtherFocusReason);
 }
@@ -290,7 +290,7 @@ void Main::kiesKaart(KaartVak* plek) {
         return;
     leesVoor(); // the word and the result before the card the focus goes to
     const int rij = m_spel.toestand().Stap;
-    if (rij >= Algemeen::kRijen)
+    if (rij >= Regels::kRijen)
         return;
     if (!m_spel.isOpen(rij, plek->vak()))
         m_vakken[rij][plek->vak()]->setFocus(Qt::OtherFocusReason);

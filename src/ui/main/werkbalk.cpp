@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/werkbalk.h"
 
-#include "ui/main/plaatjes.h"
 #include "ui/kit/venster.h"
+#include "ui/main/plaatjes.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -158,12 +158,12 @@ private:
 
 } // namespace
 
-Config::Config(Algemeen::Instellingen& instellingen, QWidget* parent, const QPixmap& tandwiel,
+Config::Config(Regels::Instellingen& instellingen, QWidget* parent, const QPixmap& tandwiel,
                std::function<void(QWidget*, const QString&)> meld)
     : QDialog(parent), m_inst(instellingen), m_meld(meld ? std::move(meld) : Drietal::meld) {
     // The bars cannot show a value outside their range, and an edited settings file may hold one.
-    m_inst.wijzig([](Algemeen::InstellingWaarden& w) { Algemeen::begrensInstellingen(w); });
-    const Algemeen::InstellingWaarden& inst = m_inst.waarden();
+    m_inst.wijzig([](Regels::InstellingWaarden& w) { Regels::begrensInstellingen(w); });
+    const Regels::InstellingWaarden& inst = m_inst.waarden();
     bouw(tandwiel);
 
     m_kleurBalken[0]->setValue(inst.ColorRed);
@@ -180,7 +180,7 @@ Config::Config(Algemeen::Instellingen& instellingen, QWidget* parent, const QPix
     connect(m_resetKnop, &QPushButton::clicked, this, &Config::resetKlik);
     connect(m_sluitKnop, &QPushButton::clicked, this, &Config::pasTitelToeEnSluit);
     connect(m_titelVeld, &QLineEdit::returnPressed, this, &Config::pasTitelToeEnSluit);
-    connect(&m_inst, &Algemeen::Instellingen::gewijzigd, this,
+    connect(&m_inst, &Regels::Instellingen::gewijzigd, this,
             [this] { zetAchtergrond(this, vensterKleur(m_inst.waarden())); });
 
     vulOnderwerpen();
@@ -267,7 +267,7 @@ void Config::bouwTitel() {
 // The topic in force is checked again at every opening: its file may have been changed in the
 // editor since it was chosen.
 void Config::vulOnderwerpen() {
-    vulLijst(m_onderwerpLijst, Algemeen::keuzeOnderwerpen());
+    vulLijst(m_onderwerpLijst, Regels::keuzeOnderwerpen());
     for (int rij = 0; rij < m_onderwerpLijst->count(); ++rij) {
         if (m_onderwerpLijst->item(rij)->text() == m_inst.waarden().Onderwerp) {
             m_onderwerpLijst->setCurrentRow(rij);
@@ -280,9 +280,9 @@ void Config::vulOnderwerpen() {
 
 // Only shows which entry is in force: opening the window leaves the wallpaper as it is.
 void Config::vulAchtergronden() {
-    const QStringList namen = Algemeen::keuzeAchtergronden();
+    const QStringList namen = Regels::keuzeAchtergronden();
     vulLijst(m_achtergrondLijst, namen);
-    const int rij = Algemeen::achtergrondKeuze(namen, m_inst.waarden().WallpaperFile);
+    const int rij = Regels::achtergrondKeuze(namen, m_inst.waarden().WallpaperFile);
     if (rij >= 0)
         m_achtergrondLijst->setCurrentRow(rij);
     toonOnderschrift(m_achtergrondOpschrift, QStringLiteral("Keuze achtergrond"),
@@ -290,39 +290,39 @@ void Config::vulAchtergronden() {
 }
 
 void Config::kleurGewijzigd(int index, int waarde) {
-    m_inst.wijzig([index, waarde](Algemeen::InstellingWaarden& w) {
+    m_inst.wijzig([index, waarde](Regels::InstellingWaarden& w) {
         int* deel[] = {&w.ColorRed, &w.ColorGreen, &w.ColorBlue};
         *deel[index - 1] = waarde;
     });
 }
 
 void Config::pauzeGewijzigd(int waarde) {
-    m_inst.wijzig([waarde](Algemeen::InstellingWaarden& w) { w.PauzeTijd = waarde; });
+    m_inst.wijzig([waarde](Regels::InstellingWaarden& w) { w.PauzeTijd = waarde; });
     zetTekst(m_bedenktijdWaarde, QStringLiteral("%1 Seconden").arg(waarde));
 }
 
 void Config::kiesTitelKleur(int index) {
-    m_inst.wijzig([index](Algemeen::InstellingWaarden& w) { w.TitelKleur = index != 0; });
+    m_inst.wijzig([index](Regels::InstellingWaarden& w) { w.TitelKleur = index != 0; });
 }
 
 void Config::kiesOnderwerp(int rij) {
     const QString naam = m_onderwerpLijst->item(rij)->text();
-    if (const auto weigering = Algemeen::onderwerpWeigering(naam)) {
+    if (const auto weigering = Regels::onderwerpWeigering(naam)) {
         m_meld(meldOuder(), *weigering);
         return;
     }
-    m_inst.wijzig([&naam](Algemeen::InstellingWaarden& w) { w.Onderwerp = naam; });
+    m_inst.wijzig([&naam](Regels::InstellingWaarden& w) { w.Onderwerp = naam; });
     toonOnderschrift(m_onderwerpOpschrift, naam, m_onderwerpLijst);
 }
 
 void Config::kiesAchtergrond(int rij) {
-    const QString bestand = Algemeen::achtergrondBestand(m_achtergrondLijst->item(rij)->text());
-    m_inst.wijzig([&bestand](Algemeen::InstellingWaarden& w) { w.WallpaperFile = bestand; });
+    const QString bestand = Regels::achtergrondBestand(m_achtergrondLijst->item(rij)->text());
+    m_inst.wijzig([&bestand](Regels::InstellingWaarden& w) { w.WallpaperFile = bestand; });
 }
 
 void Config::resetKlik() {
     const Opslag::OpgeslagenInstellingen standaard;
-    m_inst.wijzig([&standaard](Algemeen::InstellingWaarden& w) {
+    m_inst.wijzig([&standaard](Regels::InstellingWaarden& w) {
         w.ColorRed = standaard.ColorRed;
         w.ColorGreen = standaard.ColorGreen;
         w.ColorBlue = standaard.ColorBlue;
@@ -336,11 +336,11 @@ void Config::resetKlik() {
 
 void Config::pasTitelToeEnSluit() {
     const QString titel = m_titelVeld->text();
-    if (const auto weigering = Algemeen::titelWeigering(titel)) {
+    if (const auto weigering = Regels::titelWeigering(titel)) {
         m_meld(this, *weigering);
         return;
     }
-    m_inst.wijzig([&titel](Algemeen::InstellingWaarden& w) { w.TitelTekst = titel; });
+    m_inst.wijzig([&titel](Regels::InstellingWaarden& w) { w.TitelTekst = titel; });
     accept();
 }
 

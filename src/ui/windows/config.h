@@ -27,7 +27,7 @@ public:
     // a message titled "Drietalspel" with an OK button; by default a message box. A topic in
     // force that is not complete is reported here already, before the window is shown.
     // Its choices go into instellingen, whose change signals tell the rest of the program.
-    explicit Config(Algemeen::Instellingen& instellingen, QWidget* parent = nullptr,
+    explicit Config(Regels::Instellingen& instellingen, QWidget* parent = nullptr,
                     const QPixmap& tandwiel = {},
                     std::function<void(QWidget*, const QString&)> meld = {});
 
@@ -72,7 +72,7 @@ private:
     void pasTitelToeEnSluit();
     QWidget* meldOuder();
 
-    Algemeen::Instellingen& m_inst;
+    Regels::Instellingen& m_inst;
     std::function<void(QWidget*, const QString&)> m_meld;
     std::array<QScrollBar*, 3> m_kleurBalken{};
     std::array<QLabel*, 2> m_titelKleurVlakken{};

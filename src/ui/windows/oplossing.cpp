@@ -16,9 +16,9 @@ constexpr QRect kCodesLabel = twipsRect(150, 930, 2010, 2940);
 } // namespace plek
 } // namespace
 
-Oplossing::Oplossing(Algemeen::TijdBron& tijd, float strafTijd,
-                     const std::array<QString, Algemeen::kVakken>& drietalCodes,
-                     const QColor& kleur, QWidget* parent)
+Oplossing::Oplossing(Kern::TijdBron& tijd, float strafTijd,
+                     const std::array<QString, Regels::kVakken>& drietalCodes, const QColor& kleur,
+                     QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Oplossing "));
     setFixedSize(plek::kVenster);

@@ -16,8 +16,8 @@ namespace Drietal {
 class Oplossing : public QDialog {
     Q_OBJECT
 public:
-    Oplossing(Algemeen::TijdBron& tijd, float strafTijd,
-              const std::array<QString, Algemeen::kVakken>& drietalCodes, const QColor& kleur,
+    Oplossing(Kern::TijdBron& tijd, float strafTijd,
+              const std::array<QString, Regels::kVakken>& drietalCodes, const QColor& kleur,
               QWidget* parent = nullptr);
 
     QLabel* strafLabel() const { return m_strafLabel; }
@@ -30,7 +30,7 @@ private:
     QLabel* m_strafLabel = nullptr;
     QLabel* m_codesLabel = nullptr;
     int m_resterend = 3;
-    Algemeen::SeamTimer m_timer;
+    Kern::SeamTimer m_timer;
 };
 
 } // namespace Drietal

@@ -30,7 +30,7 @@ bool vraagVerwijderen(QWidget* ouder) {
 
 } // namespace
 
-ScoreForm::ScoreForm(Algemeen::ScoreLijst& scores, const QColor& kleur, QWidget* parent,
+ScoreForm::ScoreForm(Regels::ScoreLijst& scores, const QColor& kleur, QWidget* parent,
                      std::function<bool(QWidget*)> vraag)
     : QDialog(parent), m_scores(scores), m_vraag(vraag ? std::move(vraag) : vraagVerwijderen) {
     setWindowTitle(QStringLiteral(" Scorelijst"));
@@ -60,13 +60,13 @@ ScoreForm::ScoreForm(Algemeen::ScoreLijst& scores, const QColor& kleur, QWidget*
     m_sluitKnop->setDefault(true);
     connect(m_verwijderKnop, &QPushButton::clicked, this, &ScoreForm::verwijderAlles);
     connect(m_sluitKnop, &QPushButton::clicked, this, &QDialog::accept);
-    connect(&m_scores, &Algemeen::ScoreLijst::gewijzigd, this, &ScoreForm::vul);
+    connect(&m_scores, &Regels::ScoreLijst::gewijzigd, this, &ScoreForm::vul);
     vul();
 }
 
 void ScoreForm::vul() {
     m_lijst->clear();
-    m_lijst->addItems(Algemeen::gesorteerdeScores(m_scores.regels()));
+    m_lijst->addItems(Regels::gesorteerdeScores(m_scores.regels()));
     zetTekst(m_aantalLabel, QStringLiteral("Namen in de lijst : %1").arg(m_lijst->count()));
 }
 

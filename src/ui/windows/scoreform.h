@@ -20,7 +20,7 @@ public:
     // vraag asks "empty the list?" and returns the answer; by default a Yes/No message box.
     // Shows scores, sorted, on the windows' colour kleur, and follows its changes; empties it
     // at the player's word.
-    ScoreForm(Algemeen::ScoreLijst& scores, const QColor& kleur, QWidget* parent = nullptr,
+    ScoreForm(Regels::ScoreLijst& scores, const QColor& kleur, QWidget* parent = nullptr,
               std::function<bool(QWidget*)> vraag = {});
 
     QListWidget* lijst() const { return m_lijst; }
@@ -35,7 +35,7 @@ private:
     void vul();
     void verwijderAlles();
 
-    Algemeen::ScoreLijst& m_scores;
+    Regels::ScoreLijst& m_scores;
     std::function<bool(QWidget*)> m_vraag;
     QListWidget* m_lijst = nullptr;
     QLabel* m_aantalLabel = nullptr;

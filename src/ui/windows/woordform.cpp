@@ -48,7 +48,7 @@ constexpr QPoint kRegelTeller = twipsPunt(3900, 4560);
 QString vraagNaamStandaard(QWidget* ouder) {
     QInputDialog vraag(ouder);
     vraag.setWindowTitle(QStringLiteral("Nieuw"));
-    QString prompt = Algemeen::WoordEditor::nieuwVraag();
+    QString prompt = Regels::WoordEditor::nieuwVraag();
     vraag.setLabelText(prompt.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     vraag.setTextValue(QString());
     // The prompt is one long sentence after the blank line; wrap it as an input box does.
@@ -118,7 +118,7 @@ void zetRijen(QListWidget* lijst, const QStringList& woorden, int selectie) {
         lijst->clear();
         lijst->addItems(woorden);
     }
-    if (selectie == Algemeen::WoordEditor::kGeenRegel) {
+    if (selectie == Regels::WoordEditor::kGeenRegel) {
         lijst->setCurrentRow(-1);
         lijst->clearSelection();
     } else if (lijst->currentRow() != selectie) {
@@ -128,7 +128,7 @@ void zetRijen(QListWidget* lijst, const QStringList& woorden, int selectie) {
 
 } // namespace
 
-Woordform::Woordform(Algemeen::TijdBron& tijd, const Algemeen::InstellingWaarden& waarden,
+Woordform::Woordform(Kern::TijdBron& tijd, const Regels::InstellingWaarden& waarden,
                      QWidget* parent, std::function<void(QWidget*, const QString&)> meld,
                      std::function<QString(QWidget*)> vraagNaam)
     : QDialog(parent), m_tijd(tijd), m_meld(meld ? std::move(meld) : Drietal::meld),
@@ -266,7 +266,7 @@ void Woordform::spiegel() {
     m_spiegelen = eerder;
 }
 
-void Woordform::toon(const Algemeen::WoordEditor::Uitkomst& uitkomst) {
+void Woordform::toon(const Regels::WoordEditor::Uitkomst& uitkomst) {
     spiegel();
     if (!uitkomst.melding.isEmpty())
         m_meld(this, uitkomst.melding);
@@ -299,7 +299,7 @@ bool Woordform::toevoegen() {
 
 void Woordform::wijzigen() {
     neemInvoer();
-    const Algemeen::WoordEditor::Uitkomst uitkomst = m_editor.wijzigen();
+    const Regels::WoordEditor::Uitkomst uitkomst = m_editor.wijzigen();
     toon(uitkomst);
     if (!uitkomst.gedaan)
         return;

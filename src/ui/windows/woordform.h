@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The word list editor window: the three columns of one topic, the boxes to type a Drietal in,
 // and the buttons that add, change, delete, start a new topic and save. The rules are those of
-// Algemeen::WoordEditor; this window forwards the user's actions to it and shows its state.
+// Regels::WoordEditor; this window forwards the user's actions to it and shows its state.
 #pragma once
 
 #include "core/tijdbron.h"
@@ -27,11 +27,11 @@ public:
     // asks the name of a new topic and returns an empty string when cancelled (by default an
     // input box titled "Nieuw"). The window opens on the topic of the settings (Onderwerp), in
     // their windows' colour.
-    Woordform(Algemeen::TijdBron& tijd, const Algemeen::InstellingWaarden& waarden,
+    Woordform(Kern::TijdBron& tijd, const Regels::InstellingWaarden& waarden,
               QWidget* parent = nullptr, std::function<void(QWidget*, const QString&)> meld = {},
               std::function<QString(QWidget*)> vraagNaam = {});
 
-    const Algemeen::WoordEditor& editor() const { return m_editor; }
+    const Regels::WoordEditor& editor() const { return m_editor; }
 
     QComboBox* onderwerpKeuze() const { return m_onderwerpKeuze; }
     QLabel* onderwerpOpschrift() const { return m_onderwerpOpschrift; }
@@ -58,7 +58,7 @@ private:
     // state afterwards never loses it.
     void neemInvoer();
     void spiegel();
-    void toon(const Algemeen::WoordEditor::Uitkomst& uitkomst);
+    void toon(const Regels::WoordEditor::Uitkomst& uitkomst);
     void zetLijstKleur(const QColor& kleur);
 
     void kiesOnderwerp(int index);
@@ -69,12 +69,12 @@ private:
     void nieuw();
     void opslaan();
 
-    Algemeen::WoordEditor m_editor;
-    Algemeen::TijdBron& m_tijd;
+    Regels::WoordEditor m_editor;
+    Kern::TijdBron& m_tijd;
     std::function<void(QWidget*, const QString&)> m_meld;
     std::function<QString(QWidget*)> m_vraagNaam;
-    Algemeen::SeamTimer m_flits; // the lists' flash after a change
-    bool m_spiegelen = false;    // set while the widgets are being filled from the editor
+    Kern::SeamTimer m_flits;  // the lists' flash after a change
+    bool m_spiegelen = false; // set while the widgets are being filled from the editor
 
     QComboBox* m_onderwerpKeuze = nullptr;
     QLabel* m_onderwerpOpschrift = nullptr;

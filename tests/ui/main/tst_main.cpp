@@ -21,7 +21,8 @@
 #include <QTest>
 #include <sys/stat.h>
 
-using namespace Algemeen;
+using namespace Kern;
+using namespace Regels;
 using namespace Drietal;
 
 namespace {

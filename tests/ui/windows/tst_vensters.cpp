@@ -5,10 +5,10 @@
 #include "support/indeling.h"
 #include "support/neptijd.h"
 #include "support/testonderwerp.h"
+#include "ui/kit/venster.h"
 #include "ui/windows/config.h"
 #include "ui/windows/oplossing.h"
 #include "ui/windows/scoreform.h"
-#include "ui/kit/venster.h"
 #include "ui/windows/woordform.h"
 
 #include <QAbstractButton>
@@ -21,8 +21,8 @@
 #include <QSignalSpy>
 
 using namespace Drietal;
-using Algemeen::InstellingWaarden;
-using E = Algemeen::WoordEditor;
+using Regels::InstellingWaarden;
+using E = Regels::WoordEditor;
 
 namespace {
 
@@ -59,8 +59,8 @@ struct Opstelling {
     QStringList meldingen;
     QList<QWidget*> ouders;
     QString antwoord;
-    Algemeen::Instellingen inst;
-    Algemeen::ScoreLijst scores;
+    Regels::Instellingen inst;
+    Regels::ScoreLijst scores;
     std::function<void(QWidget*, const QString&)> meld = [this](QWidget* o, const QString& t) {
         ouders << o;
         meldingen << t;
@@ -167,7 +167,7 @@ private slots:
     // The scores fastest first, their number under them; Delete All asks, empties only after
     // Yes, and asks nothing about an empty list. The list in memory keeps its order.
     void scoreLijst() {
-        Algemeen::ScoreLijst lijst;
+        Regels::ScoreLijst lijst;
         for (const char* regel : {"10:05 - A", "02:40 - B", "100:00 - C"})
             lijst.voegToe(regel);
         int vragen = 0;
@@ -210,26 +210,26 @@ private slots:
         o.map.schrijfOnderwerp("Half", TestProgrammaMap::tienRijen(9));
         o.zet([](InstellingWaarden& w) { w.Onderwerp = "Half"; });
         for (const char* naam : {"Blauw", "Blauw 2", "Groen"})
-            QVERIFY(TestMap::schrijf(Algemeen::achtergrondBestand(naam), {}));
+            QVERIFY(TestMap::schrijf(Regels::achtergrondBestand(naam), {}));
         o.zet([](InstellingWaarden& w) {
             w.WallpaperFile = "C:\\Spellen\\Backgrounds\\Blauw 2.jpg";
         });
         const auto v = o.open<Config>(&hoofd);
-        QCOMPARE(o.meldingen, QStringList({*Algemeen::onderwerpWeigering("Half")}));
-        QSignalSpy gewijzigd(&o.inst, &Algemeen::Instellingen::gewijzigd);
+        QCOMPARE(o.meldingen, QStringList({*Regels::onderwerpWeigering("Half")}));
+        QSignalSpy gewijzigd(&o.inst, &Regels::Instellingen::gewijzigd);
         for (const char* naam : {"Geografie", "Geografie", "Half"})
             klikOp(v->onderwerpLijst(), naam);
         QCOMPARE(o.waarden().Onderwerp, "Geografie");
         QCOMPARE(gewijzigd.count(), 1); // the same topic again changes nothing
         QCOMPARE(o.ouders, QList<QWidget*>({&hoofd, v.get()}));
         // The stored wallpaper is shown and left; a choice (by mouse or keys) counts at once.
-        QSignalSpy wallpaper(&o.inst, &Algemeen::Instellingen::achtergrondGewijzigd);
+        QSignalSpy wallpaper(&o.inst, &Regels::Instellingen::achtergrondGewijzigd);
         QCOMPARE(v->achtergrondLijst()->currentItem()->text(), "Blauw 2");
         QCOMPARE(o.waarden().WallpaperFile, "C:\\Spellen\\Backgrounds\\Blauw 2.jpg");
         klikOp(v->achtergrondLijst(), "Blauw");
-        QCOMPARE(o.waarden().WallpaperFile, Algemeen::achtergrondBestand("Blauw"));
+        QCOMPARE(o.waarden().WallpaperFile, Regels::achtergrondBestand("Blauw"));
         QTest::keyClick(v->achtergrondLijst(), Qt::Key_Down);
-        QCOMPARE(o.waarden().WallpaperFile, Algemeen::achtergrondBestand("Blauw 2"));
+        QCOMPARE(o.waarden().WallpaperFile, Regels::achtergrondBestand("Blauw 2"));
         QCOMPARE(wallpaper.count(), 2);
         // The title colour swatches take a left click only.
         klik(v->titelKleurVlak(0));
@@ -274,7 +274,7 @@ private slots:
         o.zet([](InstellingWaarden& w) { w.ColorRed = 400; }); // an edited file
         o.zet([](InstellingWaarden& w) { w.TitelTekst = "Mijn spel"; });
         const auto v = o.open<Config>();
-        QSignalSpy gewijzigd(&o.inst, &Algemeen::Instellingen::gewijzigd);
+        QSignalSpy gewijzigd(&o.inst, &Regels::Instellingen::gewijzigd);
         const auto kleur = [&] { return v->palette().color(QPalette::Window); };
         QCOMPARE(kleur(), QColor(255, o.waarden().ColorGreen, o.waarden().ColorBlue));
         v->kleurBalk(2)->triggerAction(QAbstractSlider::SliderToMinimum);
@@ -292,7 +292,7 @@ private slots:
         QCOMPARE(o.waarden().TitelTekst, "Mijn spel");
         v->titelVeld()->setText("Het \"grote\" spel");
         klik(v->sluitKnop());
-        QCOMPARE(o.meldingen, QStringList({*Algemeen::titelWeigering(v->titelVeld()->text())}));
+        QCOMPARE(o.meldingen, QStringList({*Regels::titelWeigering(v->titelVeld()->text())}));
         QVERIFY(v->isVisible());
         v->titelVeld()->setText(" Het grote spel ");
         klik(v->sluitKnop());
@@ -357,7 +357,7 @@ private slots:
 
         o.zet([](InstellingWaarden& w) { w.TitelTekst = "Drietalspel"; });
         const auto c = o.open<Config>();
-        QSignalSpy gewijzigd(&o.inst, &Algemeen::Instellingen::gewijzigd);
+        QSignalSpy gewijzigd(&o.inst, &Regels::Instellingen::gewijzigd);
         c->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(c.get()));
         typ(c->titelVeld(), "Groep 5");

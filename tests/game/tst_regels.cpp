@@ -13,7 +13,8 @@
 #include <functional>
 
 using namespace Qt::StringLiterals;
-using namespace Algemeen;
+using namespace Kern;
+using namespace Regels;
 using Opslag::LeesStatus;
 using Opslag::OpslaanStatus;
 using E = WoordEditor;
@@ -65,7 +66,7 @@ struct Opstelling {
 
 } // namespace
 
-class TstAlgemeen : public QObject {
+class TstRegels : public QObject {
     Q_OBJECT
 private slots:
     // A first start writes the defaults, whatever was in memory, and points the wallpaper at the
@@ -242,5 +243,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstAlgemeen)
-#include "tst_algemeen.moc"
+QTEST_GUILESS_MAIN(TstRegels)
+#include "tst_regels.moc"
