@@ -97,33 +97,41 @@ private slots:
 
     // A file read only in part, or holding what the file cannot hold, is kept once as .bak; the
     // save goes through, and later saves leave that backup alone.
-    void bewaartOnvolledigBestand() {
+    void bewaartOnvolledigBestand_data() {
+        QTest::addColumn<bool>("scores"); // the high-score list, else the settings
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("bak");
         const auto ini = [](const QByteArray& titel) {
             return kKop + "1,2,3\r\n\"a.jpg\"\r\n7\r\n\"" + titel + "\"\r\n#TRUE#\r\n";
         };
-        for (const auto& [scores, bytes, bak] :
-             {std::tuple{false, ini("T"), false},
-              {false, kKop + "1,2,3\r\n", true},
-              {false, ini("\xc5\x81\xc3\xb3\x64\xc5\xba"), true},
-              {true, kKop + "\"01:00 - A\"\r\n", false},
-              {true, kKop + "\"01:00 - \xc5\x81ukasz\"\r\n", true}}) {
-            TestProgrammaMap map;
-            Instellingen inst;
-            ScoreLijst lijst;
-            const QString pad = scores ? Opslag::scoreLijstPad() : Opslag::instellingenPad();
-            QVERIFY(TestMap::schrijf(pad, bytes));
-            scores ? void(lijst.laden()) : void(inst.laden());
-            for (int keer = 0; keer < 2; ++keer) {
-                lijst.voegToe(u"02:00 - B"_s);
-                inst.wijzig([keer](InstellingWaarden& w) { w.PauzeTijd = 20 + keer; });
-                QCOMPARE(scores ? lijst.opslaan() : inst.opslaan(), OpslaanStatus::Opgeslagen);
-                QCOMPARE(TestMap::lees(pad + ".bak"), bak ? bytes : QByteArray());
-            }
-            if (scores)
-                QCOMPARE(Opslag::leesScoreLijst(pad).regels, lijst.regels());
-            else
-                QCOMPARE(Opslag::leesInstellingen(pad).waarden.PauzeTijd, 21);
+        QTest::newRow("instellingenHeel") << false << ini("T") << false;
+        QTest::newRow("instellingenAfgebroken") << false << kKop + "1,2,3\r\n" << true;
+        QTest::newRow("titelBuitenCodetabel")
+            << false << ini("\xc5\x81\xc3\xb3\x64\xc5\xba") << true;
+        QTest::newRow("scorelijstHeel") << true << kKop + "\"01:00 - A\"\r\n" << false;
+        QTest::newRow("naamBuitenCodetabel") << true << kKop + "\"01:00 - \xc5\x81ukasz\"\r\n"
+                                             << true;
+    }
+    void bewaartOnvolledigBestand() {
+        QFETCH(bool, scores);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, bak);
+        TestProgrammaMap map;
+        Instellingen inst;
+        ScoreLijst lijst;
+        const QString pad = scores ? Opslag::scoreLijstPad() : Opslag::instellingenPad();
+        QVERIFY(TestMap::schrijf(pad, bytes));
+        scores ? void(lijst.laden()) : void(inst.laden());
+        for (int keer = 0; keer < 2; ++keer) {
+            lijst.voegToe(u"02:00 - B"_s);
+            inst.wijzig([keer](InstellingWaarden& w) { w.PauzeTijd = 20 + keer; });
+            QCOMPARE(scores ? lijst.opslaan() : inst.opslaan(), OpslaanStatus::Opgeslagen);
+            QCOMPARE(TestMap::lees(pad + ".bak"), bak ? bytes : QByteArray());
         }
+        if (scores)
+            QCOMPARE(Opslag::leesScoreLijst(pad).regels, lijst.regels());
+        else
+            QCOMPARE(Opslag::leesInstellingen(pad).waarden.PauzeTijd, 21);
     }
 
     // Fastest first by the time as a number, equal times by name ignoring case, entries without a

@@ -122,26 +122,33 @@ private slots:
     // Each sound played whole, at its own rate and in its own sample format: same length, same
     // loudness, same pitch, and nothing on the silent right channel. (A click is too short to count
     // its pitch.)
+    void speeltHeleGeluid_data() {
+        QTest::addColumn<double>("lengte");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("kanalen");
+        QTest::addColumn<int>("bits");
+        QTest::newRow("mono16") << 0.3 << 44100 << 1 << 16;
+        QTest::newRow("stereo8") << 0.3 << 22050 << 2 << 8;
+        QTest::newRow("klik48k") << 0.05 << 48000 << 2 << 16;
+    }
     void speeltHeleGeluid() {
-        for (const auto& [lengte, rate, kanalen, bits] :
-             {std::tuple{0.3, 44100, 1, 16}, {0.3, 22050, 2, 8}, {0.05, 48000, 2, 16}}) {
-            const QString soort = QString::asprintf("%g s, %d Hz, %d channel(s), %d bits", lengte,
-                                                    rate, kanalen, bits);
-            const QString toon = pad(QString("toon-%1-%2.wav").arg(rate).arg(bits));
-            QVERIFY(schrijf(toon, toonWave(lengte, 440, rate, kanalen, bits)));
-            const double van = seconden();
-            speler.speel(toon);
-            QVERIFY(tot(van + lengte + 0.4));
-            const double totSeconde = seconden();
-            const Gehoord g = hoor(van, 0, totSeconde);
-            QVERIFY2(g.seconden() >= 0.9 * lengte && g.seconden() <= lengte + 0.005,
-                     qPrintable(soort + QString(": sounded for %1 s").arg(g.seconden())));
-            QVERIFY2(std::abs(g.piek - 0.5) < 0.05,
-                     qPrintable(soort + ": peak " + QString::number(g.piek)));
-            QVERIFY2(lengte < 0.1 || std::abs(g.hz() - 440) < 40,
-                     qPrintable(soort + ": " + QString::number(g.hz()) + " Hz"));
-            QVERIFY2(kanalen == 1 || hoor(van, 1, totSeconde).eerste < 0, qPrintable(soort));
-        }
+        QFETCH(double, lengte);
+        QFETCH(int, rate);
+        QFETCH(int, kanalen);
+        QFETCH(int, bits);
+        const QString toon = pad(QString("toon-%1-%2.wav").arg(rate).arg(bits));
+        QVERIFY(schrijf(toon, toonWave(lengte, 440, rate, kanalen, bits)));
+        const double van = seconden();
+        speler.speel(toon);
+        QVERIFY(tot(van + lengte + 0.4));
+        const double totSeconde = seconden();
+        const Gehoord g = hoor(van, 0, totSeconde);
+        QVERIFY2(g.seconden() >= 0.9 * lengte && g.seconden() <= lengte + 0.005,
+                 qPrintable(QString("sounded for %1 s").arg(g.seconden())));
+        QVERIFY2(std::abs(g.piek - 0.5) < 0.05, qPrintable("peak " + QString::number(g.piek)));
+        QVERIFY2(lengte < 0.1 || std::abs(g.hz() - 440) < 40,
+                 qPrintable(QString::number(g.hz()) + " Hz"));
+        QVERIFY(kanalen == 1 || hoor(van, 1, totSeconde).eerste < 0);
     }
 
     // A sequence as the game plays it: ten countdown ticks a second apart, then the exit sound,

@@ -131,6 +131,7 @@ private slots:
 
     // Qt's own buttons of the name box and the questions speak Dutch under any locale.
     void standaardKnoppenInHetNederlands() {
+        const auto terug = qScopeGuard([eerder = QLocale()] { QLocale::setDefault(eerder); });
         QLocale::setDefault(QLocale(QLocale::English));
         QVERIFY(laadQtVertaling());
         QStringList teksten;
