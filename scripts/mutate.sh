@@ -579,6 +579,12 @@ file  src/ui/windows/scoreform.cpp
 old       connect(&m_scores, &Regels::ScoreLijst::gewijzigd, this, &ScoreForm::vul);
 new       {}
 tests @windows
+
+fault unstorable-character-not-named
+file  src/storage/recordformat.cpp
+old               return teken;
+new               return text;
+tests @game @windows
 EOF
 )
 

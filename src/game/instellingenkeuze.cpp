@@ -92,13 +92,10 @@ std::optional<QString> titelWeigering(const QString& titel) {
     if (titel.contains(u'"'))
         return QStringLiteral("De titel mag geen aanhalingsteken (\") bevatten:\n"
                               "dat teken kan niet worden bewaard.");
-    for (const char32_t teken : titel.toUcs4()) {
-        const QString los = QString::fromUcs4(&teken, 1);
-        if (!Opslag::isOpslaanbareTekst(los))
-            return QStringLiteral("De titel mag het teken '%1' niet bevatten:\n"
-                                  "dat teken kan niet worden bewaard.")
-                .arg(los);
-    }
+    if (const auto teken = Opslag::eersteOnopslaanbaar(titel))
+        return QStringLiteral("De titel mag het teken '%1' niet bevatten:\n"
+                              "dat teken kan niet worden bewaard.")
+            .arg(*teken);
     return std::nullopt;
 }
 

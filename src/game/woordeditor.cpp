@@ -245,20 +245,14 @@ void WoordEditor::wisSelectie() {
 
 QString WoordEditor::woordMelding() const {
     for (const QString& woord : m_tekst) {
-        if (Opslag::isOpslaanbareTekst(woord))
+        const auto teken = Opslag::eersteOnopslaanbaar(woord);
+        if (!teken)
             continue;
-        for (const char32_t c : woord.toUcs4()) {
-            const QString teken = QString::fromUcs4(&c, 1);
-            if (Opslag::isOpslaanbareTekst(teken))
-                continue;
-            if (c == U'"')
-                return meldingAanhalingsteken();
-            if (c == U'\r' || c == U'\n')
-                return meldingRegeleinde();
-            return meldingOnopslaanbaarTeken(teken);
-        }
-        // A lone surrogate has no character of its own to show.
-        return meldingOnopslaanbaarTeken(QStringLiteral("?"));
+        if (*teken == u"\"")
+            return meldingAanhalingsteken();
+        if (*teken == u"\r" || *teken == u"\n")
+            return meldingRegeleinde();
+        return meldingOnopslaanbaarTeken(*teken);
     }
     return {};
 }

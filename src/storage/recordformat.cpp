@@ -102,6 +102,17 @@ bool isOpslaanbareTekst(const QString& text) {
     return isWindows1252(text);
 }
 
+std::optional<QString> eersteOnopslaanbaar(const QString& text) {
+    if (isOpslaanbareTekst(text))
+        return std::nullopt;
+    for (const char32_t c : text.toUcs4()) {
+        const QString teken = QString::fromUcs4(&c, 1);
+        if (!isOpslaanbareTekst(teken))
+            return teken;
+    }
+    return QStringLiteral("?");
+}
+
 QString maakOpslaanbaar(const QString& text) {
     QString schoon;
     schoon.reserve(text.size());

@@ -69,6 +69,9 @@ void schrijfKopregels(RecordSchrijver& schrijver);
 
 // True when the text can stand between the double quotes of a record line and read back the same.
 bool isOpslaanbareTekst(const QString& text);
+// The first character of text that a record line cannot hold, to name it to the user; nullopt when
+// it can hold all of it. A lone surrogate, no character at all, comes back as "?".
+std::optional<QString> eersteOnopslaanbaar(const QString& text);
 
 // The text as near as a record line can hold it: a double quote becomes a single one, a control
 // character a blank, a character outside Windows-1252 a question mark. For what must be kept
