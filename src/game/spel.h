@@ -77,7 +77,7 @@ public:
     StartUitkomst start(const QString& naamAntwoord,
                         const std::optional<Opslag::SpelOnderwerp>& onderwerp);
 
-    // Label2 shows the think time of the settings while no countdown runs.
+    // The countdown caption shows the think time of the settings while no countdown runs.
     void toonPauzeTijd();
 
     // The board has been uncovered: the think time counts down, then the cards turn.

@@ -122,7 +122,7 @@ void WoordEditor::klikRegel(int kolom, int rij) {
     }
     m_regel = rij;
     for (int k = 0; k < 3; ++k) {
-        // A column of a file with empty fields can be shorter than List1.
+        // A column of a file with empty fields can be shorter than the first.
         const bool heeft = heeftRegel(m_kolommen.kolom[k], rij);
         m_selectie[k] = heeft ? rij : kGeenRegel;
         m_tekst[k] = m_kolommen.kolom[k].value(rij);

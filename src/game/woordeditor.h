@@ -49,8 +49,8 @@ public:
     // emptied. Unsaved changes are dropped; Regel keeps its value. Reported as openen does.
     Uitkomst kiesOnderwerp(int index);
 
-    // A click on row rij of List1 (kolom 0) selects the whole Drietal and copies it into the
-    // text boxes; a click in List2 or List3 only selects that row there.
+    // A click on row rij of the first word list (kolom 0) selects the whole Drietal and copies it
+    // into the word boxes; a click in the second or third list only selects that row there.
     void klikRegel(int kolom, int rij);
 
     Uitkomst toevoegen();   // Add
@@ -71,7 +71,7 @@ public:
     const QString& item() const { return m_item; }
     const QStringList& onderwerpNamen() const { return m_namen; }
     const QString& onderwerpTekst() const { return m_onderwerpTekst; }
-    // Label5: "7 Woorden".
+    // The row count under the lists: "7 Woorden".
     QString regelTeller() const;
 
 private:

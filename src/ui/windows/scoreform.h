@@ -17,9 +17,9 @@ namespace Drietal {
 class ScoreForm : public QDialog {
     Q_OBJECT
 public:
-    // vraag asks "empty the list?" and returns the answer; by default a Yes/No message box.
     // Shows scores, sorted, on the windows' colour kleur, and follows its changes; empties it
-    // at the player's word.
+    // at the player's word. vraag asks "empty the list?" and returns the answer; by default a
+    // Yes/No message box.
     ScoreForm(Regels::ScoreLijst& scores, const QColor& kleur, QWidget* parent = nullptr,
               std::function<bool(QWidget*)> vraag = {});
 

@@ -248,14 +248,14 @@ private slots:
         o.map.schrijfOnderwerp(lang, TestProgrammaMap::tienRijen());
         o.zet([](InstellingWaarden& w) { w.Onderwerp = "Geografie"; });
         const auto kort = o.open<Config>();
-        const QRect kortLabel4 = kort->achtergrondOpschrift()->geometry();
+        const QRect kortOpschrift = kort->achtergrondOpschrift()->geometry();
         o.zet([&](InstellingWaarden& w) { w.Onderwerp = lang; });
         const auto v = o.open<Config>();
         klikOp(v->onderwerpLijst(), lang);
         QLabel* naam = v->onderwerpOpschrift();
         QVERIFY(v->onderwerpLijst()->geometry().contains(
             QRect(naam->x(), v->onderwerpLijst()->y(), naam->width(), 1)));
-        QCOMPARE(v->achtergrondOpschrift()->geometry(), kortLabel4);
+        QCOMPARE(v->achtergrondOpschrift()->geometry(), kortOpschrift);
         QCOMPARE(naam->toolTip(), lang);
         QCOMPARE(naam->accessibleName(), lang);
         QVERIFY(naam->fontMetrics().horizontalAdvance(naam->text()) <=
