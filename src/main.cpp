@@ -62,10 +62,9 @@ void schaalNaarScherm(char* argv[]) {
 // The folder with the settings, the high-score list and the topics: the program folder of a
 // portable copy that may write there, else the user's own data folder, made ready with the sample
 // topics.
-void kiesMappen() {
+Opslag::Mappen mappenVanDezeKopie() {
     const Opslag::Indeling indeling = Opslag::indelingVoor(QCoreApplication::applicationDirPath());
-    Opslag::zetProgrammaMap(indeling.programma);
-    Opslag::kiesGebruikersMap(
+    return Opslag::kiesMappen(
         indeling.programma, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
         !indeling.geinstalleerd && Opslag::isSchrijfbareMap(indeling.programma));
 }
@@ -76,8 +75,7 @@ void kiesMappen() {
 int openOnderwerpenMap(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Drietalspel"));
-    kiesMappen();
-    const QString map = Opslag::dataMap();
+    const QString map = mappenVanDezeKopie().dataMap();
     std::printf("%s\n", qPrintable(QDir::toNativeSeparators(map)));
     Platform::WebPaginaOpenen(map);
     return 0;
@@ -111,13 +109,13 @@ int main(int argc, char* argv[]) {
     Drietal::laadQtVertaling();
     schaalNaarScherm(argv);
 
-    kiesMappen();
+    const Opslag::Mappen mappen = mappenVanDezeKopie();
     // A second copy on the same folder would drop the scores of the first at exit.
-    Opslag::MapVergrendeling slot(Opslag::gebruikersMap());
+    Opslag::MapVergrendeling slot(mappen.gebruikersMap());
     if (slot.bezet()) {
         Drietal::meld(nullptr, QStringLiteral("Drietalspel is al geopend.\n\nDe map %1 is in "
                                               "gebruik door een ander Drietalspel.")
-                                   .arg(QDir::toNativeSeparators(Opslag::gebruikersMap())));
+                                   .arg(QDir::toNativeSeparators(mappen.gebruikersMap())));
         return 1;
     }
 
@@ -125,15 +123,15 @@ int main(int argc, char* argv[]) {
     Kern::SeamTimer lockVerversen;
     lockVerversen.start(tijd, 60 * 1000, true, [&slot] { slot.ververs(); });
     Regels::Toeval toeval;
-    Regels::Instellingen instellingen;
-    Regels::ScoreLijst scores;
-    Drietal::VensterDialogen dialogen(tijd, instellingen, scores);
-    Drietal::Main venster(tijd, toeval, dialogen, instellingen, scores);
+    Regels::Instellingen instellingen(mappen);
+    Regels::ScoreLijst scores(mappen);
+    Drietal::VensterDialogen dialogen(tijd, instellingen, scores, mappen);
+    Drietal::Main venster(tijd, toeval, dialogen, instellingen, scores, mappen);
     // Declared after the window, so its sound thread stops first.
     Platform::GeluidSpeler geluid;
     QObject::connect(
         &venster.spel(), &Regels::Spel::geluidGevraagd, &venster,
-        [&geluid](const QString& bestand) { geluid.speel(Opslag::geluidPad(bestand)); });
+        [&geluid, &mappen](const QString& bestand) { geluid.speel(mappen.geluidPad(bestand)); });
     Platform::vangAfsluitSignalen([&venster] { venster.sluitZonderVragen(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &venster,
                      [&venster] { venster.sluitZonderVragen(); });

@@ -48,7 +48,8 @@ void Instellingen::zetStandaard() {
 }
 
 Opslag::LeesStatus Instellingen::laden() {
-    const Opslag::GelezenInstellingen gelezen = Opslag::leesInstellingen(Opslag::instellingenPad());
+    const Opslag::GelezenInstellingen gelezen =
+        Opslag::leesInstellingen(m_mappen.instellingenPad());
     // Without a file the values read are the defaults: a first start writes those, not whatever
     // happens to be in memory.
     InstellingWaarden nieuw = m_waarden;
@@ -58,18 +59,18 @@ Opslag::LeesStatus Instellingen::laden() {
         Opslag::moetBewaren(gelezen.status) || !(opslaanbaar(gelezen.waarden) == gelezen.waarden);
     if (gelezen.status == Opslag::LeesStatus::Ontbreekt) {
         opslaan();
-        wijzig([](InstellingWaarden& w) {
+        wijzig([this](InstellingWaarden& w) {
             w.WallpaperFile =
-                Opslag::achtergrondMap() + QDir::separator() + QStringLiteral("Wallpaper-01.jpg");
+                m_mappen.achtergrondMap() + QDir::separator() + QStringLiteral("Wallpaper-01.jpg");
         });
     }
     return gelezen.status;
 }
 
 Opslag::OpslaanStatus Instellingen::opslaan() {
-    QDir().mkpath(Opslag::gebruikersMap());
-    const auto status =
-        Opslag::schrijfInstellingen(Opslag::instellingenPad(), opslaanbaar(m_waarden), m_bewaren);
+    QDir().mkpath(m_mappen.gebruikersMap());
+    const auto status = Opslag::schrijfInstellingen(m_mappen, m_mappen.instellingenPad(),
+                                                    opslaanbaar(m_waarden), m_bewaren);
     if (status == Opslag::OpslaanStatus::Opgeslagen)
         m_bewaren = false;
     return status;

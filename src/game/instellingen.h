@@ -4,6 +4,7 @@
 #pragma once
 
 #include "storage/fileaccess.h"
+#include "storage/paths.h"
 #include "storage/settingsfile.h"
 
 #include <QObject>
@@ -25,7 +26,9 @@ struct InstellingWaarden : Opslag::OpgeslagenInstellingen {
 class Instellingen : public QObject {
     Q_OBJECT
 public:
-    using QObject::QObject;
+    // The settings file and the wallpapers are those of mappen.
+    explicit Instellingen(Opslag::Mappen mappen, QObject* parent = nullptr)
+        : QObject(parent), m_mappen(std::move(mappen)) {}
 
     const InstellingWaarden& waarden() const { return m_waarden; }
 
@@ -47,6 +50,7 @@ signals:
 private:
     void zet(const InstellingWaarden& nieuw);
 
+    const Opslag::Mappen m_mappen;
     InstellingWaarden m_waarden;
     bool m_bewaren = false; // the file as read is kept beside the next one saved
 };

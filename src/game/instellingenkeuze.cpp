@@ -21,8 +21,8 @@ QStringList opNaam(QStringList namen) {
 
 } // namespace
 
-QStringList keuzeOnderwerpen() {
-    return opNaam(Opslag::onderwerpen());
+QStringList keuzeOnderwerpen(const Opslag::Mappen& mappen) {
+    return opNaam(Opslag::onderwerpen(mappen));
 }
 
 bool isCompleetOnderwerp(int woorden) {
@@ -45,16 +45,16 @@ QString onvolledigOnderwerpMelding(const QString& naam, int woorden) {
     return QStringLiteral("Onderwerp '%1' is niet compleet,\n").arg(naam) + uitleg;
 }
 
-std::optional<QString> onderwerpWeigering(const QString& naam) {
-    const int woorden = Opslag::telWoorden(naam);
+std::optional<QString> onderwerpWeigering(const Opslag::Mappen& mappen, const QString& naam) {
+    const int woorden = Opslag::telWoorden(mappen, naam);
     if (isCompleetOnderwerp(woorden))
         return std::nullopt;
     return onvolledigOnderwerpMelding(naam, woorden);
 }
 
-QStringList keuzeAchtergronden() {
+QStringList keuzeAchtergronden(const Opslag::Mappen& mappen) {
     const QStringList bestanden =
-        QDir(Opslag::achtergrondMap())
+        QDir(mappen.achtergrondMap())
             .entryList({QStringLiteral("*.jpg")}, QDir::Files | QDir::CaseSensitive, QDir::Name);
     QStringList namen;
     for (const QString& bestand : bestanden) {
@@ -65,8 +65,8 @@ QStringList keuzeAchtergronden() {
     return opNaam(namen);
 }
 
-QString achtergrondBestand(const QString& naam) {
-    return Opslag::achtergrondMap() + QDir::separator() + naam + QStringLiteral(".jpg");
+QString achtergrondBestand(const Opslag::Mappen& mappen, const QString& naam) {
+    return mappen.achtergrondMap() + QDir::separator() + naam + QStringLiteral(".jpg");
 }
 
 int achtergrondKeuze(const QStringList& namen, const QString& wallpaperFile) {

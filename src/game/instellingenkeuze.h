@@ -4,6 +4,7 @@
 // be stored.
 #pragma once
 
+#include "storage/paths.h"
 #include "storage/settingsfile.h"
 
 #include <QStringList>
@@ -16,7 +17,7 @@ constexpr int kWoordenInOnderwerp = 30;
 
 // The topic names for the topic list, ordered by name without regard to case. The listing of the
 // Data folder orders by file name, where "Dier 2.dat" comes before "Dier.dat".
-QStringList keuzeOnderwerpen();
+QStringList keuzeOnderwerpen(const Opslag::Mappen& mappen);
 
 bool isCompleetOnderwerp(int woorden);
 
@@ -27,15 +28,15 @@ QString onvolledigOnderwerpMelding(const QString& naam, int woorden);
 
 // Checks the topic file as it is now: nullopt when it is complete, otherwise the message. A file
 // that cannot be read counts as 0 words.
-std::optional<QString> onderwerpWeigering(const QString& naam);
+std::optional<QString> onderwerpWeigering(const Opslag::Mappen& mappen, const QString& naam);
 
 // The wallpaper names for the wallpaper list: the *.jpg files of Backgrounds without their
 // extension, ordered like the topics. A name that could not be stored in the settings file is left
 // out, since choosing it would make the whole file unwritable.
-QStringList keuzeAchtergronden();
+QStringList keuzeAchtergronden(const Opslag::Mappen& mappen);
 
 // The file a wallpaper entry stands for.
-QString achtergrondBestand(const QString& naam);
+QString achtergrondBestand(const Opslag::Mappen& mappen, const QString& naam);
 
 // The index of the entry whose file name is exactly that of the stored wallpaper (whatever folder
 // the stored value names, written with / or \), or -1.

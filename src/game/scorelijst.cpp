@@ -73,7 +73,7 @@ void ScoreLijst::wis() {
 }
 
 Opslag::LeesStatus ScoreLijst::laden() {
-    const Opslag::GelezenScoreLijst gelezen = Opslag::leesScoreLijst(Opslag::scoreLijstPad());
+    const Opslag::GelezenScoreLijst gelezen = Opslag::leesScoreLijst(m_mappen.scoreLijstPad());
     // One entry the file cannot hold must not cost every later score: it is kept as near as the
     // file allows, and the file as found is kept beside it.
     const QStringList regels = opslaanbaar(gelezen.regels);
@@ -85,9 +85,9 @@ Opslag::LeesStatus ScoreLijst::laden() {
 }
 
 Opslag::OpslaanStatus ScoreLijst::opslaan() {
-    QDir().mkpath(Opslag::dataMap());
-    const auto status =
-        Opslag::schrijfScoreLijst(Opslag::scoreLijstPad(), opslaanbaar(m_regels), m_bewaren);
+    QDir().mkpath(m_mappen.dataMap());
+    const auto status = Opslag::schrijfScoreLijst(m_mappen, m_mappen.scoreLijstPad(),
+                                                  opslaanbaar(m_regels), m_bewaren);
     if (status == Opslag::OpslaanStatus::Opgeslagen)
         m_bewaren = false;
     return status;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "storage/fileaccess.h"
+#include "storage/paths.h"
 
 #include <QObject>
 #include <QStringList>
@@ -20,7 +21,9 @@ QStringList gesorteerdeScores(QStringList regels);
 class ScoreLijst : public QObject {
     Q_OBJECT
 public:
-    using QObject::QObject;
+    // The list is the file of mappen's Data folder.
+    explicit ScoreLijst(Opslag::Mappen mappen, QObject* parent = nullptr)
+        : QObject(parent), m_mappen(std::move(mappen)) {}
 
     const QStringList& regels() const { return m_regels; }
     void voegToe(const QString& regel);
@@ -35,6 +38,7 @@ signals:
     void gewijzigd();
 
 private:
+    const Opslag::Mappen m_mappen;
     QStringList m_regels;
     bool m_bewaren = false;
 };

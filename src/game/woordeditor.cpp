@@ -93,7 +93,7 @@ QString onderwerpNaamMelding(const QString& naam) {
 }
 
 WoordEditor::Uitkomst WoordEditor::openen(const QString& onderwerp) {
-    m_namen = Opslag::onderwerpen();
+    m_namen = Opslag::onderwerpen(m_mappen);
     m_onderwerpTekst = onderwerp;
     wisTeksten();
     wisLijsten();
@@ -199,7 +199,7 @@ WoordEditor::Uitkomst WoordEditor::nieuw(const QString& antwoord) {
 WoordEditor::Uitkomst WoordEditor::opslaan() {
     if (const QString melding = onderwerpNaamMelding(m_onderwerpTekst); !melding.isEmpty())
         return {false, melding};
-    switch (Opslag::WoordLijstOpslaan(m_onderwerpTekst, m_kolommen)) {
+    switch (Opslag::WoordLijstOpslaan(m_mappen, m_onderwerpTekst, m_kolommen)) {
     case Opslag::OpslaanStatus::Opgeslagen:
         return {true, {}};
     case Opslag::OpslaanStatus::OngeldigeNaam:
@@ -224,7 +224,7 @@ QString WoordEditor::regelTeller() const {
 
 QString WoordEditor::laad(const QString& naam) {
     // A missing file leaves the lists empty, silently: that is how a new topic opens.
-    return meldingNietHeelGelezen(naam, Opslag::WoordLijstLaden(naam, m_kolommen));
+    return meldingNietHeelGelezen(naam, Opslag::WoordLijstLaden(m_mappen, naam, m_kolommen));
 }
 
 void WoordEditor::wisLijsten() {

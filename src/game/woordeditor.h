@@ -4,6 +4,7 @@
 // actions here and shows the result.
 #pragma once
 
+#include "storage/paths.h"
 #include "storage/topicfiles.h"
 
 #include <QString>
@@ -18,6 +19,9 @@ public:
     // with 99 for "no row" would make row 99 of an over-long file (written by other means)
     // unchangeable and would wrap past row 255; an int lets every row be clicked and changed.
     static constexpr int kGeenRegel = -1;
+
+    // The topics are those of mappen's Data folder.
+    explicit WoordEditor(Opslag::Mappen mappen) : m_mappen(std::move(mappen)) {}
 
     // What an action did. melding, when not empty, is shown in a message box.
     struct Uitkomst {
@@ -83,6 +87,7 @@ private:
     // An empty string when every text box holds a word the topic file can store.
     QString woordMelding() const;
 
+    const Opslag::Mappen m_mappen;
     Opslag::WoordKolommen m_kolommen;
     QString m_tekst[3];
     int m_selectie[3] = {kGeenRegel, kGeenRegel, kGeenRegel};

@@ -52,12 +52,13 @@ bool ligtIn(const QString& pad, const QString& map) {
 // A file link is saved through only when it ends inside the program's own folders; one that
 // leads elsewhere (say to a file of the system) would have that file rewritten. Linked folders
 // are followed: only the file's own link is judged.
-bool magSchrijven(const QString& pad) {
+bool magSchrijven(const Mappen& mappen, const QString& pad) {
     if (!QFileInfo(pad).isSymLink())
         return true;
     const QString doel = echtDoel(pad);
-    return !doel.isEmpty() && (ligtIn(doel, programmaMap()) || ligtIn(doel, gebruikersMap()) ||
-                               ligtIn(doel, dataMap()));
+    return !doel.isEmpty() &&
+           (ligtIn(doel, mappen.programmaMap()) || ligtIn(doel, mappen.gebruikersMap()) ||
+            ligtIn(doel, mappen.dataMap()));
 }
 
 } // namespace
@@ -98,9 +99,10 @@ bool kanSchrijvenIn(const QString& map) {
     return proef.open() && proef.write("proef\r\n") == 7 && proef.flush();
 }
 
-OpslaanStatus vervangBestand(const QString& pad, const QByteArray& bytes, bool bewaarOud) {
+OpslaanStatus vervangBestand(const Mappen& mappen, const QString& pad, const QByteArray& bytes,
+                             bool bewaarOud) {
     const QString backup = pad + QStringLiteral(".bak");
-    if (!magSchrijven(pad) || (bewaarOud && !magSchrijven(backup)))
+    if (!magSchrijven(mappen, pad) || (bewaarOud && !magSchrijven(mappen, backup)))
         return OpslaanStatus::LinkNaarBuiten;
     if (bewaarOud && isGewoonBestand(pad) && !kopieer(pad, backup))
         return OpslaanStatus::SchrijvenMislukt;
@@ -110,8 +112,8 @@ OpslaanStatus vervangBestand(const QString& pad, const QByteArray& bytes, bool b
     return sluit(file) ? OpslaanStatus::Opgeslagen : OpslaanStatus::SchrijvenMislukt;
 }
 
-OpslaanStatus kopieerBestand(const QString& bron, const QString& doel) {
-    if (!magSchrijven(doel))
+OpslaanStatus kopieerBestand(const Mappen& mappen, const QString& bron, const QString& doel) {
+    if (!magSchrijven(mappen, doel))
         return OpslaanStatus::LinkNaarBuiten;
     if (!isGewoonBestand(bron) || !kopieer(bron, doel))
         return OpslaanStatus::SchrijvenMislukt;

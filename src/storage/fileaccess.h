@@ -7,6 +7,8 @@
 
 namespace Opslag {
 
+class Mappen;
+
 // No file of the program comes near this; a bigger one is refused unread.
 constexpr qint64 kMaxBestandsgrootte = 1024 * 1024;
 
@@ -56,11 +58,12 @@ bool kanSchrijvenIn(const QString& map);
 // failed write, a full disk or a crash leaves the old file whole. With bewaarOud the file that is
 // being replaced is first copied to pad + ".bak", in the same way, so a failed copy leaves an
 // earlier .bak whole too and the file is then not replaced. A file link is followed only when it
-// ends inside programmaMap(), gebruikersMap() or dataMap() (each as its real path); the link itself
-// is kept.
-OpslaanStatus vervangBestand(const QString& pad, const QByteArray& bytes, bool bewaarOud = false);
+// ends inside the program folder, the user's folder or its Data folder of mappen (each as its real
+// path); the link itself is kept.
+OpslaanStatus vervangBestand(const Mappen& mappen, const QString& pad, const QByteArray& bytes,
+                             bool bewaarOud = false);
 
 // Copies the regular file bron to doel in the same way as vervangBestand saves.
-OpslaanStatus kopieerBestand(const QString& bron, const QString& doel);
+OpslaanStatus kopieerBestand(const Mappen& mappen, const QString& bron, const QString& doel);
 
 } // namespace Opslag

@@ -4,23 +4,13 @@
 #include "storage/fileaccess.h"
 #include "storage/samples.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <utility>
 
 namespace Opslag {
 namespace {
-
-QString& programmaMapOverride() {
-    static QString map;
-    return map;
-}
-
-QString& gebruikersMapOverride() {
-    static QString map;
-    return map;
-}
 
 QString pad(const QString& map, const QString& rest) {
     return map + QDir::separator() + rest;
@@ -28,12 +18,12 @@ QString pad(const QString& map, const QString& rest) {
 
 // At the first use of the user's folder, the settings and the high-score list of the program
 // folder come along (a portable copy that can no longer be written), where it has none yet.
-void neemOver(const QString& programma, const QString& persoonlijk) {
+void neemOver(const Mappen& mappen) {
     for (const QString& bestand :
          {QStringLiteral("Drietalspel.ini"), QStringLiteral("Data/Scorelijst.lst")}) {
-        const QFileInfo doel(pad(persoonlijk, bestand));
+        const QFileInfo doel(pad(mappen.gebruikersMap(), bestand));
         if (!doel.exists() && !doel.isSymLink())
-            kopieerBestand(pad(programma, bestand), doel.filePath());
+            kopieerBestand(mappen, pad(mappen.programmaMap(), bestand), doel.filePath());
     }
 }
 
@@ -53,25 +43,9 @@ Indeling indelingVoor(const QString& exeMap) {
     return {exeMap, false};
 }
 
-QString programmaMap() {
-    if (!programmaMapOverride().isEmpty())
-        return programmaMapOverride();
-    if (QCoreApplication::instance())
-        return indelingVoor(QCoreApplication::applicationDirPath()).programma;
-    return QDir::currentPath();
-}
-
-void zetProgrammaMap(const QString& map) {
-    programmaMapOverride() = map;
-}
-
-QString gebruikersMap() {
-    return gebruikersMapOverride().isEmpty() ? programmaMap() : gebruikersMapOverride();
-}
-
-void zetGebruikersMap(const QString& map) {
-    gebruikersMapOverride() = map;
-}
+Mappen::Mappen(QString programma, QString gebruiker)
+    : m_programma(std::move(programma)),
+      m_gebruiker(gebruiker.isEmpty() ? m_programma : std::move(gebruiker)) {}
 
 bool isSchrijfbareMap(const QString& map) {
     for (const QString& m : {map, pad(map, QStringLiteral("Data"))}) {
@@ -84,35 +58,31 @@ bool isSchrijfbareMap(const QString& map) {
     return true;
 }
 
-QString kiesGebruikersMap(const QString& programma, const QString& persoonlijk,
-                          bool programmaSchrijfbaar) {
-    if (programmaSchrijfbaar) {
-        zetGebruikersMap({});
-        return programma;
-    }
-    const QString eigenData = pad(persoonlijk, QStringLiteral("Data"));
-    if (!QFileInfo(eigenData).isDir() && QDir().mkpath(eigenData))
-        neemOver(programma, persoonlijk);
-    biedVoorbeeldenAan(pad(programma, QStringLiteral("Data")), eigenData);
-    zetGebruikersMap(persoonlijk);
-    return persoonlijk;
+Mappen kiesMappen(const QString& programma, const QString& persoonlijk, bool programmaSchrijfbaar) {
+    if (programmaSchrijfbaar)
+        return Mappen(programma);
+    const Mappen mappen(programma, persoonlijk);
+    if (!QFileInfo(mappen.dataMap()).isDir() && QDir().mkpath(mappen.dataMap()))
+        neemOver(mappen);
+    biedVoorbeeldenAan(mappen, pad(programma, QStringLiteral("Data")));
+    return mappen;
 }
 
-QString dataMap() {
-    return pad(gebruikersMap(), QStringLiteral("Data"));
+QString Mappen::dataMap() const {
+    return pad(m_gebruiker, QStringLiteral("Data"));
 }
-QString instellingenPad() {
-    return pad(gebruikersMap(), QStringLiteral("Drietalspel.ini"));
+QString Mappen::instellingenPad() const {
+    return pad(m_gebruiker, QStringLiteral("Drietalspel.ini"));
 }
-QString scoreLijstPad() {
+QString Mappen::scoreLijstPad() const {
     return pad(dataMap(), QStringLiteral("Scorelijst.lst"));
 }
-QString achtergrondMap() {
-    return pad(programmaMap(), QStringLiteral("Backgrounds"));
+QString Mappen::achtergrondMap() const {
+    return pad(m_programma, QStringLiteral("Backgrounds"));
 }
 
-QString geluidPad(const QString& bestandsnaam) {
-    return programmaMap() + QStringLiteral("/Sounds/") + bestandsnaam;
+QString Mappen::geluidPad(const QString& bestandsnaam) const {
+    return m_programma + QStringLiteral("/Sounds/") + bestandsnaam;
 }
 
 bool isGeldigeOnderwerpNaam(const QString& naam) {
@@ -128,13 +98,13 @@ bool isGeldigeOnderwerpNaam(const QString& naam) {
     return (naam + QStringLiteral(".dat")).toUtf8().size() <= kMaxNaamBytes;
 }
 
-std::optional<QString> onderwerpPad(const QString& naam) {
+std::optional<QString> Mappen::onderwerpPad(const QString& naam) const {
     if (!isGeldigeOnderwerpNaam(naam))
         return std::nullopt;
     return pad(dataMap(), naam + QStringLiteral(".dat"));
 }
 
-QString achtergrondPad(const QString& opgeslagen) {
+QString Mappen::achtergrondPad(const QString& opgeslagen) const {
     if (opgeslagen.isEmpty())
         return {};
     const QString eigen = pad(achtergrondMap(), opgeslagen);

@@ -2,6 +2,7 @@
 #include "storage/samples.h"
 
 #include "storage/fileaccess.h"
+#include "storage/paths.h"
 #include "storage/recordformat.h"
 #include "storage/scorefile.h"
 #include "storage/textcodec.h"
@@ -45,7 +46,8 @@ std::optional<QStringList> aangebodenVoorbeelden(const QString& data) {
     return namen;
 }
 
-bool biedVoorbeeldenAan(const QString& bron, const QString& data) {
+bool biedVoorbeeldenAan(const Mappen& mappen, const QString& bron) {
+    const QString data = mappen.dataMap();
     if (!QFileInfo(bron).isDir() || !QDir().mkpath(data))
         return false;
     const std::optional<QStringList> eerder = aangebodenVoorbeelden(data);
@@ -61,7 +63,8 @@ bool biedVoorbeeldenAan(const QString& bron, const QString& data) {
         const QFileInfo doel(data + u'/' + naam);
         // A dangling link counts as a file of that name too: copying would write through it.
         if (!doel.exists() && !doel.isSymLink() &&
-            kopieerBestand(bron + u'/' + naam, doel.filePath()) != OpslaanStatus::Opgeslagen) {
+            kopieerBestand(mappen, bron + u'/' + naam, doel.filePath()) !=
+                OpslaanStatus::Opgeslagen) {
             gelukt = false;
             continue;
         }
@@ -69,7 +72,7 @@ bool biedVoorbeeldenAan(const QString& bron, const QString& data) {
     }
     if (aangeboden == *eerder)
         return gelukt;
-    return vervangBestand(notitiePad(data), scoreLijstBytes(aangeboden)) ==
+    return vervangBestand(mappen, notitiePad(data), scoreLijstBytes(aangeboden)) ==
                OpslaanStatus::Opgeslagen &&
            gelukt;
 }

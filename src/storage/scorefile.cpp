@@ -36,11 +36,12 @@ QByteArray scoreLijstBytes(const QStringList& regels) {
     return s.ok() ? s.bytes() : QByteArray();
 }
 
-OpslaanStatus schrijfScoreLijst(const QString& pad, const QStringList& regels, bool bewaarOud) {
+OpslaanStatus schrijfScoreLijst(const Mappen& mappen, const QString& pad, const QStringList& regels,
+                                bool bewaarOud) {
     const QByteArray bytes = scoreLijstBytes(regels);
     if (bytes.isEmpty())
         return OpslaanStatus::OngeldigeTekst;
-    return vervangBestand(pad, bytes, bewaarOud);
+    return vervangBestand(mappen, pad, bytes, bewaarOud);
 }
 
 } // namespace Opslag

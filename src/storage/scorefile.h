@@ -18,7 +18,8 @@ GelezenScoreLijst leesScoreLijst(const QString& pad);
 
 // Empty when an entry cannot be stored.
 QByteArray scoreLijstBytes(const QStringList& regels);
-OpslaanStatus schrijfScoreLijst(const QString& pad, const QStringList& regels,
+// Saved as vervangBestand saves, links judged by mappen.
+OpslaanStatus schrijfScoreLijst(const Mappen& mappen, const QString& pad, const QStringList& regels,
                                 bool bewaarOud = false);
 
 } // namespace Opslag

@@ -76,12 +76,12 @@ QByteArray instellingenBytes(const OpgeslagenInstellingen& w) {
     return s.ok() ? s.bytes() : QByteArray();
 }
 
-OpslaanStatus schrijfInstellingen(const QString& pad, const OpgeslagenInstellingen& waarden,
-                                  bool bewaarOud) {
+OpslaanStatus schrijfInstellingen(const Mappen& mappen, const QString& pad,
+                                  const OpgeslagenInstellingen& waarden, bool bewaarOud) {
     const QByteArray bytes = instellingenBytes(waarden);
     if (bytes.isEmpty())
         return OpslaanStatus::OngeldigeTekst;
-    return vervangBestand(pad, bytes, bewaarOud);
+    return vervangBestand(mappen, pad, bytes, bewaarOud);
 }
 
 } // namespace Opslag

@@ -41,7 +41,8 @@ GelezenInstellingen leesInstellingen(const QString& pad);
 
 // The exact bytes of the file; empty when a text cannot be stored (see RecordSchrijver).
 QByteArray instellingenBytes(const OpgeslagenInstellingen& waarden);
-OpslaanStatus schrijfInstellingen(const QString& pad, const OpgeslagenInstellingen& waarden,
-                                  bool bewaarOud = false);
+// Saved as vervangBestand saves, links judged by mappen.
+OpslaanStatus schrijfInstellingen(const Mappen& mappen, const QString& pad,
+                                  const OpgeslagenInstellingen& waarden, bool bewaarOud = false);
 
 } // namespace Opslag

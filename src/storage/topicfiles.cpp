@@ -21,24 +21,24 @@ std::optional<Drietal> leesRecord(RecordLezer& lezer) {
     return record;
 }
 
-BestandsInhoud leesOnderwerp(const QString& naam) {
-    const auto pad = onderwerpPad(naam);
+BestandsInhoud leesOnderwerp(const Mappen& mappen, const QString& naam) {
+    const auto pad = mappen.onderwerpPad(naam);
     if (!pad)
         return {LeesStatus::Ontbreekt, {}};
     return leesTekstBestand(*pad);
 }
 
 // A topic that is there but could not be read whole held words the editor never showed.
-bool isOnvolledig(const QString& naam) {
+bool isOnvolledig(const Mappen& mappen, const QString& naam) {
     WoordKolommen kolommen;
-    const LeesStatus status = WoordLijstLaden(naam, kolommen);
+    const LeesStatus status = WoordLijstLaden(mappen, naam, kolommen);
     return status != LeesStatus::Gelezen && status != LeesStatus::Ontbreekt;
 }
 
 } // namespace
 
-QStringList onderwerpen() {
-    const QDir map(dataMap());
+QStringList onderwerpen(const Mappen& mappen) {
+    const QDir map(mappen.dataMap());
     const QStringList bestanden =
         map.entryList({QStringLiteral("*.dat")}, QDir::Files | QDir::CaseSensitive,
                       QDir::Name | QDir::IgnoreCase);
@@ -51,8 +51,8 @@ QStringList onderwerpen() {
     return namen;
 }
 
-LeesStatus WoordLijstLaden(const QString& naam, WoordKolommen& kolommen) {
-    const BestandsInhoud inhoud = leesOnderwerp(naam);
+LeesStatus WoordLijstLaden(const Mappen& mappen, const QString& naam, WoordKolommen& kolommen) {
+    const BestandsInhoud inhoud = leesOnderwerp(mappen, naam);
     if (inhoud.status != LeesStatus::Gelezen)
         return inhoud.status;
     RecordLezer lezer(inhoud.tekst);
@@ -68,9 +68,9 @@ LeesStatus WoordLijstLaden(const QString& naam, WoordKolommen& kolommen) {
     return lezer.hersteld() || !isTekst(inhoud.tekst) ? LeesStatus::Hersteld : LeesStatus::Gelezen;
 }
 
-int telWoorden(const QString& naam) {
+int telWoorden(const Mappen& mappen, const QString& naam) {
     WoordKolommen kolommen;
-    WoordLijstLaden(naam, kolommen);
+    WoordLijstLaden(mappen, naam, kolommen);
     return int(kolommen.kolom[0].size() + kolommen.kolom[1].size() + kolommen.kolom[2].size());
 }
 
@@ -86,8 +86,8 @@ std::optional<SpelOnderwerp> leesSpelOnderwerpTekst(const QString& tekst) {
     return onderwerp;
 }
 
-std::optional<SpelOnderwerp> leesSpelOnderwerp(const QString& naam) {
-    const BestandsInhoud inhoud = leesOnderwerp(naam);
+std::optional<SpelOnderwerp> leesSpelOnderwerp(const Mappen& mappen, const QString& naam) {
+    const BestandsInhoud inhoud = leesOnderwerp(mappen, naam);
     if (inhoud.status != LeesStatus::Gelezen)
         return std::nullopt;
     return leesSpelOnderwerpTekst(inhoud.tekst);
@@ -105,16 +105,17 @@ std::optional<QByteArray> woordLijstBytes(const WoordKolommen& kolommen) {
     return s.bytes();
 }
 
-OpslaanStatus WoordLijstOpslaan(const QString& naam, const WoordKolommen& kolommen) {
-    const auto pad = onderwerpPad(naam);
+OpslaanStatus WoordLijstOpslaan(const Mappen& mappen, const QString& naam,
+                                const WoordKolommen& kolommen) {
+    const auto pad = mappen.onderwerpPad(naam);
     if (!pad)
         return OpslaanStatus::OngeldigeNaam;
     const auto bytes = woordLijstBytes(kolommen);
     if (!bytes)
         return OpslaanStatus::OngeldigeTekst;
-    if (!QDir().mkpath(dataMap()))
+    if (!QDir().mkpath(mappen.dataMap()))
         return OpslaanStatus::SchrijvenMislukt;
-    return vervangBestand(*pad, *bytes, isOnvolledig(naam));
+    return vervangBestand(mappen, *pad, *bytes, isOnvolledig(mappen, naam));
 }
 
 } // namespace Opslag

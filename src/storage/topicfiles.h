@@ -20,18 +20,18 @@ struct WoordKolommen {
 };
 
 // The topic names in the Data folder: the *.dat files, alphabetical, without their extension.
-QStringList onderwerpen();
+QStringList onderwerpen(const Mappen& mappen);
 
 // Appends every non-empty field of every complete record to its column. A record cut short by
 // the end of the file is dropped with everything after it. Returns how the file was read.
-LeesStatus WoordLijstLaden(const QString& naam, WoordKolommen& kolommen);
+LeesStatus WoordLijstLaden(const Mappen& mappen, const QString& naam, WoordKolommen& kolommen);
 
 // The number of non-empty fields in the complete records of the topic; 0 when it cannot be read.
-int telWoorden(const QString& naam);
+int telWoorden(const Mappen& mappen, const QString& naam);
 
 // Exactly the first 10 records, as the game deals them. nullopt when the file cannot be read or
 // holds fewer than 10 records.
-std::optional<SpelOnderwerp> leesSpelOnderwerp(const QString& naam);
+std::optional<SpelOnderwerp> leesSpelOnderwerp(const Mappen& mappen, const QString& naam);
 std::optional<SpelOnderwerp> leesSpelOnderwerpTekst(const QString& tekst);
 
 // Writes as many records as column 1 has rows; a word a shorter column lacks is written empty.
@@ -39,6 +39,7 @@ std::optional<SpelOnderwerp> leesSpelOnderwerpTekst(const QString& tekst);
 // read whole (too big, unreadable, cut short) is first kept as <topic>.dat.bak; when it cannot be
 // copied, it is not replaced.
 std::optional<QByteArray> woordLijstBytes(const WoordKolommen& kolommen);
-OpslaanStatus WoordLijstOpslaan(const QString& naam, const WoordKolommen& kolommen);
+OpslaanStatus WoordLijstOpslaan(const Mappen& mappen, const QString& naam,
+                                const WoordKolommen& kolommen);
 
 } // namespace Opslag

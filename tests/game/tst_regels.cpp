@@ -25,7 +25,7 @@ const QByteArray kKop = "\"Heldergroeve Software 2012\"\r\n\"-------------------
 
 struct Opstelling {
     TestProgrammaMap map;
-    WoordEditor e;
+    WoordEditor e{map.mappen()};
 
     QString bestand(const QString& naam) const { return map.pad("Data/" + naam + ".dat"); }
     // Opens the editor on topic "Geografie" holding the first n rows of tienRijen().
@@ -73,7 +73,7 @@ private slots:
     // program's own Backgrounds; the next start reads them back.
     void eersteStart() {
         TestProgrammaMap map;
-        Instellingen inst;
+        Instellingen inst(map.mappen());
         inst.wijzig([](InstellingWaarden& w) {
             w.PauzeTijd = 25;
             w.Onderwerp = u"Dieren"_s;
@@ -87,10 +87,10 @@ private slots:
         QCOMPARE(inst.waarden().Onderwerp, u"Dieren"_s); // not stored, not touched
         const QString wallpaper = inst.waarden().WallpaperFile;
         QVERIFY(QFileInfo(wallpaper).isAbsolute() &&
-                wallpaper.startsWith(Opslag::achtergrondMap()));
+                wallpaper.startsWith(map.mappen().achtergrondMap()));
         QCOMPARE(achtergrondGewijzigd.count(), 1);
         QCOMPARE(inst.opslaan(), OpslaanStatus::Opgeslagen);
-        Instellingen volgende;
+        Instellingen volgende(map.mappen());
         QCOMPARE(volgende.laden(), LeesStatus::Gelezen);
         QCOMPARE(volgende.waarden().WallpaperFile, wallpaper);
     }
@@ -117,9 +117,9 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(bool, bak);
         TestProgrammaMap map;
-        Instellingen inst;
-        ScoreLijst lijst;
-        const QString pad = scores ? Opslag::scoreLijstPad() : Opslag::instellingenPad();
+        Instellingen inst(map.mappen());
+        ScoreLijst lijst(map.mappen());
+        const QString pad = scores ? map.mappen().scoreLijstPad() : map.mappen().instellingenPad();
         QVERIFY(TestMap::schrijf(pad, bytes));
         scores ? void(lijst.laden()) : void(inst.laden());
         for (int keer = 0; keer < 2; ++keer) {
@@ -147,13 +147,13 @@ private slots:
     // not eleven rows, not a missing file; the message names the topic.
     void onderwerpMoetCompleetZijn() {
         TestProgrammaMap map;
-        QVERIFY(onderwerpWeigering(u"Weg"_s).value_or(QString()).contains(u"Weg"_s));
+        QVERIFY(onderwerpWeigering(map.mappen(), u"Weg"_s).value_or(QString()).contains(u"Weg"_s));
         for (const auto& [rijen, leeg] : {std::pair{10, 0}, {9, 0}, {10, 1}, {11, 0}}) {
             auto inhoud = TestProgrammaMap::tienRijen(rijen);
             if (leeg)
                 inhoud[0][1].clear();
             map.schrijfOnderwerp(u"Proef"_s, inhoud);
-            QCOMPARE(onderwerpWeigering(u"Proef"_s).has_value(), rijen != 10 || leeg);
+            QCOMPARE(onderwerpWeigering(map.mappen(), u"Proef"_s).has_value(), rijen != 10 || leeg);
         }
     }
 

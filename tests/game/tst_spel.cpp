@@ -19,8 +19,9 @@ class TestSpel : public QObject {
     struct Opstelling {
         NepTijd tijd;
         Toeval toeval{12345};
-        Instellingen inst;
-        ScoreLijst scores;
+        // No folders: the game neither reads nor writes a file.
+        Instellingen inst{Opslag::Mappen({})};
+        ScoreLijst scores{Opslag::Mappen({})};
         Spel spel{tijd, toeval, inst, scores};
         // The topic in memory: the game reads no file.
         std::optional<Opslag::SpelOnderwerp> onderwerp = inGeheugen(TestProgrammaMap::tienRijen());

@@ -81,9 +81,9 @@ QString staat(const QString& pad) {
 }
 
 // The columns read, or a marker with the status when it is not the expected one.
-QList<QStringList> laad(const QString& naam, LeesStatus verwacht) {
+QList<QStringList> laad(const Mappen& mappen, const QString& naam, LeesStatus verwacht) {
     WoordKolommen k;
-    const LeesStatus status = WoordLijstLaden(naam, k);
+    const LeesStatus status = WoordLijstLaden(mappen, naam, k);
     if (status != verwacht)
         return {{"status", QString::number(int(status))}};
     return {k.kolom[0], k.kolom[1], k.kolom[2]};
@@ -192,8 +192,10 @@ private slots:
         for (const QString& titel : {u"Het \"spel\""_s, u"Drie\rtal"_s, u"Łódź"_s}) {
             OpgeslagenInstellingen w;
             w.TitelTekst = titel;
-            QCOMPARE(schrijfInstellingen(pad, w, true), OpslaanStatus::OngeldigeTekst);
-            QCOMPARE(schrijfScoreLijst(tmp.filePath(u"Scorelijst.lst"_s), {"01:00 - A", titel}),
+            QCOMPARE(schrijfInstellingen(Mappen(tmp.path()), pad, w, true),
+                     OpslaanStatus::OngeldigeTekst);
+            QCOMPARE(schrijfScoreLijst(Mappen(tmp.path()), tmp.filePath(u"Scorelijst.lst"_s),
+                                       {"01:00 - A", titel}),
                      OpslaanStatus::OngeldigeTekst);
         }
         QCOMPARE(TestMap::boom(tmp.path()), voor);
@@ -203,7 +205,7 @@ private slots:
         const QStringList regels = {"01:05 - Jan, Piet", u"10:00 - Zoë"_s};
         QTemporaryDir tmp;
         const QString pad = tmp.filePath(u"Scorelijst.lst"_s);
-        QCOMPARE(schrijfScoreLijst(pad, regels), OpslaanStatus::Opgeslagen);
+        QCOMPARE(schrijfScoreLijst(Mappen(tmp.path()), pad, regels), OpslaanStatus::Opgeslagen);
         QCOMPARE(lees(pad), kKop + "\"01:05 - Jan, Piet\"\r\n\"10:00 - Zo\xEB\"\r\n");
         const GelezenScoreLijst gelezen = leesScoreLijst(pad);
         QCOMPARE(gelezen.status, LeesStatus::Gelezen);
@@ -216,24 +218,24 @@ private slots:
         TestProgrammaMap map;
         for (const int records : {9, 10, 11}) {
             QVERIFY(schrijf(map.pad(u"Data/Proef.dat"_s), ::records(records)));
-            const auto spel = leesSpelOnderwerp(u"Proef"_s);
+            const auto spel = leesSpelOnderwerp(map.mappen(), u"Proef"_s);
             QCOMPARE(spel.has_value(), records >= 10);
             if (spel)
                 QCOMPARE(spel->back(), (Drietal{"r10a", "r10b", "r10c"}));
-            QCOMPARE(telWoorden(u"Proef"_s), 3 * records);
+            QCOMPARE(telWoorden(map.mappen(), u"Proef"_s), 3 * records);
         }
-        QVERIFY(!leesSpelOnderwerp(u"Bestaatniet"_s));
+        QVERIFY(!leesSpelOnderwerp(map.mappen(), u"Bestaatniet"_s));
     }
 
     // Column 1 sets the number of records; a word a shorter column lacks is written empty, and an
     // empty field adds nothing to its column when read.
     void ongelijkeKolommen() {
         TestProgrammaMap map;
-        QCOMPARE(
-            WoordLijstOpslaan(u"Scheef"_s, WoordKolommen{{{"a", "b"}, {"x"}, {"c", "d", "e"}}}),
-            OpslaanStatus::Opgeslagen);
+        QCOMPARE(WoordLijstOpslaan(map.mappen(), u"Scheef"_s,
+                                   WoordKolommen{{{"a", "b"}, {"x"}, {"c", "d", "e"}}}),
+                 OpslaanStatus::Opgeslagen);
         QCOMPARE(lees(map.pad(u"Data/Scheef.dat"_s)), "\"a\",\"x\",\"c\"\r\n\"b\",\"\",\"d\"\r\n");
-        QCOMPARE(laad(u"Scheef"_s, LeesStatus::Gelezen),
+        QCOMPARE(laad(map.mappen(), u"Scheef"_s, LeesStatus::Gelezen),
                  (QList<QStringList>{{"a", "b"}, {"x"}, {"c", "d"}}));
     }
 
@@ -241,9 +243,9 @@ private slots:
     void afgebrokenRecord() {
         TestProgrammaMap map;
         QVERIFY(schrijf(map.pad(u"Data/Kort.dat"_s), records(2) + "\"r3a\",\"r3b\""));
-        QCOMPARE(laad(u"Kort"_s, LeesStatus::Afgebroken),
+        QCOMPARE(laad(map.mappen(), u"Kort"_s, LeesStatus::Afgebroken),
                  (QList<QStringList>{{"r1a", "r2a"}, {"r1b", "r2b"}, {"r1c", "r2c"}}));
-        QCOMPARE(telWoorden(u"Kort"_s), 6);
+        QCOMPARE(telWoorden(map.mappen(), u"Kort"_s), 6);
     }
 
     // A topic the reader had to repair (a stray quote, bytes that are no text) opens with what it
@@ -272,10 +274,10 @@ private slots:
         const QByteArray bytes = records(1) + regel;
         QVERIFY(schrijf(map.pad(u"Data/Land.dat"_s), bytes));
         WoordKolommen k;
-        QCOMPARE(WoordLijstLaden(u"Land"_s, k),
+        QCOMPARE(WoordLijstLaden(map.mappen(), u"Land"_s, k),
                  hersteld ? LeesStatus::Hersteld : LeesStatus::Gelezen);
         QCOMPARE(k.kolom[2].size(), 2);
-        QCOMPARE(WoordLijstOpslaan(u"Land"_s, k), OpslaanStatus::Opgeslagen);
+        QCOMPARE(WoordLijstOpslaan(map.mappen(), u"Land"_s, k), OpslaanStatus::Opgeslagen);
         QCOMPARE(QFileInfo::exists(map.pad(u"Data/Land.dat.bak"_s)), hersteld);
         QVERIFY(!hersteld || lees(map.pad(u"Data/Land.dat.bak"_s)) == bytes);
     }
@@ -289,9 +291,10 @@ private slots:
         for (const QString& naam :
              {u"../x"_s, u"a\\b"_s, u".."_s, u"*"_s, u"   "_s, u"a\nb"_s, QString(252, u'x')}) {
             QVERIFY2(!isGeldigeOnderwerpNaam(naam), qPrintable(naam));
-            QCOMPARE(WoordLijstOpslaan(naam, WoordKolommen{{{"a"}, {"b"}, {"c"}}}),
+            QCOMPARE(WoordLijstOpslaan(map.mappen(), naam, WoordKolommen{{{"a"}, {"b"}, {"c"}}}),
                      OpslaanStatus::OngeldigeNaam);
-            QCOMPARE(laad(naam, LeesStatus::Ontbreekt), QList<QStringList>({{}, {}, {}}));
+            QCOMPARE(laad(map.mappen(), naam, LeesStatus::Ontbreekt),
+                     QList<QStringList>({{}, {}, {}}));
         }
         QCOMPARE(TestMap::boom(map.buiten({})), voor);
     }
@@ -327,17 +330,19 @@ private slots:
         QTemporaryDir tmp;
         const QString groot = tmp.filePath(u"Scorelijst.lst"_s); // too big for a .bak
         const QString klein = tmp.filePath(u"Drietalspel.ini"_s);
-        QCOMPARE(vervangBestand(klein, "oud"), OpslaanStatus::Opgeslagen);
+        QCOMPARE(vervangBestand(Mappen(tmp.path()), klein, "oud"), OpslaanStatus::Opgeslagen);
         QVERIFY(!QFile::exists(klein + ".bak"));
         for (const QByteArray& inhoud :
              {QByteArray("weg"), QByteArray("goed"), QByteArray(6000, 'o')})
-            QCOMPARE(vervangBestand(groot, inhoud, true), OpslaanStatus::Opgeslagen);
+            QCOMPARE(vervangBestand(Mappen(tmp.path()), groot, inhoud, true),
+                     OpslaanStatus::Opgeslagen);
         QCOMPARE(lees(groot + ".bak"), "goed");
         const QStringList voor = TestMap::boom(tmp.path());
         const int mislukt = TestMap::inKind([&] {
             TestMap::beperkBestanden(4096);
-            return int(vervangBestand(groot, "nieuw", true) == OpslaanStatus::SchrijvenMislukt) +
-                   int(vervangBestand(klein, QByteArray(6000, 'n')) ==
+            return int(vervangBestand(Mappen(tmp.path()), groot, "nieuw", true) ==
+                       OpslaanStatus::SchrijvenMislukt) +
+                   int(vervangBestand(Mappen(tmp.path()), klein, QByteArray(6000, 'n')) ==
                        OpslaanStatus::SchrijvenMislukt);
         });
         QCOMPARE(mislukt, 2);
@@ -354,12 +359,14 @@ private slots:
         QVERIFY(QFile::link(map.pad(u"echt.ini"_s), map.pad(u"binnen.ini"_s)));
         QVERIFY(QDir().mkpath(map.buiten(u"elders"_s)));
         QVERIFY(QFile::link(map.buiten(u"elders"_s), map.pad(u"Data"_s)));
-        QCOMPARE(vervangBestand(map.pad(u"Drietalspel.ini"_s), "x"), OpslaanStatus::LinkNaarBuiten);
+        QCOMPARE(vervangBestand(map.mappen(), map.pad(u"Drietalspel.ini"_s), "x"),
+                 OpslaanStatus::LinkNaarBuiten);
         QCOMPARE(lees(buiten), "root");
-        QCOMPARE(vervangBestand(map.pad(u"binnen.ini"_s), "nieuw"), OpslaanStatus::Opgeslagen);
+        QCOMPARE(vervangBestand(map.mappen(), map.pad(u"binnen.ini"_s), "nieuw"),
+                 OpslaanStatus::Opgeslagen);
         QCOMPARE(lees(map.pad(u"echt.ini"_s)), "nieuw");
         QVERIFY(QFileInfo(map.pad(u"binnen.ini"_s)).isSymLink());
-        QCOMPARE(vervangBestand(map.pad(u"Data/Scorelijst.lst"_s), "lijst"),
+        QCOMPARE(vervangBestand(map.mappen(), map.pad(u"Data/Scorelijst.lst"_s), "lijst"),
                  OpslaanStatus::Opgeslagen);
         QCOMPARE(lees(map.buiten(u"elders/Scorelijst.lst"_s)), "lijst");
     }
@@ -374,7 +381,7 @@ private slots:
                                                    {zee, zee},
                                                    {map.buiten(u"Weg/W.jpg"_s), eigen},
                                                    {u"C:\\x\\W.jpg"_s, eigen}})
-            QCOMPARE(QDir::cleanPath(Opslag::achtergrondPad(opgeslagen)), verwacht);
+            QCOMPARE(QDir::cleanPath(map.mappen().achtergrondPad(opgeslagen)), verwacht);
     }
 
     // A portable copy keeps everything in its folder. An installed one uses the user's folder,
@@ -384,16 +391,16 @@ private slots:
     void gebruikersMap() {
         TestProgrammaMap map;
         const QString p = map.pad();
-        QCOMPARE(kiesGebruikersMap(p, map.buiten(u"weg"_s), true), p);
-        QCOMPARE(instellingenPad(), map.pad(u"Drietalspel.ini"_s));
+        QCOMPARE(kiesMappen(p, map.buiten(u"weg"_s), true).instellingenPad(),
+                 map.pad(u"Drietalspel.ini"_s));
         QVERIFY(!QFileInfo::exists(map.buiten(u"weg"_s)) && isSchrijfbareMap(p));
         const QString eigen = map.buiten(u"thuis/Drietalspel"_s);
         QVERIFY(schrijf(p + "/Drietalspel.ini", "ini") &&
                 schrijf(p + "/Data/Scorelijst.lst", "lst") &&
                 schrijf(p + "/Data/Geografie.dat", "g") && schrijf(p + "/Data/Dieren.dat", "d"));
-        QCOMPARE(kiesGebruikersMap(p, eigen, false), eigen);
-        QCOMPARE(scoreLijstPad(), eigen + "/Data/Scorelijst.lst");
-        QCOMPARE(achtergrondMap(), p + "/Backgrounds");
+        const Mappen mappen = kiesMappen(p, eigen, false);
+        QCOMPARE(mappen.scoreLijstPad(), eigen + "/Data/Scorelijst.lst");
+        QCOMPARE(mappen.achtergrondMap(), p + "/Backgrounds");
         for (const char* bestand : {"/Drietalspel.ini", "/Data/Scorelijst.lst",
                                     "/Data/Geografie.dat", "/Data/Dieren.dat"})
             QCOMPARE(lees(eigen + bestand), lees(p + bestand));
@@ -402,7 +409,7 @@ private slots:
                 QFile::remove(eigen + "/Data/Scorelijst.lst"));
         QVERIFY(schrijf(eigen + "/Data/Sport.dat", "eigen") &&
                 schrijf(p + "/Data/Sport.dat", "s") && schrijf(p + "/Data/Muziek.dat", "m"));
-        kiesGebruikersMap(p, eigen, false);
+        kiesMappen(p, eigen, false);
         QVERIFY(!QFileInfo::exists(eigen + "/Data/Dieren.dat"));
         QVERIFY(!QFileInfo::exists(eigen + "/Data/Scorelijst.lst"));
         QCOMPARE(lees(eigen + "/Data/Sport.dat"), "eigen");
@@ -434,7 +441,7 @@ private slots:
             QVERIFY(schrijf(map.buiten(u"lijst"_s), leeg) &&
                     QFile::link(map.buiten(u"lijst"_s), notitie));
         const QString voor = staat(notitie);
-        QVERIFY(!biedVoorbeeldenAan(map.pad(u"Data"_s), data));
+        QVERIFY(!biedVoorbeeldenAan(Mappen(map.buiten(u"eigen"_s)), map.pad(u"Data"_s)));
         QVERIFY(!QFileInfo::exists(data + "/Dieren.dat"));
         QCOMPARE(staat(notitie), voor);
     }

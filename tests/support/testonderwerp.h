@@ -70,15 +70,10 @@ inline void beperkBestanden(rlim_t bytes) {
 // show too.
 class TestProgrammaMap {
 public:
-    TestProgrammaMap() {
-        QDir().mkpath(m_map);
-        Opslag::zetProgrammaMap(m_map);
-        Opslag::zetGebruikersMap({});
-    }
-    ~TestProgrammaMap() {
-        Opslag::zetProgrammaMap({});
-        Opslag::zetGebruikersMap({});
-    }
+    TestProgrammaMap() { QDir().mkpath(m_map); }
+
+    // A portable copy's folders: the user's files in the program folder.
+    Opslag::Mappen mappen() const { return Opslag::Mappen(m_map); }
 
     QString pad() const { return m_map; }
     QString pad(const QString& relatief) const { return m_map + u'/' + relatief; }
@@ -92,7 +87,7 @@ public:
             for (int k = 0; k < 3; ++k)
                 kolommen.kolom[k].append(rij.value(k));
         }
-        Opslag::WoordLijstOpslaan(naam, kolommen);
+        Opslag::WoordLijstOpslaan(mappen(), naam, kolommen);
     }
 
     // Rows of distinct words: "a0","b0","c0", "a1","b1","c1" ...

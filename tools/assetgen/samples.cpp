@@ -6,6 +6,7 @@
 //     drietal_samples <sample folder> <Data folder>
 
 #include "storage/samples.h"
+#include "storage/paths.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -14,11 +15,12 @@
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 3) {
+    // The Data folder lies in a program folder, which the samples' note and links are judged by.
+    if (args.size() != 3 || QFileInfo(args[2]).fileName() != QStringLiteral("Data")) {
         std::fprintf(stderr, "usage: drietal_samples <sample folder> <Data folder>\n");
         return 2;
     }
-    if (!Opslag::biedVoorbeeldenAan(args[1], args[2])) {
+    if (!Opslag::biedVoorbeeldenAan(Opslag::Mappen(QFileInfo(args[2]).absolutePath()), args[1])) {
         std::fprintf(stderr, "drietal_samples: cannot offer the samples of %s to %s\n",
                      qPrintable(args[1]), qPrintable(args[2]));
         return 1;

@@ -97,17 +97,16 @@ int main(int argc, char* argv[]) {
 
     const QString programma = QString::fromLocal8Bit(argv[1]);
     QTemporaryDir gebruiker;
-    Opslag::zetProgrammaMap(programma);
-    Opslag::zetGebruikersMap(gebruiker.path());
+    const Opslag::Mappen mappen(programma, gebruiker.path());
     kopieerMap(programma + "/Data", gebruiker.path() + "/Data");
 
     NepTijd tijd;
     Regels::Toeval toeval(42);
     NepDialogen dialogen;
     dialogen.naam = QStringLiteral("Sanne");
-    Regels::Instellingen instellingen;
-    Regels::ScoreLijst scores;
-    Drietal::Main venster(tijd, toeval, dialogen, instellingen, scores);
+    Regels::Instellingen instellingen(mappen);
+    Regels::ScoreLijst scores(mappen);
+    Drietal::Main venster(tijd, toeval, dialogen, instellingen, scores, mappen);
     // The button clicks below need no sound device.
     instellingen.wijzig([](Regels::InstellingWaarden& w) { w.GeluidAan = false; });
     // The size of the bench's screen; the offscreen platform's own screen is smaller.

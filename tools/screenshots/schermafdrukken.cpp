@@ -52,8 +52,7 @@ int main(int argc, char* argv[]) {
     QDir().mkpath(uit);
 
     QTemporaryDir gebruiker;
-    Opslag::zetProgrammaMap(programma);
-    Opslag::zetGebruikersMap(gebruiker.path());
+    const Opslag::Mappen mappen(programma, gebruiker.path());
     kopieerMap(programma + "/Data", gebruiker.path() + "/Data");
     QFile::remove(gebruiker.path() + "/Data/Scorelijst.lst");
 
@@ -61,9 +60,9 @@ int main(int argc, char* argv[]) {
     Regels::Toeval toeval(42);
     NepDialogen dialogen;
     dialogen.naam = QStringLiteral("Sanne");
-    Regels::Instellingen instellingen;
-    Regels::ScoreLijst scores;
-    Drietal::Main venster(tijd, toeval, dialogen, instellingen, scores);
+    Regels::Instellingen instellingen(mappen);
+    Regels::ScoreLijst scores(mappen);
+    Drietal::Main venster(tijd, toeval, dialogen, instellingen, scores, mappen);
     const QColor vensterKleur = Drietal::vensterKleur(instellingen.waarden());
     venster.resize(1280, 800);
     venster.show();
@@ -128,7 +127,7 @@ int main(int argc, char* argv[]) {
         instellingen.wijzig(
             [](Regels::InstellingWaarden& w) { w.Onderwerp = QStringLiteral("Geografie"); });
         Drietal::Woordform woorden(
-            tijd, instellingen.waarden(), nullptr, [](QWidget*, const QString&) {},
+            tijd, instellingen.waarden(), mappen, nullptr, [](QWidget*, const QString&) {},
             [](QWidget*) { return QString(); });
         woorden.show();
         woorden.woordLijst(0)->setCurrentRow(2);
@@ -136,7 +135,7 @@ int main(int argc, char* argv[]) {
     }
     {
         // The settings window over the finished game, the topic and wallpaper in force selected.
-        Drietal::Config config(instellingen, &venster,
+        Drietal::Config config(instellingen, mappen, &venster,
                                Drietal::knopPlaatje(Drietal::Plaatje::Instellingen),
                                [](QWidget*, const QString&) {});
         config.show();

@@ -49,10 +49,10 @@ QString notitieTekst(const QByteArray& bytes) {
 
 // Replaced like any file of the program: never written through a link, nor into a FIFO that would
 // keep the ending program waiting for a reader.
-void bewaarNotitie(const QString& tekst) {
+void bewaarNotitie(const Opslag::Mappen& mappen, const QString& tekst) {
     const QString pad = notitiePad();
     QDir().mkpath(QFileInfo(pad).absolutePath());
-    Opslag::vervangBestand(pad, tekst.toUtf8());
+    Opslag::vervangBestand(mappen, pad, tekst.toUtf8());
 }
 } // namespace
 
@@ -63,7 +63,7 @@ void Main::meldBijStart() {
     QFile::remove(notitiePad());
     if (!notitie.isEmpty())
         m_dialogen.meld(this, QStringLiteral("Bij het vorige afsluiten:\n") + notitie);
-    const QString map = Opslag::gebruikersMap();
+    const QString map = m_mappen.gebruikersMap();
     if (!Opslag::kanSchrijvenIn(map))
         m_dialogen.meld(this, QStringLiteral("In de map %1 kan niet worden geschreven. Je kunt "
                                              "spelen, maar de instellingen, de scorelijst en "
@@ -99,8 +99,8 @@ bool Main::opslaanBijAfsluiten() {
         if (QFileInfo(pad).isFile())
             bewaard << wat;
     };
-    noteer(m_inst.opslaan(), QStringLiteral("de instellingen"), Opslag::instellingenPad());
-    noteer(m_scores.opslaan(), QStringLiteral("de scorelijst"), Opslag::scoreLijstPad());
+    noteer(m_inst.opslaan(), QStringLiteral("de instellingen"), m_mappen.instellingenPad());
+    noteer(m_scores.opslaan(), QStringLiteral("de scorelijst"), m_mappen.scoreLijstPad());
     if (mislukt.isEmpty())
         return true;
     QString melding =
@@ -114,7 +114,7 @@ bool Main::opslaanBijAfsluiten() {
         return false;
     }
     std::fprintf(stderr, "drietalspel: %s\n", qPrintable(melding));
-    bewaarNotitie(melding);
+    bewaarNotitie(m_mappen, melding);
     return false;
 }
 

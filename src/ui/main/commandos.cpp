@@ -74,7 +74,7 @@ void Main::startCommando() {
     if (naam.isEmpty())
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto onderwerp = Opslag::leesSpelOnderwerp(m_inst.waarden().Onderwerp);
+    const auto onderwerp = Opslag::leesSpelOnderwerp(m_mappen, m_inst.waarden().Onderwerp);
     QApplication::restoreOverrideCursor();
     if (m_spel.start(naam, onderwerp) == Regels::Spel::StartUitkomst::Gestart)
         deelUit();

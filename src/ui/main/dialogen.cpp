@@ -40,13 +40,13 @@ void VensterDialogen::toonOplossing(QWidget* ouder, float strafTijd,
 }
 
 void VensterDialogen::toonWoordform(QWidget* ouder) {
-    Woordform venster(m_tijd, m_inst.waarden(), ouder);
+    Woordform venster(m_tijd, m_inst.waarden(), m_mappen, ouder);
     venster.exec();
 }
 
 void VensterDialogen::toonConfig(QWidget* ouder) {
     const qreal dpr = ouder ? ouder->devicePixelRatioF() : 1.0;
-    Config venster(m_inst, ouder, knopPlaatje(Plaatje::Instellingen, dpr));
+    Config venster(m_inst, m_mappen, ouder, knopPlaatje(Plaatje::Instellingen, dpr));
     venster.exec();
 }
 

@@ -41,8 +41,8 @@ public:
 class VensterDialogen : public Dialogen {
 public:
     VensterDialogen(Kern::TijdBron& tijd, Regels::Instellingen& instellingen,
-                    Regels::ScoreLijst& scores)
-        : m_tijd(tijd), m_inst(instellingen), m_scores(scores) {}
+                    Regels::ScoreLijst& scores, const Opslag::Mappen& mappen)
+        : m_tijd(tijd), m_inst(instellingen), m_scores(scores), m_mappen(mappen) {}
 
     QString vraagNaam(QWidget* ouder) override;
     void meld(QWidget* ouder, const QString& tekst) override;
@@ -57,6 +57,7 @@ private:
     Kern::TijdBron& m_tijd;
     Regels::Instellingen& m_inst;
     Regels::ScoreLijst& m_scores;
+    const Opslag::Mappen m_mappen;
 };
 
 } // namespace Drietal

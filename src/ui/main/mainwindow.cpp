@@ -53,9 +53,10 @@ QLabel* maakLabel(QWidget* ouder, const QString& tekst, const QFont& font, const
 } // namespace
 
 Main::Main(Kern::TijdBron& tijd, Regels::Toeval& toeval, Dialogen& dialogen,
-           Regels::Instellingen& instellingen, Regels::ScoreLijst& scores, QWidget* parent)
+           Regels::Instellingen& instellingen, Regels::ScoreLijst& scores,
+           const Opslag::Mappen& mappen, QWidget* parent)
     : QWidget(parent), m_tijd(tijd), m_dialogen(dialogen), m_inst(instellingen), m_scores(scores),
-      m_spel(tijd, toeval, instellingen, scores), m_drukEffect(tijd) {
+      m_mappen(mappen), m_spel(tijd, toeval, instellingen, scores), m_drukEffect(tijd) {
     setWindowTitle(QStringLiteral("Drietalspel"));
     setWindowIcon(vensterIcoon());
     setWindowFlag(Qt::FramelessWindowHint);
@@ -154,7 +155,7 @@ void Main::toonInstellingen() {
 }
 
 void Main::laadAchtergrond() {
-    const QString pad = Opslag::achtergrondPad(m_inst.waarden().WallpaperFile);
+    const QString pad = m_mappen.achtergrondPad(m_inst.waarden().WallpaperFile);
     // A settings file may name anything; only a regular file is opened (a FIFO would block).
     if (!Opslag::isGewoonBestand(pad)) {
         m_achtergrond = QPixmap();

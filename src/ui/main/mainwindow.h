@@ -6,6 +6,7 @@
 #pragma once
 
 #include "game/spel.h"
+#include "storage/paths.h"
 #include "ui/kit/venster.h"
 #include "ui/main/dialogen.h"
 #include "ui/main/voorlezer.h"
@@ -33,7 +34,8 @@ public:
     // and the high-score list into scores, and shows them from then on; both are written at the
     // end.
     Main(Kern::TijdBron& tijd, Regels::Toeval& toeval, Dialogen& dialogen,
-         Regels::Instellingen& instellingen, Regels::ScoreLijst& scores, QWidget* parent = nullptr);
+         Regels::Instellingen& instellingen, Regels::ScoreLijst& scores,
+         const Opslag::Mappen& mappen, QWidget* parent = nullptr);
     ~Main() override;
 
     // The smallest window that shows the whole board, the prompt below it and the toolbar, in
@@ -144,6 +146,7 @@ private:
     Dialogen& m_dialogen;
     Regels::Instellingen& m_inst;
     Regels::ScoreLijst& m_scores;
+    const Opslag::Mappen m_mappen;
     Regels::Spel m_spel;
     DrukEffect m_drukEffect;
 

@@ -158,9 +158,10 @@ private:
 
 } // namespace
 
-Config::Config(Regels::Instellingen& instellingen, QWidget* parent, const QPixmap& tandwiel,
-               std::function<void(QWidget*, const QString&)> meld)
-    : QDialog(parent), m_inst(instellingen), m_meld(meld ? std::move(meld) : Drietal::meld) {
+Config::Config(Regels::Instellingen& instellingen, const Opslag::Mappen& mappen, QWidget* parent,
+               const QPixmap& tandwiel, std::function<void(QWidget*, const QString&)> meld)
+    : QDialog(parent), m_inst(instellingen), m_mappen(mappen),
+      m_meld(meld ? std::move(meld) : Drietal::meld) {
     // The bars cannot show a value outside their range, and an edited settings file may hold one.
     m_inst.wijzig([](Regels::InstellingWaarden& w) { Regels::begrensInstellingen(w); });
     const Regels::InstellingWaarden& inst = m_inst.waarden();
@@ -267,7 +268,7 @@ void Config::bouwTitel() {
 // The topic in force is checked again at every opening: its file may have been changed in the
 // editor since it was chosen.
 void Config::vulOnderwerpen() {
-    vulLijst(m_onderwerpLijst, Regels::keuzeOnderwerpen());
+    vulLijst(m_onderwerpLijst, Regels::keuzeOnderwerpen(m_mappen));
     for (int rij = 0; rij < m_onderwerpLijst->count(); ++rij) {
         if (m_onderwerpLijst->item(rij)->text() == m_inst.waarden().Onderwerp) {
             m_onderwerpLijst->setCurrentRow(rij);
@@ -280,7 +281,7 @@ void Config::vulOnderwerpen() {
 
 // Only shows which entry is in force: opening the window leaves the wallpaper as it is.
 void Config::vulAchtergronden() {
-    const QStringList namen = Regels::keuzeAchtergronden();
+    const QStringList namen = Regels::keuzeAchtergronden(m_mappen);
     vulLijst(m_achtergrondLijst, namen);
     const int rij = Regels::achtergrondKeuze(namen, m_inst.waarden().WallpaperFile);
     if (rij >= 0)
@@ -307,7 +308,7 @@ void Config::kiesTitelKleur(int index) {
 
 void Config::kiesOnderwerp(int rij) {
     const QString naam = m_onderwerpLijst->item(rij)->text();
-    if (const auto weigering = Regels::onderwerpWeigering(naam)) {
+    if (const auto weigering = Regels::onderwerpWeigering(m_mappen, naam)) {
         m_meld(meldOuder(), *weigering);
         return;
     }
@@ -316,7 +317,8 @@ void Config::kiesOnderwerp(int rij) {
 }
 
 void Config::kiesAchtergrond(int rij) {
-    const QString bestand = Regels::achtergrondBestand(m_achtergrondLijst->item(rij)->text());
+    const QString bestand =
+        Regels::achtergrondBestand(m_mappen, m_achtergrondLijst->item(rij)->text());
     m_inst.wijzig([&bestand](Regels::InstellingWaarden& w) { w.WallpaperFile = bestand; });
 }
 

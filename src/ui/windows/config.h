@@ -27,9 +27,10 @@ public:
     // a message titled "Drietalspel" with an OK button; by default a message box. A topic in
     // force that is not complete is reported here already, before the window is shown.
     // Its choices go into instellingen, whose change signals tell the rest of the program.
-    explicit Config(Regels::Instellingen& instellingen, QWidget* parent = nullptr,
-                    const QPixmap& tandwiel = {},
-                    std::function<void(QWidget*, const QString&)> meld = {});
+    // The topics and wallpapers listed are those of mappen.
+    Config(Regels::Instellingen& instellingen, const Opslag::Mappen& mappen,
+           QWidget* parent = nullptr, const QPixmap& tandwiel = {},
+           std::function<void(QWidget*, const QString&)> meld = {});
 
     // The pointer over the two title colour swatches: a hand whose fingertip is the hot spot.
     static QCursor handCursor();
@@ -73,6 +74,7 @@ private:
     QWidget* meldOuder();
 
     Regels::Instellingen& m_inst;
+    const Opslag::Mappen m_mappen;
     std::function<void(QWidget*, const QString&)> m_meld;
     std::array<QScrollBar*, 3> m_kleurBalken{};
     std::array<QLabel*, 2> m_titelKleurVlakken{};

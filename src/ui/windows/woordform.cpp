@@ -129,9 +129,11 @@ void zetRijen(QListWidget* lijst, const QStringList& woorden, int selectie) {
 } // namespace
 
 Woordform::Woordform(Kern::TijdBron& tijd, const Regels::InstellingWaarden& waarden,
-                     QWidget* parent, std::function<void(QWidget*, const QString&)> meld,
+                     const Opslag::Mappen& mappen, QWidget* parent,
+                     std::function<void(QWidget*, const QString&)> meld,
                      std::function<QString(QWidget*)> vraagNaam)
-    : QDialog(parent), m_tijd(tijd), m_meld(meld ? std::move(meld) : Drietal::meld),
+    : QDialog(parent), m_editor(mappen), m_tijd(tijd),
+      m_meld(meld ? std::move(meld) : Drietal::meld),
       m_vraagNaam(vraagNaam ? std::move(vraagNaam) : vraagNaamStandaard) {
     bouw(vensterKleur(waarden));
     const QString melding = m_editor.openen(waarden.Onderwerp).melding;

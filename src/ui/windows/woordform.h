@@ -27,8 +27,10 @@ public:
     // asks the name of a new topic and returns an empty string when cancelled (by default an
     // input box titled "Nieuw"). The window opens on the topic of the settings (Onderwerp), in
     // their windows' colour.
+    // The topics are those of mappen.
     Woordform(Kern::TijdBron& tijd, const Regels::InstellingWaarden& waarden,
-              QWidget* parent = nullptr, std::function<void(QWidget*, const QString&)> meld = {},
+              const Opslag::Mappen& mappen, QWidget* parent = nullptr,
+              std::function<void(QWidget*, const QString&)> meld = {},
               std::function<QString(QWidget*)> vraagNaam = {});
 
     const Regels::WoordEditor& editor() const { return m_editor; }

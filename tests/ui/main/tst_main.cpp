@@ -45,8 +45,8 @@ class TestMain : public QObject {
         NepTijd tijd;
         Toeval toeval{7};
         NepDialogen dialogen;
-        Instellingen inst;
-        ScoreLijst scores;
+        Instellingen inst{map.mappen()};
+        ScoreLijst scores{map.mappen()};
         std::unique_ptr<Main> venster;
 
         explicit Opstelling(bool metOnderwerp = true) {
@@ -55,7 +55,7 @@ class TestMain : public QObject {
         }
         // The window; an active one takes the keyboard.
         Main& open(bool actief = false) {
-            venster = std::make_unique<Main>(tijd, toeval, dialogen, inst, scores);
+            venster = std::make_unique<Main>(tijd, toeval, dialogen, inst, scores, map.mappen());
             venster->resize(1280, 800);
             venster->show();
             if (actief) {
@@ -96,7 +96,7 @@ private slots:
     void opstarten() {
         Opstelling o;
         Main& m = o.open();
-        QVERIFY(QFileInfo::exists(Opslag::instellingenPad()));
+        QVERIFY(QFileInfo::exists(o.map.mappen().instellingenPad()));
         QCOMPARE(m.aftelLabel()->text(), QString::number(o.inst.waarden().PauzeTijd));
         QCOMPARE(m.onderwerpLabel()->text(), "Geografie");
         // What the settings window changes shows at once.
@@ -396,8 +396,8 @@ private slots:
         o.tijd.verstrijk(3000);
         QVERIFY(!m.isVisible());
         QCOMPARE(geluid.count(), 1);
-        QCOMPARE(Opslag::leesInstellingen(Opslag::instellingenPad()).waarden.PauzeTijd, 12);
-        QCOMPARE(Opslag::leesScoreLijst(Opslag::scoreLijstPad()).regels,
+        QCOMPARE(Opslag::leesInstellingen(o.map.mappen().instellingenPad()).waarden.PauzeTijd, 12);
+        QCOMPARE(Opslag::leesScoreLijst(o.map.mappen().scoreLijstPad()).regels,
                  QStringList{"03:27 - Nobody"});
         QVERIFY(o.dialogen.meldingen.isEmpty());
     }
@@ -408,7 +408,7 @@ private slots:
         QStandardPaths::setTestModeEnabled(true);
         Opstelling o;
         Main& m = o.open();
-        QVERIFY(QDir().mkpath(Opslag::scoreLijstPad())); // a folder where the file should be
+        QVERIFY(QDir().mkpath(o.map.mappen().scoreLijstPad())); // a folder where the file should be
         m.close();
         QVERIFY(!m.isVisible());
         QCOMPARE(o.dialogen.meldingen.size(), 1);

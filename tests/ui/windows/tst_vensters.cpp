@@ -59,8 +59,8 @@ struct Opstelling {
     QStringList meldingen;
     QList<QWidget*> ouders;
     QString antwoord;
-    Regels::Instellingen inst;
-    Regels::ScoreLijst scores;
+    Regels::Instellingen inst{map.mappen()};
+    Regels::ScoreLijst scores{map.mappen()};
     std::function<void(QWidget*, const QString&)> meld = [this](QWidget* o, const QString& t) {
         ouders << o;
         meldingen << t;
@@ -72,9 +72,9 @@ struct Opstelling {
     template <typename V> std::unique_ptr<V> open(QWidget* ouder = nullptr) {
         std::unique_ptr<V> v;
         if constexpr (std::is_same_v<V, Config>)
-            v = std::make_unique<Config>(inst, ouder, QPixmap(48, 48), meld);
+            v = std::make_unique<Config>(inst, map.mappen(), ouder, QPixmap(48, 48), meld);
         else
-            v = std::make_unique<Woordform>(tijd, inst.waarden(), ouder, meld,
+            v = std::make_unique<Woordform>(tijd, inst.waarden(), map.mappen(), ouder, meld,
                                             [this](QWidget*) { return antwoord; });
         v->show();
         return v;
@@ -168,7 +168,7 @@ private slots:
     // The scores fastest first, their number under them; Delete All asks, empties only after
     // Yes, and asks nothing about an empty list. The list in memory keeps its order.
     void scoreLijst() {
-        Regels::ScoreLijst lijst;
+        Regels::ScoreLijst lijst{Opslag::Mappen({})};
         for (const char* regel : {"10:05 - A", "02:40 - B", "100:00 - C"})
             lijst.voegToe(regel);
         int vragen = 0;
@@ -211,12 +211,12 @@ private slots:
         o.map.schrijfOnderwerp("Half", TestProgrammaMap::tienRijen(9));
         o.zet([](InstellingWaarden& w) { w.Onderwerp = "Half"; });
         for (const char* naam : {"Blauw", "Blauw 2", "Groen"})
-            QVERIFY(TestMap::schrijf(Regels::achtergrondBestand(naam), {}));
+            QVERIFY(TestMap::schrijf(Regels::achtergrondBestand(o.map.mappen(), naam), {}));
         o.zet([](InstellingWaarden& w) {
             w.WallpaperFile = "C:\\Spellen\\Backgrounds\\Blauw 2.jpg";
         });
         const auto v = o.open<Config>(&hoofd);
-        QCOMPARE(o.meldingen, QStringList({*Regels::onderwerpWeigering("Half")}));
+        QCOMPARE(o.meldingen, QStringList({*Regels::onderwerpWeigering(o.map.mappen(), "Half")}));
         QSignalSpy gewijzigd(&o.inst, &Regels::Instellingen::gewijzigd);
         for (const char* naam : {"Geografie", "Geografie", "Half"})
             klikOp(v->onderwerpLijst(), naam);
@@ -228,9 +228,9 @@ private slots:
         QCOMPARE(v->achtergrondLijst()->currentItem()->text(), "Blauw 2");
         QCOMPARE(o.waarden().WallpaperFile, "C:\\Spellen\\Backgrounds\\Blauw 2.jpg");
         klikOp(v->achtergrondLijst(), "Blauw");
-        QCOMPARE(o.waarden().WallpaperFile, Regels::achtergrondBestand("Blauw"));
+        QCOMPARE(o.waarden().WallpaperFile, Regels::achtergrondBestand(o.map.mappen(), "Blauw"));
         QTest::keyClick(v->achtergrondLijst(), Qt::Key_Down);
-        QCOMPARE(o.waarden().WallpaperFile, Regels::achtergrondBestand("Blauw 2"));
+        QCOMPARE(o.waarden().WallpaperFile, Regels::achtergrondBestand(o.map.mappen(), "Blauw 2"));
         QCOMPARE(wallpaper.count(), 2);
         // The title colour swatches take a left click only.
         klik(v->titelKleurVlak(0));
@@ -325,7 +325,7 @@ private slots:
                                            E::meldingAanhalingsteken(), E::meldingTeVeelRegels()}));
         QCOMPARE(o.ouders, QList<QWidget*>(4, v.get()));
         klik(v->opslaanKnop());
-        const auto spel = Opslag::leesSpelOnderwerp("Landen");
+        const auto spel = Opslag::leesSpelOnderwerp(o.map.mappen(), "Landen");
         QVERIFY(spel);
         QCOMPARE(spel->back(), (Opslag::Drietal{"Zwitserland", "Zürich", "Bank"}));
     }
