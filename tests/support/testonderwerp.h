@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A program folder in a temporary directory, in force while it lives, with the shared settings
-// and high-score list at their defaults; the file helpers of the tests that use real files; and
-// picks as a player makes them.
+// A program folder in a temporary directory and its folders object; the file helpers of the tests
+// that use real files; and picks as a player makes them.
 #pragma once
 
 #include "game/spel.h"
