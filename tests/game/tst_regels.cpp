@@ -106,11 +106,9 @@ private slots:
         };
         QTest::newRow("instellingenHeel") << false << ini("T") << false;
         QTest::newRow("instellingenAfgebroken") << false << kKop + "1,2,3\r\n" << true;
-        QTest::newRow("titelBuitenCodetabel")
-            << false << ini("\xc5\x81\xc3\xb3\x64\xc5\xba") << true;
+        QTest::newRow("titelBuitenCodetabel") << false << ini("Łódź") << true; // saved as UTF-8
         QTest::newRow("scorelijstHeel") << true << kKop + "\"01:00 - A\"\r\n" << false;
-        QTest::newRow("naamBuitenCodetabel") << true << kKop + "\"01:00 - \xc5\x81ukasz\"\r\n"
-                                             << true;
+        QTest::newRow("naamBuitenCodetabel") << true << kKop + "\"01:00 - Łukasz\"\r\n" << true;
     }
     void bewaartOnvolledigBestand() {
         QFETCH(bool, scores);
