@@ -244,31 +244,25 @@ private slots:
     void onvolledigOnderwerp_data() {
         QTest::addColumn<QByteArray>("regel"); // after one whole record
         QTest::addColumn<LeesStatus>("status");
-        QTest::addColumn<int>("records");
         const LeesStatus hersteld = LeesStatus::Hersteld;
-        QTest::newRow("schoon") << "\"Frankrijk\",\"Parijs\",\"Eiffel\ttoren\""_ba
-                                << LeesStatus::Gelezen << 2;
-        QTest::newRow("afgebroken") << "\"r2a\",\"r2b\""_ba << LeesStatus::Afgebroken << 1;
-        QTest::newRow("quoteEnRommel")
-            << "\"Frankrijk,\"Parijs\",\"Eiffeltoren\"\r\n\0\x81garbage"_ba << hersteld << 2;
-        QTest::newRow("quoteOpen") << "\"Frankrijk\",\"Parijs\",\"Eiffeltoren"_ba << hersteld << 2;
-        QTest::newRow("nul") << "\"Frankrijk\",\"Par\0ijs\",\"Eiffeltoren\""_ba << hersteld << 2;
-        QTest::newRow("gatIn1252")
-            << "\"Frankrijk\",\"Par\x9Dijs\",\"Eiffeltoren\""_ba << hersteld << 2;
-        QTest::newRow("c1InUtf8") << "\"Frankrijk\",\"Parijs\xC2\x90\",\"Eiffel\xC3\xA9\""_ba
-                                  << hersteld << 2;
+        QTest::newRow("schoon") << "\"Peru\",\"Lima\",\"Inca\ttempel\""_ba << LeesStatus::Gelezen;
+        QTest::newRow("afgebroken") << "\"r2a\",\"r2b\""_ba << LeesStatus::Afgebroken;
+        QTest::newRow("quoteEnRommel") << "\"Peru,\"Lima\",\"Inca\"\r\n\0\x81rommel"_ba << hersteld;
+        QTest::newRow("quoteOpen") << "\"Peru\",\"Lima\",\"Inca"_ba << hersteld;
+        QTest::newRow("nul") << "\"Peru\",\"Li\0ma\",\"Inca\""_ba << hersteld;
+        QTest::newRow("gatIn1252") << "\"Peru\",\"Li\x9Dma\",\"Inca\""_ba << hersteld;
+        QTest::newRow("c1InUtf8") << "\"Peru\",\"Lima\xC2\x90\",\"Inca\xC3\xA9\""_ba << hersteld;
     }
     void onvolledigOnderwerp() {
         QFETCH(QByteArray, regel);
         QFETCH(LeesStatus, status);
-        QFETCH(int, records);
         TestProgrammaMap map;
-        const QByteArray bytes = ::records(1) + regel;
+        const QByteArray bytes = records(1) + regel;
         QVERIFY(schrijf(map.pad(u"Data/Land.dat"_s), bytes));
         WoordKolommen k;
         QCOMPARE(WoordLijstLaden(u"Land"_s, k), status);
         QCOMPARE(k.kolom[0].first(), "r1a");
-        QCOMPARE(k.kolom[2].size(), records);
+        QCOMPARE(k.kolom[2].size(), status == LeesStatus::Afgebroken ? 1 : 2);
         QCOMPARE(WoordLijstOpslaan(u"Land"_s, k), OpslaanStatus::Opgeslagen);
         QCOMPARE(lees(map.pad(u"Data/Land.dat.bak"_s)),
                  status == LeesStatus::Gelezen ? QByteArray() : bytes);
