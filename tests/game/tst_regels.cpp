@@ -144,25 +144,22 @@ private slots:
     // Only a topic of exactly thirty words can be chosen: not nine rows, not a word left empty,
     // not eleven rows, not a missing file; the message names the topic.
     void onderwerpMoetCompleetZijn_data() {
-        QTest::addColumn<int>("rijen"); // 0: no file
-        QTest::addColumn<bool>("leeg");
-        QTest::newRow("tien") << 10 << false;
-        QTest::newRow("negen") << 9 << false;
-        QTest::newRow("leegWoord") << 10 << true;
-        QTest::newRow("elf") << 11 << false;
-        QTest::newRow("geenBestand") << 0 << false;
+        QTest::addColumn<QList<QStringList>>("rijen"); // none: no file
+        auto leegWoord = TestProgrammaMap::tienRijen();
+        leegWoord[0][1].clear();
+        QTest::newRow("tien") << TestProgrammaMap::tienRijen();
+        QTest::newRow("negen") << TestProgrammaMap::tienRijen(9);
+        QTest::newRow("leegWoord") << leegWoord;
+        QTest::newRow("elf") << TestProgrammaMap::tienRijen(11);
+        QTest::newRow("geenBestand") << QList<QStringList>();
     }
     void onderwerpMoetCompleetZijn() {
-        QFETCH(int, rijen);
-        QFETCH(bool, leeg);
+        QFETCH(QList<QStringList>, rijen);
         TestProgrammaMap map;
-        auto inhoud = TestProgrammaMap::tienRijen(rijen);
-        if (leeg)
-            inhoud[0][1].clear();
-        if (rijen > 0)
-            map.schrijfOnderwerp(u"Proef"_s, inhoud);
+        if (!rijen.isEmpty())
+            map.schrijfOnderwerp(u"Proef"_s, rijen);
         const std::optional<QString> weigering = onderwerpWeigering(u"Proef"_s);
-        QCOMPARE(weigering.has_value(), rijen != 10 || leeg);
+        QCOMPARE(weigering.has_value(), rijen != TestProgrammaMap::tienRijen());
         QVERIFY(!weigering || weigering->contains(u"Proef"_s));
     }
 
