@@ -78,10 +78,9 @@ private slots:
             w.PauzeTijd = 25;
             w.Onderwerp = u"Dieren"_s;
         });
-        const QString ini = map.pad(u"Drietalspel.ini"_s);
         QSignalSpy achtergrondGewijzigd(&inst, &Instellingen::achtergrondGewijzigd);
         QCOMPARE(inst.laden(), LeesStatus::Ontbreekt);
-        const auto geschreven = Opslag::leesInstellingen(ini);
+        const auto geschreven = Opslag::leesInstellingen(map.pad(u"Drietalspel.ini"_s));
         QCOMPARE(geschreven.status, LeesStatus::Gelezen);
         QCOMPARE(geschreven.waarden, Opslag::OpgeslagenInstellingen());
         QCOMPARE(inst.waarden().Onderwerp, u"Dieren"_s); // not stored, not touched
