@@ -41,18 +41,31 @@ QByteArray naam(const QWidget* w) {
 
 // What a player sees of a window's layout, checked by relations rather than by positions: every
 // control lies inside the window, controls do not overlap (a panel under them aside), texts fit
-// their controls, and every push button lies on a dark panel that shows around it.
-void controleerIndeling(QWidget& venster) {
+// their controls, and every push button lies on a dark panel that shows around it. With bediening,
+// every control that takes a click or keys can be reached with Tab, and is named for a screen
+// reader: by its own text, or by an accessible name.
+void controleerIndeling(QWidget& venster, bool bediening) {
     QVERIFY(QTest::qWaitForWindowExposed(&venster));
     const QImage beeld = venster.grab().toImage();
-    QList<QWidget*> controls;
-    for (QWidget* w : venster.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    QList<QWidget*> controls, bereikt;
+    for (QWidget* w : venster.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (w->isVisible())
             controls << w;
-    }
+    for (QWidget* w = venster.nextInFocusChain(); w != &venster; w = w->nextInFocusChain())
+        if (w->isVisible() && (w->focusPolicy() & Qt::TabFocus))
+            bereikt << w;
     QVERIFY(controls.size() > 1);
     for (QWidget* w : controls) {
         QVERIFY2(venster.rect().contains(w->geometry()), naam(w));
+        if (bediening &&
+            (qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractSlider*>(w) ||
+             qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+             qobject_cast<QListWidget*>(w) || w->testAttribute(Qt::WA_SetCursor))) { // clickable
+            QVERIFY2(bereikt.contains(w), naam(w));
+            const QString genoemd = w->accessibleName().isEmpty() ? w->property("text").toString()
+                                                                  : w->accessibleName();
+            QVERIFY2(!genoemd.trimmed().isEmpty(), naam(w));
+        }
         if (const auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty()) {
             const QRect ruimte = label->contentsRect();
             const QSize nodig = label->fontMetrics()
@@ -75,11 +88,10 @@ void controleerIndeling(QWidget& venster) {
                   QPoint(r.center().x(), r.top() - 1), QPoint(r.center().x(), r.bottom() + 1)})
                 QVERIFY2(beeld.pixelColor(p).lightness() < 100, naam(w));
         }
-        for (QWidget* ander : controls) {
+        for (QWidget* ander : controls)
             if (ander != w && !isPaneel(w) && !isPaneel(ander))
                 QVERIFY2(!w->geometry().intersects(ander->geometry()),
                          naam(w) + " / " + naam(ander));
-        }
     }
 }
 
@@ -159,37 +171,10 @@ private slots:
             o.scores.voegToe(regel);
         std::array<QString, 10> codes;
         codes.fill("9-9-9");
-        controleerIndeling(*o.config());
-        controleerIndeling(*o.scoreForm());
-        controleerIndeling(*o.oplossing(100, codes));
-        controleerIndeling(*o.woordform());
-    }
-
-    // Every control of the settings window and the editor can be reached with Tab, and is named
-    // for a screen reader: by its own text, or by an accessible name.
-    void tabVolgordeBenoemd() {
-        Opstelling o;
-        const auto config = o.config();
-        const auto woordform = o.woordform();
-        for (QWidget* venster : std::initializer_list<QWidget*>{config.get(), woordform.get()}) {
-            QList<QWidget*> bereikt;
-            for (QWidget* w = venster->nextInFocusChain(); w != venster; w = w->nextInFocusChain())
-                if (w->isVisibleTo(venster) && (w->focusPolicy() & Qt::TabFocus))
-                    bereikt << w;
-            for (QWidget* w : venster->findChildren<QWidget*>()) {
-                const bool bediening = qobject_cast<QAbstractButton*>(w) ||
-                                       qobject_cast<QAbstractSlider*>(w) ||
-                                       qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
-                                       qobject_cast<QListWidget*>(w) ||
-                                       w->testAttribute(Qt::WA_SetCursor); // clickable
-                if (!bediening || !w->isVisibleTo(venster) || w->parent() != venster)
-                    continue;
-                QVERIFY2(bereikt.contains(w), w->metaObject()->className());
-                const QString naam = w->accessibleName().isEmpty() ? w->property("text").toString()
-                                                                   : w->accessibleName();
-                QVERIFY2(!naam.trimmed().isEmpty(), w->metaObject()->className());
-            }
-        }
+        controleerIndeling(*o.config(), true);
+        controleerIndeling(*o.scoreForm(), false);
+        controleerIndeling(*o.oplossing(100, codes), false);
+        controleerIndeling(*o.woordform(), true);
     }
 
     // Qt's own buttons of the name box and the questions speak Dutch under any locale.
