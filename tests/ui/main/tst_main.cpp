@@ -150,7 +150,6 @@ private slots:
         QVERIFY(QDir().mkpath(QFileInfo(fifo).absolutePath()));
         QCOMPARE(mkfifo(qPrintable(fifo), 0600), 0);
         Main& m = o.open(true);
-
         const QImage met = m.bord()->grab().toImage();
         for (QLabel* plaatje : m.bord()->findChildren<QLabel*>())
             plaatje->setVisible(plaatje->pixmap().isNull() && plaatje->isVisible());
