@@ -35,7 +35,7 @@ bool isPaneel(const QWidget* w) {
 }
 
 // The control's class and text, for a failure message.
-QByteArray naam(const QWidget* w) {
+QByteArray beschrijf(const QWidget* w) {
     return QByteArray(w->metaObject()->className()) + ' ' + w->property("text").toString().toUtf8();
 }
 
@@ -56,15 +56,15 @@ void controleerIndeling(QWidget& venster, bool bediening) {
             bereikt << w;
     QVERIFY(controls.size() > 1);
     for (QWidget* w : controls) {
-        QVERIFY2(venster.rect().contains(w->geometry()), naam(w));
+        QVERIFY2(venster.rect().contains(w->geometry()), beschrijf(w));
         if (bediening &&
             (qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractSlider*>(w) ||
              qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
              qobject_cast<QListWidget*>(w) || w->testAttribute(Qt::WA_SetCursor))) { // clickable
-            QVERIFY2(bereikt.contains(w), naam(w));
+            QVERIFY2(bereikt.contains(w), beschrijf(w));
             const QString genoemd = w->accessibleName().isEmpty() ? w->property("text").toString()
                                                                   : w->accessibleName();
-            QVERIFY2(!genoemd.trimmed().isEmpty(), naam(w));
+            QVERIFY2(!genoemd.trimmed().isEmpty(), beschrijf(w));
         }
         if (const auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty()) {
             const QRect ruimte = label->contentsRect();
@@ -72,26 +72,27 @@ void controleerIndeling(QWidget& venster, bool bediening) {
                                     .boundingRect(ruimte, label->wordWrap() ? Qt::TextWordWrap : 0,
                                                   label->text().trimmed())
                                     .size();
-            QVERIFY2(nodig.width() <= ruimte.width() && nodig.height() <= ruimte.height(), naam(w));
+            QVERIFY2(nodig.width() <= ruimte.width() && nodig.height() <= ruimte.height(),
+                     beschrijf(w));
         }
         if (const auto* knop = qobject_cast<QAbstractButton*>(w)) {
             QVERIFY2(knop->fontMetrics().horizontalAdvance(knop->text()) < knop->width() - 4,
-                     naam(w));
+                     beschrijf(w));
             // The panel lies around it and shows on every side.
             const auto paneel = std::find_if(controls.begin(), controls.end(), [&](QWidget* p) {
                 return isPaneel(p) && p->geometry().adjusted(1, 1, -1, -1).contains(w->geometry());
             });
-            QVERIFY2(paneel != controls.end(), naam(w));
+            QVERIFY2(paneel != controls.end(), beschrijf(w));
             const QRect r = w->geometry();
             for (const QPoint p :
                  {QPoint(r.left() - 1, r.center().y()), QPoint(r.right() + 1, r.center().y()),
                   QPoint(r.center().x(), r.top() - 1), QPoint(r.center().x(), r.bottom() + 1)})
-                QVERIFY2(beeld.pixelColor(p).lightness() < 100, naam(w));
+                QVERIFY2(beeld.pixelColor(p).lightness() < 100, beschrijf(w));
         }
         for (QWidget* ander : controls)
             if (ander != w && !isPaneel(w) && !isPaneel(ander))
                 QVERIFY2(!w->geometry().intersects(ander->geometry()),
-                         naam(w) + " / " + naam(ander));
+                         beschrijf(w) + " / " + beschrijf(ander));
     }
 }
 
@@ -291,7 +292,6 @@ private slots:
         Opstelling o;
         const QString lang = "Dieren & hun jongen – groep 5 (één)";
         o.map.schrijfOnderwerp(lang, TestProgrammaMap::tienRijen());
-        o.zet([](InstellingWaarden& w) { w.Onderwerp = "Geografie"; });
         const auto kort = o.config();
         const QRect kortOpschrift = kort->achtergrondOpschrift()->geometry();
         o.zet([&](InstellingWaarden& w) { w.Onderwerp = lang; });
