@@ -475,7 +475,6 @@ private slots:
             }
             QCOMPARE(t.AantalGoed, d + 1);
         }
-        QCOMPARE(m.spel().fase(), Fase::Klaar);
         QCOMPARE(o.scores.regels().size(), 1);
     }
 
