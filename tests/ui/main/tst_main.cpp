@@ -135,8 +135,9 @@ private slots:
         }
         QVERIFY(m.wandklokLabel()->x() > vorige.right());
         QVERIFY(m.afsluitKnop()->x() > m.wandklokLabel()->geometry().right());
-        for (const QWidget* w : std::initializer_list<const QWidget*>{
-                 m.bord(), m.wandklokLabel(), m.goedLabel(), m.aftelLabel(), m.afsluitKnop()})
+        for (const QWidget* w :
+             std::initializer_list<const QWidget*>{m.bord(), m.knop(Commando(0)), m.wandklokLabel(),
+                                                   m.goedLabel(), m.aftelLabel(), m.afsluitKnop()})
             QVERIFY2(m.rect().contains(QRect(w->mapTo(&m, QPoint()), w->size())),
                      qPrintable(w->accessibleName()));
     }
@@ -146,9 +147,8 @@ private slots:
     // is never opened: that would wait for a writer for ever.
     void welkomScherm() {
         Opstelling o;
-        const QString fifo = o.map.pad() + "/Backgrounds/Wallpaper-01.jpg";
-        QVERIFY(QDir().mkpath(QFileInfo(fifo).absolutePath()));
-        QCOMPARE(mkfifo(qPrintable(fifo), 0600), 0);
+        QVERIFY(QDir().mkpath(o.map.pad("Backgrounds")));
+        QCOMPARE(mkfifo(qPrintable(o.map.pad("Backgrounds/Wallpaper-01.jpg")), 0600), 0);
         Main& m = o.open(true);
         const QImage met = m.bord()->grab().toImage();
         for (QLabel* plaatje : m.bord()->findChildren<QLabel*>())
@@ -332,11 +332,10 @@ private slots:
         QCOMPARE(m.achtergrond().size(), m.size() * m.devicePixelRatio());
         // Another wallpaper chosen shows at once; one that cannot be decoded leaves it.
         o.inst.wijzig([](InstellingWaarden& w) { w.WallpaperFile = "Blauw.jpg"; });
-        const QColor blauwGezien = kleur();
-        QVERIFY2(blauwGezien.blue() > 200 && blauwGezien.red() < 60,
-                 qPrintable(blauwGezien.name()));
+        const QColor blauw = kleur();
+        QVERIFY2(blauw.blue() > 200 && blauw.red() < 60, qPrintable(blauw.name()));
         o.inst.wijzig([](InstellingWaarden& w) { w.WallpaperFile = "Kapot.jpg"; });
-        QCOMPARE(kleur(), blauwGezien);
+        QCOMPARE(kleur(), blauw);
     }
 
     // While the help is shown only the help button reacts. A topic that cannot be dealt is told,
