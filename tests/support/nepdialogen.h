@@ -11,14 +11,10 @@
 
 class NepDialogen : public Drietal::Dialogen {
 public:
-    struct Getoond {
-        float strafTijd;
-        std::array<QString, 10> codes;
-    };
     QString naam = QStringLiteral("Anna");
     bool antwoord = false; // to every yes/no question
     QStringList meldingen, vragen;
-    QList<Getoond> oplossingen;
+    QList<std::array<QString, 10>> oplossingen; // the codes shown
     int naamVragen = 0, scoreLijsten = 0, configs = 0;
     std::function<void()> tijdensVraag; // what happens while a question is open
 
@@ -34,8 +30,8 @@ public:
         return antwoord;
     }
     void toonScoreLijst(QWidget*, const QString&) override { ++scoreLijsten; }
-    void toonOplossing(QWidget*, float strafTijd, const std::array<QString, 10>& codes) override {
-        oplossingen.append({strafTijd, codes});
+    void toonOplossing(QWidget*, float, const std::array<QString, 10>& codes) override {
+        oplossingen << codes;
     }
     void toonWoordform(QWidget*) override {}
     void toonConfig(QWidget*) override { ++configs; }

@@ -11,14 +11,12 @@
 class NepTijd : public Kern::TijdBron {
 public:
     qint64 nuMs() const override { return m_nu; }
-
     Id start(int intervalMs, bool herhalen, std::function<void()> f) override {
-        const Id id = m_volgende++;
-        m_timers[id] = {m_nu + intervalMs, intervalMs, herhalen, std::move(f)};
-        return id;
+        m_timers[m_volgende] = {m_nu + intervalMs, intervalMs, herhalen, std::move(f)};
+        return m_volgende++;
     }
-
     void stop(Id id) override { m_timers.erase(id); }
+    int actieveTimers() const { return static_cast<int>(m_timers.size()); }
 
     // Moves time on by ms, firing every timer that falls due, earliest first.
     void verstrijk(qint64 ms) {
@@ -40,8 +38,6 @@ public:
         // A timer's work may have let time pass itself (a modal window open meanwhile).
         m_nu = std::max(m_nu, eind);
     }
-
-    int actieveTimers() const { return static_cast<int>(m_timers.size()); }
 
 private:
     struct Timer {
