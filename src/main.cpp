@@ -24,7 +24,8 @@
 
 namespace {
 
-// What Qt said while it looked for a display, told only if none could be opened.
+// What Qt said while it looked for a display, told only if none could be opened. A message
+// handler is a bare function that Qt gives no object, so what it gathers can live nowhere else.
 QString& schermMeldingen() {
     static QString tekst;
     return tekst;

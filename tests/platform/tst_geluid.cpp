@@ -15,7 +15,6 @@ namespace {
 
 using TestMap::schrijf;
 constexpr int kRate = 44100;
-constexpr double kPi = 3.14159265358979323846;
 const char kSpeelEnStop[] = "DRIETAL_GELUID_SPEEL_EN_STOP";
 
 template <typename T> QByteArray le(T v) {
@@ -30,7 +29,7 @@ QByteArray toonWave(double seconden, double hz, int rate = 44100, int kanalen = 
     QByteArray data;
     for (int i = 0; i < std::lround(seconden * rate); ++i) {
         for (int k = 0; k < kanalen; ++k) {
-            const double v = k == 1 ? 0.0 : 0.5 * std::sin(2 * kPi * hz * i / rate);
+            const double v = k == 1 ? 0.0 : 0.5 * std::sin(2 * M_PI * hz * i / rate);
             data += bits == 8    ? QByteArray(1, char(quint8(std::lround(128 + 127 * v))))
                     : bits == 32 ? le(float(v))
                                  : le(qint16(std::lround(32767 * v)));
@@ -280,11 +279,7 @@ private:
         return QTest::qWaitFor([&] { return seconden() >= seconde; }, 5000);
     }
     void stopOpname() {
-        if (parec.state() == QProcess::NotRunning)
-            return;
         parec.terminate();
-        if (!parec.waitForFinished(3000))
-            parec.kill();
         parec.waitForFinished(3000);
         seconden();
     }
