@@ -5,7 +5,6 @@
 
 #include "ui/main/dialogen.h"
 
-#include <QList>
 #include <QStringList>
 #include <functional>
 
