@@ -123,7 +123,7 @@ void typ(QLineEdit* veld, const QString& tekst) {
 }
 
 // A complete topic in force; the windows' messages, the answer to a name box and the questions
-// to empty the score list (No the first time) caught. Each window is built here only.
+// to empty the score list (No the first time) caught.
 struct Opstelling {
     TestProgrammaMap map;
     NepTijd tijd;
@@ -156,9 +156,6 @@ struct Opstelling {
         return toon(
             new ScoreForm(scores, Qt::gray, nullptr, [this](QWidget*) { return ++vragen > 1; }));
     }
-    auto oplossing(float straf, const std::array<QString, 10>& codes) {
-        return toon(new Oplossing(tijd, straf, codes, Qt::gray));
-    }
 };
 
 } // namespace
@@ -166,18 +163,6 @@ struct Opstelling {
 class TestVensters : public QObject {
     Q_OBJECT
 private slots:
-    void indeling() {
-        Opstelling o;
-        for (const char* regel : {"100:00 - Hubertus van den Hoogenband", "01:00 - A"})
-            o.scores.voegToe(regel);
-        std::array<QString, 10> codes;
-        codes.fill("9-9-9");
-        controleerIndeling(*o.config(), true);
-        controleerIndeling(*o.scoreForm(), false);
-        controleerIndeling(*o.oplossing(100, codes), false);
-        controleerIndeling(*o.woordform(), true);
-    }
-
     // Qt's own buttons of the name box and the questions speak Dutch under any locale.
     void standaardKnoppenInHetNederlands() {
         const auto terug = qScopeGuard([eerder = QLocale()] { QLocale::setDefault(eerder); });
@@ -221,6 +206,7 @@ private slots:
         for (const char* regel : {"10:05 - A", "02:40 - B", "100:00 - C"})
             o.scores.voegToe(regel);
         const auto v = o.scoreForm();
+        controleerIndeling(*v, false);
         QCOMPARE(items(v->lijst()), QStringList({"02:40 - B", "10:05 - A", "100:00 - C"}));
         QVERIFY(v->aantalLabel()->text().endsWith(" 3"));
         klik(v->verwijderKnop());
@@ -235,25 +221,31 @@ private slots:
 
     // The penalty of this look and the ten codes, for three ticks of a second.
     void oplossing() {
-        Opstelling o;
+        NepTijd tijd;
         const std::array<QString, 10> codes = {"0-9-0", "1-8-3", "2-7-6", "3-6-9", "4-5-2",
                                                "5-4-5", "6-3-8", "7-2-1", "8-1-4", "9-0-7"};
-        const auto v = o.oplossing(20, codes);
-        QVERIFY(v->strafLabel()->text().contains(" 20 "));
-        QCOMPARE(v->codesLabel()->text().split("\r\n").mid(0, 10),
+        Oplossing v(tijd, 100, codes, Qt::gray);
+        v.show();
+        controleerIndeling(v, false);
+        QVERIFY(v.strafLabel()->text().contains(" 100 "));
+        QCOMPARE(v.codesLabel()->text().split("\r\n").mid(0, 10),
                  QStringList(codes.begin(), codes.end()));
-        o.tijd.verstrijk(2999);
-        QVERIFY(v->isVisible());
-        o.tijd.verstrijk(1);
-        QVERIFY(!v->isVisible());
+        tijd.verstrijk(2999);
+        QVERIFY(v.isVisible());
+        tijd.verstrijk(1);
+        QVERIFY(!v.isVisible());
     }
 
     // Every click on a topic asks again; one that is not complete is refused over the window.
-    // The topic in force is checked at opening already, over the window below.
+    // The topic in force is checked at opening already, over the window below. A long name keeps
+    // to its place under its list, whole in its tooltip and for a screen reader, and the list
+    // shows it within its width; nothing else moves for it.
     void configKeuzes() {
         QWidget hoofd;
         hoofd.show();
         Opstelling o;
+        const QString lang = "Dieren & hun jongen – groep 5 (één)";
+        o.map.schrijfOnderwerp(lang, TestProgrammaMap::tienRijen());
         o.map.schrijfOnderwerp("Half", TestProgrammaMap::tienRijen(9));
         o.zet([](InstellingWaarden& w) { w.Onderwerp = "Half"; });
         for (const char* naam : {"Blauw", "Blauw 2", "Groen"})
@@ -269,6 +261,19 @@ private slots:
         QCOMPARE(o.waarden().Onderwerp, "Geografie");
         QCOMPARE(gewijzigd.count(), 1); // the same topic again changes nothing
         QCOMPARE(o.ouders, QList<QWidget*>({&hoofd, v.get()}));
+        const QRect kortOpschrift = v->achtergrondOpschrift()->geometry();
+        klikOp(v->onderwerpLijst(), lang);
+        controleerIndeling(*v, true);
+        QLabel* naam = v->onderwerpOpschrift();
+        QVERIFY(v->onderwerpLijst()->geometry().contains(
+            QRect(naam->x(), v->onderwerpLijst()->y(), naam->width(), 1)));
+        QCOMPARE(v->achtergrondOpschrift()->geometry(), kortOpschrift);
+        QCOMPARE(naam->toolTip(), lang);
+        QCOMPARE(naam->accessibleName(), lang);
+        const QListWidgetItem* item = v->onderwerpLijst()->findItems(lang, Qt::MatchExactly)[0];
+        QCOMPARE(item->toolTip(), lang);
+        QVERIFY(v->onderwerpLijst()->viewport()->rect().contains(
+            v->onderwerpLijst()->visualItemRect(item)));
         // The stored wallpaper is shown and left; a choice (by mouse or keys) counts at once.
         QSignalSpy wallpaper(&o.inst, &Regels::Instellingen::achtergrondGewijzigd);
         QCOMPARE(v->achtergrondLijst()->currentItem()->text(), "Blauw 2");
@@ -284,31 +289,6 @@ private slots:
         QCOMPARE(o.waarden().TitelKleur, false);
         klik(v->titelKleurVlak(1));
         QCOMPARE(o.waarden().TitelKleur, true);
-    }
-
-    // A long topic name keeps to its place under its list, whole in its tooltip and for a screen
-    // reader, and the list shows it within its width; nothing else moves for it.
-    void configLangeNaam() {
-        Opstelling o;
-        const QString lang = "Dieren & hun jongen – groep 5 (één)";
-        o.map.schrijfOnderwerp(lang, TestProgrammaMap::tienRijen());
-        const auto kort = o.config();
-        const QRect kortOpschrift = kort->achtergrondOpschrift()->geometry();
-        o.zet([&](InstellingWaarden& w) { w.Onderwerp = lang; });
-        const auto v = o.config();
-        klikOp(v->onderwerpLijst(), lang);
-        QLabel* naam = v->onderwerpOpschrift();
-        QVERIFY(v->onderwerpLijst()->geometry().contains(
-            QRect(naam->x(), v->onderwerpLijst()->y(), naam->width(), 1)));
-        QCOMPARE(v->achtergrondOpschrift()->geometry(), kortOpschrift);
-        QCOMPARE(naam->toolTip(), lang);
-        QCOMPARE(naam->accessibleName(), lang);
-        QVERIFY(naam->fontMetrics().horizontalAdvance(naam->text()) <=
-                naam->contentsRect().width());
-        const QListWidgetItem* item = v->onderwerpLijst()->findItems(lang, Qt::MatchExactly)[0];
-        QCOMPARE(item->toolTip(), lang);
-        QVERIFY(v->onderwerpLijst()->viewport()->rect().contains(
-            v->onderwerpLijst()->visualItemRect(item)));
     }
 
     // Colours and think time count at once, clamped to the bars; Reset brings back the default
@@ -348,25 +328,36 @@ private slots:
         QCOMPARE(gewijzigd.count(), 5); // the colours reset, the title applied
     }
 
-    // Through the editor's controls: refusals told over the window, a new topic of ten rows and
-    // no more, saved under its name as the game reads it.
+    // Through the editor's controls, a row typed by keyboard alone (Tab goes from word to word
+    // and on to Add, Enter in a word box adds the row as Add does): refusals told over the
+    // window, a new topic of ten rows and no more, saved under its name as the game reads it.
     void woordformNieuwOnderwerp() {
         Opstelling o;
         o.map.schrijfOnderwerp("Landen", TestProgrammaMap::tienRijen(9));
         o.antwoord = "geografie";
         const auto v = o.woordform();
+        controleerIndeling(*v, true);
         klik(v->verwijderKnop());
         klik(v->nieuwKnop());
         v->onderwerpKeuze()->setFocus();
         QTest::keyClick(v->onderwerpKeuze(), Qt::Key_Down); // to "Landen"
+        v->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(v.get()));
+        v->woordVeld(0)->setFocus();
         const QStringList rij = {"Zwitserland", "Zürich", "Zeg \"kaas\""};
-        for (int k = 0; k < 3; ++k)
+        for (int k = 0; k < 3; ++k) {
+            QCOMPARE(QApplication::focusWidget(), v->woordVeld(k));
             typ(v->woordVeld(k), rij[k]);
-        klik(v->toevoegKnop());
+            QTest::keyClick(v->woordVeld(k), k < 2 ? Qt::Key_Tab : Qt::Key_Return);
+        }
         typ(v->woordVeld(2), "Bank");
-        klik(v->toevoegKnop());
-        klik(v->toevoegKnop());
+        QTest::keyClick(v->woordVeld(2), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), v->woordVeld(0)); // for the next row
         QCOMPARE(items(v->woordLijst(1)).last(), rij[1]);
+        v->woordVeld(2)->setFocus();
+        QTest::keyClick(v->woordVeld(2), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), v->toevoegKnop());
+        klik(v->toevoegKnop());
         QCOMPARE(o.meldingen, QStringList({E::meldingGeenSelectie(), E::meldingDubbeleNaam(),
                                            E::meldingAanhalingsteken(), E::meldingTeVeelRegels()}));
         QCOMPARE(o.ouders, QList<QWidget*>(4, v.get()));
@@ -374,32 +365,6 @@ private slots:
         const auto spel = Opslag::leesSpelOnderwerp(o.map.mappen(), "Landen");
         QVERIFY(spel);
         QCOMPARE(spel->back(), (Opslag::Drietal{"Zwitserland", "Zürich", "Bank"}));
-    }
-
-    // A row typed by keyboard alone: Tab goes from word to word and on to Add, Enter in a word
-    // box adds the row as Add does.
-    void typenMetHetToetsenbord() {
-        Opstelling o;
-        o.antwoord = "Kleuren";
-        const auto v = o.woordform();
-        klik(v->nieuwKnop());
-        v->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(v.get()));
-        v->woordVeld(0)->setFocus();
-        const QStringList rij = {"Rood", "Roos", "Bloed"};
-        for (int k = 0; k < 3; ++k) {
-            auto* veld = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-            QCOMPARE(veld, v->woordVeld(k));
-            typ(veld, rij[k]);
-            QTest::keyClick(veld, k < 2 ? Qt::Key_Tab : Qt::Key_Return);
-        }
-        QCOMPARE(o.meldingen, QStringList());
-        QCOMPARE(items(v->woordLijst(0)), QStringList({rij[0]}));
-        QCOMPARE(items(v->woordLijst(2)), QStringList({rij[2]}));
-        QCOMPARE(QApplication::focusWidget(), v->woordVeld(0)); // for the next row
-        v->woordVeld(2)->setFocus();
-        QTest::keyClick(v->woordVeld(2), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), v->toevoegKnop());
     }
 
     // A clicked row is copied into the boxes; Wijzig changes it and flashes the lists for a moment
