@@ -103,10 +103,6 @@ QStringList items(const QListWidget* lijst) {
     return l;
 }
 
-void klik(QWidget* knop, Qt::MouseButton knopje = Qt::LeftButton) {
-    QTest::mouseClick(knop, knopje);
-}
-
 void klikOp(QListWidget* lijst, const QString& tekst) {
     const auto gevonden = lijst->findItems(tekst, Qt::MatchExactly);
     QCOMPARE(gevonden.size(), 1);
@@ -209,13 +205,13 @@ private slots:
         controleerIndeling(*v, false);
         QCOMPARE(items(v->lijst()), QStringList({"02:40 - B", "10:05 - A", "100:00 - C"}));
         QVERIFY(v->aantalLabel()->text().endsWith(" 3"));
-        klik(v->verwijderKnop());
+        QTest::mouseClick(v->verwijderKnop(), Qt::LeftButton);
         QCOMPARE(o.scores.regels().first(), "10:05 - A");
-        klik(v->verwijderKnop());
+        QTest::mouseClick(v->verwijderKnop(), Qt::LeftButton);
         QVERIFY(o.scores.regels().isEmpty() && v->lijst()->count() == 0);
-        klik(v->verwijderKnop());
+        QTest::mouseClick(v->verwijderKnop(), Qt::LeftButton);
         QCOMPARE(o.vragen, 2);
-        klik(v->sluitKnop());
+        QTest::mouseClick(v->sluitKnop(), Qt::LeftButton);
         QVERIFY(!v->isVisible());
     }
 
@@ -284,10 +280,10 @@ private slots:
         QCOMPARE(o.waarden().WallpaperFile, Regels::achtergrondBestand(o.map.mappen(), "Blauw 2"));
         QCOMPARE(wallpaper.count(), 2);
         // The title colour swatches take a left click only.
-        klik(v->titelKleurVlak(0));
-        klik(v->titelKleurVlak(1), Qt::RightButton);
+        QTest::mouseClick(v->titelKleurVlak(0), Qt::LeftButton);
+        QTest::mouseClick(v->titelKleurVlak(1), Qt::RightButton);
         QCOMPARE(o.waarden().TitelKleur, false);
-        klik(v->titelKleurVlak(1));
+        QTest::mouseClick(v->titelKleurVlak(1), Qt::LeftButton);
         QCOMPARE(o.waarden().TitelKleur, true);
     }
 
@@ -311,7 +307,7 @@ private slots:
         QVERIFY(
             v->bedenktijdWaarde()->text().startsWith(QString::number(o.waarden().PauzeTijd) + " "));
         QCOMPARE(gewijzigd.count(), 3); // every change told once
-        klik(v->resetKnop());
+        QTest::mouseClick(v->resetKnop(), Qt::LeftButton);
         const Opslag::OpgeslagenInstellingen standaard;
         QCOMPARE(kleur(), QColor(standaard.ColorRed, standaard.ColorGreen, standaard.ColorBlue));
         QCOMPARE(o.waarden().TitelTekst, "Mijn spel");
@@ -322,24 +318,44 @@ private slots:
         QCOMPARE(o.meldingen, QStringList({*Regels::titelWeigering(v->titelVeld()->text())}));
         QVERIFY(v->isVisible());
         v->titelVeld()->setText(" Het grote spel ");
-        klik(v->sluitKnop());
+        QTest::mouseClick(v->sluitKnop(), Qt::LeftButton);
         QCOMPARE(o.waarden().TitelTekst, " Het grote spel ");
         QVERIFY(!v->isVisible());
         QCOMPARE(gewijzigd.count(), 5); // the colours reset, the title applied
     }
 
-    // Through the editor's controls, a row typed by keyboard alone (Tab goes from word to word
-    // and on to Add, Enter in a word box adds the row as Add does): refusals told over the
-    // window, a new topic of ten rows and no more, saved under its name as the game reads it.
-    void woordformNieuwOnderwerp() {
+    // The word list editor through its controls. A clicked row is copied into the boxes; Wijzig
+    // changes it and flashes the lists for a moment on the game's clock. Picking another topic
+    // (with the arrow keys too) and Cancel drop what was not saved. A row is typed by keyboard
+    // alone: Tab goes from word to word and on to Add, Enter in a word box adds the row as Add
+    // does. Refusals are told over the window; a new topic takes ten rows and no more, and is
+    // saved under its name as the game reads it; a topic not read whole is told at opening.
+    void woordform() {
         Opstelling o;
+        o.map.schrijfOnderwerp("Dieren", {{"Kat", "Hond", "Muis"}});
         o.map.schrijfOnderwerp("Landen", TestProgrammaMap::tienRijen(9));
         o.antwoord = "geografie";
+        const QByteArray geografie = TestMap::lees(o.bestand("Geografie"));
         const auto v = o.woordform();
         controleerIndeling(*v, true);
-        klik(v->verwijderKnop());
-        klik(v->nieuwKnop());
+        QTest::mouseClick(v->verwijderKnop(), Qt::LeftButton);
+        klikOp(v->woordLijst(0), "a3");
+        QCOMPARE(QList<int>({v->woordLijst(1)->currentRow(), v->woordLijst(2)->currentRow()}),
+                 QList<int>({3, 3}));
+        QCOMPARE(v->woordVeld(2)->text(), "c3");
+        typ(v->woordVeld(0), "Zon");
+        const QColor rust = v->woordLijst(2)->palette().color(QPalette::Base);
+        QTest::mouseClick(v->wijzigKnop(), Qt::LeftButton);
+        QVERIFY(v->woordLijst(2)->palette().color(QPalette::Base) != rust);
+        o.tijd.verstrijk(1000);
+        QCOMPARE(v->woordLijst(2)->palette().color(QPalette::Base), rust);
+        QCOMPARE(items(v->woordLijst(0))[3], "Zon");
+        QTest::mouseClick(v->nieuwKnop(), Qt::LeftButton);
         v->onderwerpKeuze()->setFocus();
+        QTest::keyClick(v->onderwerpKeuze(), Qt::Key_Up);
+        QCOMPARE(items(v->woordLijst(1)), QStringList({"Hond"}));
+        QTest::keyClick(v->onderwerpKeuze(), Qt::Key_Down);
+        QCOMPARE(items(v->woordLijst(0))[3], "a3");
         QTest::keyClick(v->onderwerpKeuze(), Qt::Key_Down); // to "Landen"
         v->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(v.get()));
@@ -357,46 +373,20 @@ private slots:
         v->woordVeld(2)->setFocus();
         QTest::keyClick(v->woordVeld(2), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), v->toevoegKnop());
-        klik(v->toevoegKnop());
+        QTest::mouseClick(v->toevoegKnop(), Qt::LeftButton);
         QCOMPARE(o.meldingen, QStringList({E::meldingGeenSelectie(), E::meldingDubbeleNaam(),
                                            E::meldingAanhalingsteken(), E::meldingTeVeelRegels()}));
         QCOMPARE(o.ouders, QList<QWidget*>(4, v.get()));
-        klik(v->opslaanKnop());
+        QTest::mouseClick(v->opslaanKnop(), Qt::LeftButton);
         const auto spel = Opslag::leesSpelOnderwerp(o.map.mappen(), "Landen");
         QVERIFY(spel);
         QCOMPARE(spel->back(), (Opslag::Drietal{"Zwitserland", "Zürich", "Bank"}));
-    }
-
-    // A clicked row is copied into the boxes; Wijzig changes it and flashes the lists for a moment
-    // on the game's clock. Picking another topic (with the arrow keys too) and Cancel drop what
-    // was not saved; a topic not read whole is told over the window.
-    void woordformWijzigenEnKiezen() {
-        Opstelling o;
-        o.map.schrijfOnderwerp("Dieren", {{"Kat", "Hond", "Muis"}});
-        const QByteArray geografie = TestMap::lees(o.bestand("Geografie"));
-        const auto v = o.woordform();
-        klikOp(v->woordLijst(0), "a3");
-        QCOMPARE(QList<int>({v->woordLijst(1)->currentRow(), v->woordLijst(2)->currentRow()}),
-                 QList<int>({3, 3}));
-        QCOMPARE(v->woordVeld(2)->text(), "c3");
-        typ(v->woordVeld(0), "Zon");
-        const QColor rust = v->woordLijst(2)->palette().color(QPalette::Base);
-        klik(v->wijzigKnop());
-        QVERIFY(v->woordLijst(2)->palette().color(QPalette::Base) != rust);
-        o.tijd.verstrijk(1000);
-        QCOMPARE(v->woordLijst(2)->palette().color(QPalette::Base), rust);
-        QCOMPARE(items(v->woordLijst(0))[3], "Zon");
-        v->onderwerpKeuze()->setFocus();
-        QTest::keyClick(v->onderwerpKeuze(), Qt::Key_Up);
-        QCOMPARE(items(v->woordLijst(1)), QStringList({"Hond"}));
-        QTest::keyClick(v->onderwerpKeuze(), Qt::Key_Down);
-        QCOMPARE(items(v->woordLijst(0))[3], "a3");
-        klik(v->sluitKnop());
+        QTest::mouseClick(v->sluitKnop(), Qt::LeftButton);
         QVERIFY(!v->isVisible());
         QCOMPARE(TestMap::lees(o.bestand("Geografie")), geografie);
         QVERIFY(QFile::resize(o.bestand("Geografie"), 20)); // the second record cut short
         const auto stuk = o.woordform();
-        QTRY_COMPARE(o.ouders, QList<QWidget*>({stuk.get()}));
+        QTRY_COMPARE(o.ouders, QList<QWidget*>(4, v.get()) << stuk.get());
     }
 };
 
