@@ -55,12 +55,19 @@ private slots:
     }
 
     // Each sample: ten CR LF lines of Windows-1252, thirty words that fit a card, no column
-    // repeating a word.
+    // repeating a word; offered once: the build's step copies the samples to a new Data folder,
+    // notes them there, and fails loudly without a source folder.
     void onderwerpen() {
         const QStringList namen = QDir(kBronData).entryList({"*.dat"});
         QVERIFY(namen.size() >= 25 && namen.contains("Geografie.dat"));
+        const auto aangeboden = Opslag::aangebodenVoorbeelden(kProgrammaMap + "/Data");
+        QTemporaryDir tijdelijk;
+        const QString data = tijdelijk.filePath("nieuw/Data");
+        QCOMPARE(QProcess::execute(DRIETAL_SAMPLES, {kBronData, data}), 0);
         for (const QString& naam : namen) {
             const QByteArray bytes = lees(kBronData + '/' + naam);
+            QVERIFY2(aangeboden && aangeboden->contains(naam), qPrintable(naam));
+            QCOMPARE(lees(data + '/' + naam), bytes);
             QCOMPARE(QList<qsizetype>({bytes.count("\r\n"), bytes.count('\n'), bytes.count('\r')}),
                      QList<qsizetype>({10, 10, 10}));
             QVERIFY2(bytes.endsWith("\r\n") && !bytes.startsWith("\xEF\xBB\xBF"), qPrintable(naam));
@@ -78,6 +85,7 @@ private slots:
                 }
             QVERIFY2(woorden.size() == 30, qPrintable(naam));
         }
+        QVERIFY(QProcess::execute(DRIETAL_SAMPLES, {tijdelijk.filePath("weg"), data}) > 0);
     }
 
     // The smaller icons are the same drawing as the 256-pixel one scaled down, give or take
@@ -95,20 +103,6 @@ private slots:
             QVERIFY2(klein.width() == maat && verschil / (maat * maat) < 3,
                      qPrintable(QString::number(maat)));
         }
-    }
-
-    // Offered once: the build's step copies the samples to a new Data folder, notes them there,
-    // and fails loudly without a source folder.
-    void voorbeeldenAangeboden() {
-        const auto aangeboden = Opslag::aangebodenVoorbeelden(kProgrammaMap + "/Data");
-        QTemporaryDir tijdelijk;
-        const QString data = tijdelijk.filePath("nieuw/Data");
-        QCOMPARE(QProcess::execute(DRIETAL_SAMPLES, {kBronData, data}), 0);
-        for (const QString& naam : QDir(kBronData).entryList({"*.dat"})) {
-            QVERIFY2(aangeboden && aangeboden->contains(naam), qPrintable(naam));
-            QCOMPARE(lees(data + '/' + naam), lees(kBronData + '/' + naam));
-        }
-        QVERIFY(QProcess::execute(DRIETAL_SAMPLES, {tijdelijk.filePath("weg"), data}) > 0);
     }
 };
 
