@@ -50,15 +50,17 @@ def lees_bord(s):
     return plek
 
 
-def open_kaart(s, rij, vak, woord, daarna):
-    """Goes with Down to the face-down card and opens it: its word, then what follows. Gives the
-    time of the key that opened it."""
-    gefocust = ([""] + [t for _, t in s.gehoord(0) if t.startswith("Rij ")])[-1]
-    while not gefocust.startswith("Rij %d, vak %d, dicht" % (rij + 1, vak)):
-        gefocust = s.hoor("naar %s" % woord, r"^Rij \d", s.toets("Down"))
-    na = s.toets("Return")
-    s.hoor("open %s" % woord, r"^melding %s\. %s" % (re.escape(woord), daarna), na)
-    s.stil(0.5)  # the card the focus went on to is read before the next key
+def open_drietal(s, plek, woorden, laatste):
+    """Goes with Down to each face-down card of woorden in turn and opens it: its word, then what
+    follows, at the last card laatste. Gives the time of the key that opened that one."""
+    for woord, daarna in zip(woorden, ["Klik .* 2e rij", "Klik .* 3e rij", laatste]):
+        gefocust = ([""] + [t for _, t in s.gehoord(0) if t.startswith("Rij ")])[-1]
+        while not gefocust.startswith("Rij %d, vak %d, dicht" % (plek[woord][0] + 1,
+                                                                 plek[woord][1])):
+            gefocust = s.hoor("naar %s" % woord, r"^Rij \d", s.toets("Down"))
+        na = s.toets("Return")
+        s.hoor("open %s" % woord, r"^melding %s\. %s" % (re.escape(woord), daarna), na)
+        s.stil(0.5)  # the card the focus went on to is read before the next key
     return na
 
 
@@ -83,7 +85,7 @@ def speel(s, map):
 
     s.hoor("naam", r"Naam Speler", s.toets("F2"))
     s.toets("ctrl+a")
-    s.typ(NAAM)
+    s.uit("xdotool", "type", "--", NAAM)
     # The board is drawn and uncovered first; the countdown starts then, and shows 29 a second
     # later on the dot (it already showed 30).
     aftellen = s.moment("het aftellen", AFTEL % 29, s.toets("Return"), 10) - 1
@@ -107,24 +109,20 @@ def speel(s, map):
     s.hoor("oplossing dicht", r"^Oplossing, score", na, 5)  # the focus back on its button
 
     drie = drietallen(map)
-    fout = [drie[0][0], drie[1][1], drie[2][2]]
-    for rij, woord in enumerate(fout):
-        open_kaart(s, rij, plek[woord][1], woord, ["Klik .* 2e rij", "Klik .* 3e rij", "Fout"][rij])
+    open_drietal(s, plek, [drie[0][0], drie[1][1], drie[2][2]], "Fout")
     for _ in range(5):  # the keys move on once the wrong triple has turned back
         na = s.toets("Down")
         s.stil(0.6)
         if any(t.startswith("Rij 1") for _, t in s.gehoord(na)):
             break
     for i, drietal in enumerate(drie):
-        laatste = "Goed\\. Je hebt alle 10 woorden goed geraden! Tijd \\d\\d:\\d\\d" if i == 9 else "Goed"
-        for rij, woord in enumerate(drietal):
-            na = open_kaart(s, rij, plek[woord][1], woord,
-                            ["Klik .* 2e rij", "Klik .* 3e rij", laatste][rij])
-    # The win is told before the list takes the focus, and then the player's own entry is read.
-    s.hoor("scorelijst", r"\d\d:\d\d - %s" % NAAM, na)
-    gezegd = [t for _, t in s.gehoord(na)]
-    assert [i for i, t in enumerate(gezegd) if "Je hebt alle" in t][0] < \
-        [i for i, t in enumerate(gezegd) if "Scorelijst" in t][0], "the list before the win: %r" % gezegd
+        na = open_drietal(s, plek, drietal, "Goed\\. Je hebt alle 10 woorden goed geraden! "
+                          "Tijd \\d\\d:\\d\\d" if i == 9 else "Goed")
+    # The win is told before the list takes the focus, and the player's own entry is read.
+    s.hoor("scorelijst", r"Scorelijst", na)
+    s.hoor("eigen regel", r"\d\d:\d\d - %s" % NAAM, na)
+    gezegd = "\n".join(t for _, t in s.gehoord(na))
+    assert gezegd.index("Je hebt alle") < gezegd.index("Scorelijst"), "the list first: " + gezegd
     s.hoor("scorelijst omhoog", r"59:59 - Oud", s.toets("Down"))
     s.toets("Escape")
     s.stil()
@@ -135,13 +133,10 @@ def speel(s, map):
 
 def main():
     werk = tempfile.mkdtemp(prefix="drietalspel-orca-")
-    gelukt = False
+    map, gelukt = werk + "/spel", False
     try:
-        map = werk + "/spel"
-        shutil.copytree(sys.argv[1], map, symlinks=True)
-        for weg in ("Drietalspel.ini", "Data/.aangeboden", ".drietalspel.lock"):
-            if os.path.lexists(map + "/" + weg):
-                os.remove(map + "/" + weg)
+        shutil.copytree(sys.argv[1], map, symlinks=True, ignore=shutil.ignore_patterns(
+            "Drietalspel.ini", ".aangeboden", ".drietalspel.lock"))
         with open(map + "/Data/Scorelijst.lst", "wb") as f:
             f.write(b'"Heldergroeve Software 2012"\r\n"' + b"-" * 26 + b'"\r\n"59:59 - Oud"\r\n')
         with Sessie(werk) as s:
