@@ -17,16 +17,14 @@ start() {
 }
 
 case $1 in
-zonder_scherm) # Wayland, but no compositor to reach and no X server: the game says so in one line
-    # on standard error and ends with status 1, not with an abort.
+zonder_scherm) # No compositor to reach and no X server: one line on stderr and status 1, no abort.
     status=0
     uit=$(env -u DISPLAY -u QT_QPA_PLATFORM XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=geen-scherm \
         "$werk/spel/drietalspel" 2>&1 >/dev/null) || status=$?
     echo "status $status: $uit"
-    [ "$status" -eq 1 ] && [ "$(printf '%s\n' "$uit" | wc -l)" -eq 1 ] && [[ "$uit" == drietalspel:* ]]
+    [ "$status" -eq 1 ] && [[ "$uit" == drietalspel:* && "$uit" != *$'\n'* ]]
     ;;
-klein_scherm) # On a netbook's 1024 x 600 screen the game starts itself again, scaled down so that
-    # the board and the toolbar fit; on 1280 x 720 it runs at its own size.
+klein_scherm) # A netbook's 1024 x 600 gets the game restarted scaled down to fit; 1280 x 720 not.
     schaal() { # the scale the game runs at on a screen of $1, or "none"
         Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$werk/scherm" 2>/dev/null &
         pids=($!)
@@ -40,8 +38,7 @@ klein_scherm) # On a netbook's 1024 x 600 screen the game starts itself again, s
     echo "1024x600: $klein, 1280x720: $groot"
     [ "$groot" = none ] && awk -v s="$klein" 'BEGIN { exit !(s > 0.8 && s < 0.9) }'
     ;;
-wayland) # On weston's headless back end, with Qt's Wayland plugin, the game keeps running with
-    # its window up, and the compositor has a window of it to show.
+wayland) # On weston with Qt's Wayland plugin it keeps running and the compositor shows its window.
     weston --backend=headless-backend.so --socket=drietal --width=1280 --height=800 --use-pixman \
         >"$werk/weston.log" 2>&1 &
     pids=($!)
