@@ -161,13 +161,10 @@ class Sessie:
 
     def _lees(self):
         """Adds the log's new whole lines, each with its time; gives all read so far."""
-        try:
-            with open(self.log, "rb") as f:
-                f.seek(self._pos)
-                *regels, self._rest = (self._rest + f.read()).split(b"\n")
-                self._pos = f.tell()
-        except FileNotFoundError:
-            regels = []
+        with open(self.log, "rb") as f:
+            f.seek(self._pos)
+            *regels, self._rest = (self._rest + f.read()).split(b"\n")
+            self._pos = f.tell()
         for m in filter(None, (REGEL.match(r.decode("utf-8", "replace")) for r in regels)):
             t = int(m[1]) * 3600 + int(m[2]) * 60 + float(m[3])
             t += 86400 * (t < self._begin - 3600)  # a log line from after midnight

@@ -17,12 +17,6 @@ KAART = re.compile(r"^(.*)\. Rij (\d+), vak (\d)\b")
 AFTEL = r"accessible-name for \[label \| %d\]"  # the countdown's new text, in Orca's log
 
 
-def drietallen(map):
-    with open(map + "/Data/Geografie.dat", "rb") as f:
-        regels = f.read().decode("cp1252").split("\r\n")
-    return [re.findall(r'"([^"]*)"', r) for r in regels if r][:10]
-
-
 def tab_naar(s, stap, patroon, eenmaal=False, binnen=1.5, hoogstens=20):
     """Tabs on until the control matching patroon has the focus; every control on the way must
     be heard by a name of its own, and with eenmaal in one utterance (a button's tooltip is not
@@ -41,11 +35,11 @@ def tab_naar(s, stap, patroon, eenmaal=False, binnen=1.5, hoogstens=20):
 
 def lees_bord(s):
     """Goes over all 30 cards with the arrows, as a player studies them, each heard word first.
-    Gives (row, slot) by word."""
+    Gives (row, slot) by word, as spoken."""
     plek = {}
     for toets in ["Down"] * 10 + ["Right"] + ["Down"] * 9 + ["Right"] + ["Down"] * 9:
         m = KAART.match(s.hoor("bedenktijd: " + toets, KAART.pattern, s.toets(toets)))
-        plek[m[1]] = (int(m[2]) - 1, int(m[3]))
+        plek[m[1]] = (int(m[2]), int(m[3]))
     assert len(plek) == 30, "not every card heard: %r" % plek
     return plek
 
@@ -55,8 +49,7 @@ def open_drietal(s, plek, woorden, laatste):
     follows, at the last card laatste. Gives the time of the key that opened that one."""
     for woord, daarna in zip(woorden, ["Klik .* 2e rij", "Klik .* 3e rij", laatste]):
         gefocust = ([""] + [t for _, t in s.gehoord(0) if t.startswith("Rij ")])[-1]
-        while not gefocust.startswith("Rij %d, vak %d, dicht" % (plek[woord][0] + 1,
-                                                                 plek[woord][1])):
+        while not gefocust.startswith("Rij %d, vak %d, dicht" % plek[woord]):
             gefocust = s.hoor("naar %s" % woord, r"^Rij \d", s.toets("Down"))
         na = s.toets("Return")
         s.hoor("open %s" % woord, r"^melding %s\. %s" % (re.escape(woord), daarna), na)
@@ -108,7 +101,8 @@ def speel(s, map):
     assert eerst.startswith("melding Oplossing"), "before the codes: %r" % eerst
     s.hoor("oplossing dicht", r"^Oplossing, score", na, 5)  # the focus back on its button
 
-    drie = drietallen(map)
+    with open(map + "/Data/Geografie.dat", "rb") as f:  # the topic's triples, one a line
+        drie = [re.findall(r'"([^"]*)"', r) for r in f.read().decode("cp1252").splitlines()][:10]
     open_drietal(s, plek, [drie[0][0], drie[1][1], drie[2][2]], "Fout")
     for _ in range(5):  # the keys move on once the wrong triple has turned back
         na = s.toets("Down")
