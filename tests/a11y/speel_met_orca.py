@@ -17,12 +17,6 @@ KAART = re.compile(r"^(.*)\. Rij (\d+), vak (\d)\b")
 AFTEL = r"accessible-name for \[label \| %d\]"  # the countdown's new text, in Orca's log
 
 
-def drietallen(map):
-    with open(map + "/Data/Geografie.dat", "rb") as f:
-        regels = f.read().decode("cp1252").split("\r\n")
-    return [re.findall(r'"([^"]*)"', r) for r in regels if r][:10]
-
-
 def tab_naar(s, stap, patroon, eenmaal=False, binnen=1.5, hoogstens=20):
     """Tabs on until the control matching patroon has the focus; every control on the way must
     be heard by a name of its own, and with eenmaal in one utterance (a button's tooltip is not
@@ -41,24 +35,25 @@ def tab_naar(s, stap, patroon, eenmaal=False, binnen=1.5, hoogstens=20):
 
 def lees_bord(s):
     """Goes over all 30 cards with the arrows, as a player studies them, each heard word first.
-    Gives (row, slot) by word."""
+    Gives (row, slot) by word, as spoken."""
     plek = {}
     for toets in ["Down"] * 10 + ["Right"] + ["Down"] * 9 + ["Right"] + ["Down"] * 9:
         m = KAART.match(s.hoor("bedenktijd: " + toets, KAART.pattern, s.toets(toets)))
-        plek[m[1]] = (int(m[2]) - 1, int(m[3]))
+        plek[m[1]] = (int(m[2]), int(m[3]))
     assert len(plek) == 30, "not every card heard: %r" % plek
     return plek
 
 
-def open_kaart(s, rij, vak, woord, daarna):
-    """Goes with Down to the face-down card and opens it: its word, then what follows. Gives the
-    time of the key that opened it."""
-    gefocust = ([""] + [t for _, t in s.gehoord(0) if t.startswith("Rij ")])[-1]
-    while not gefocust.startswith("Rij %d, vak %d, dicht" % (rij + 1, vak)):
-        gefocust = s.hoor("naar %s" % woord, r"^Rij \d", s.toets("Down"))
-    na = s.toets("Return")
-    s.hoor("open %s" % woord, r"^melding %s\. %s" % (re.escape(woord), daarna), na)
-    s.stil(0.5)  # the card the focus went on to is read before the next key
+def open_drietal(s, plek, woorden, laatste):
+    """Goes with Down to each face-down card of woorden in turn and opens it: its word, then what
+    follows, at the last card laatste. Gives the time of the key that opened that one."""
+    for woord, daarna in zip(woorden, ["Klik .* 2e rij", "Klik .* 3e rij", laatste]):
+        gefocust = ([""] + [t for _, t in s.gehoord(0) if t.startswith("Rij ")])[-1]
+        while not gefocust.startswith("Rij %d, vak %d, dicht" % plek[woord]):
+            gefocust = s.hoor("naar %s" % woord, r"^Rij \d", s.toets("Down"))
+        na = s.toets("Return")
+        s.hoor("open %s" % woord, r"^melding %s\. %s" % (re.escape(woord), daarna), na)
+        s.stil(0.5)  # the card the focus went on to is read before the next key
     return na
 
 
@@ -83,7 +78,7 @@ def speel(s, map):
 
     s.hoor("naam", r"Naam Speler", s.toets("F2"))
     s.toets("ctrl+a")
-    s.typ(NAAM)
+    s.uit("xdotool", "type", "--", NAAM)
     # The board is drawn and uncovered first; the countdown starts then, and shows 29 a second
     # later on the dot (it already showed 30).
     aftellen = s.moment("het aftellen", AFTEL % 29, s.toets("Return"), 10) - 1
@@ -106,25 +101,22 @@ def speel(s, map):
     assert eerst.startswith("melding Oplossing"), "before the codes: %r" % eerst
     s.hoor("oplossing dicht", r"^Oplossing, score", na, 5)  # the focus back on its button
 
-    drie = drietallen(map)
-    fout = [drie[0][0], drie[1][1], drie[2][2]]
-    for rij, woord in enumerate(fout):
-        open_kaart(s, rij, plek[woord][1], woord, ["Klik .* 2e rij", "Klik .* 3e rij", "Fout"][rij])
+    with open(map + "/Data/Geografie.dat", "rb") as f:  # the topic's triples, one a line
+        drie = [re.findall(r'"([^"]*)"', r) for r in f.read().decode("cp1252").splitlines()][:10]
+    open_drietal(s, plek, [drie[0][0], drie[1][1], drie[2][2]], "Fout")
     for _ in range(5):  # the keys move on once the wrong triple has turned back
         na = s.toets("Down")
         s.stil(0.6)
         if any(t.startswith("Rij 1") for _, t in s.gehoord(na)):
             break
     for i, drietal in enumerate(drie):
-        laatste = "Goed\\. Je hebt alle 10 woorden goed geraden! Tijd \\d\\d:\\d\\d" if i == 9 else "Goed"
-        for rij, woord in enumerate(drietal):
-            na = open_kaart(s, rij, plek[woord][1], woord,
-                            ["Klik .* 2e rij", "Klik .* 3e rij", laatste][rij])
-    # The win is told before the list takes the focus, and then the player's own entry is read.
-    s.hoor("scorelijst", r"\d\d:\d\d - %s" % NAAM, na)
-    gezegd = [t for _, t in s.gehoord(na)]
-    assert [i for i, t in enumerate(gezegd) if "Je hebt alle" in t][0] < \
-        [i for i, t in enumerate(gezegd) if "Scorelijst" in t][0], "the list before the win: %r" % gezegd
+        na = open_drietal(s, plek, drietal, "Goed\\. Je hebt alle 10 woorden goed geraden! "
+                          "Tijd \\d\\d:\\d\\d" if i == 9 else "Goed")
+    # The win is told before the list takes the focus, and the player's own entry is read.
+    s.hoor("scorelijst", r"Scorelijst", na)
+    s.hoor("eigen regel", r"\d\d:\d\d - %s" % NAAM, na)
+    gezegd = "\n".join(t for _, t in s.gehoord(na))
+    assert gezegd.index("Je hebt alle") < gezegd.index("Scorelijst"), "the list first: " + gezegd
     s.hoor("scorelijst omhoog", r"59:59 - Oud", s.toets("Down"))
     s.toets("Escape")
     s.stil()
@@ -135,13 +127,10 @@ def speel(s, map):
 
 def main():
     werk = tempfile.mkdtemp(prefix="drietalspel-orca-")
-    gelukt = False
+    map, gelukt = werk + "/spel", False
     try:
-        map = werk + "/spel"
-        shutil.copytree(sys.argv[1], map, symlinks=True)
-        for weg in ("Drietalspel.ini", "Data/.aangeboden", ".drietalspel.lock"):
-            if os.path.lexists(map + "/" + weg):
-                os.remove(map + "/" + weg)
+        shutil.copytree(sys.argv[1], map, symlinks=True, ignore=shutil.ignore_patterns(
+            "Drietalspel.ini", ".aangeboden", ".drietalspel.lock"))
         with open(map + "/Data/Scorelijst.lst", "wb") as f:
             f.write(b'"Heldergroeve Software 2012"\r\n"' + b"-" * 26 + b'"\r\n"59:59 - Oud"\r\n')
         with Sessie(werk) as s:
