@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A program folder in a temporary directory and its folders object; the file helpers of the tests
-// that use real files; and picks as a player makes them.
+// A program folder in a temporary directory and its folders object, and the file helpers of the
+// tests that use real files.
 #pragma once
 
 #include "game/spel.h"
@@ -102,16 +102,3 @@ private:
     QTemporaryDir m_tmp;
     QString m_map = m_tmp.filePath(QStringLiteral("Drietalspel"));
 };
-
-inline void kiesDrietal(Regels::Spel& spel, int drietal) {
-    for (int rij = 0; rij < Regels::kRijen; ++rij)
-        spel.kies(rij, spel.toestand().plek(drietal, rij));
-}
-
-inline int openKaarten(const Regels::Spel& spel) {
-    int n = 0;
-    for (int rij = 0; rij < Regels::kRijen; ++rij)
-        for (int vak = 0; vak < Regels::kVakken; ++vak)
-            n += spel.isOpen(rij, vak);
-    return n;
-}
