@@ -136,80 +136,66 @@ private slots:
         QVERIFY(lezer.opEinde());
     }
 
-    // A file as the Windows program wrote it reads, and is written back byte for byte.
-    void bestandVanWindows() {
-        const QByteArray bytes =
-            kKop +
-            "0,128,255\r\n\"C:\\Spel\\Zee.jpg\"\r\n30\r\n\" E\xE9n, twee \x80 \"\r\n#FALSE#\r\n";
-        const GelezenInstellingen gelezen = leesInstellingenTekst(decodeerBestand(bytes));
-        QCOMPARE(gelezen.status, LeesStatus::Gelezen);
-        QCOMPARE(waarden(gelezen.waarden), QStringList({"0", "128", "255", "C:\\Spel\\Zee.jpg",
-                                                        "30", u" Eén, twee € "_s, "#FALSE#"}));
-        QCOMPARE(instellingenBytes(gelezen.waarden), bytes);
+    // A file as the Windows program wrote it reads, and is written back byte for byte. Reading
+    // stops at the first missing or wrong value: what came before it counts, the rest keeps its
+    // default. An edited file may hold anything: the think time goes from 5 to 30 seconds, a colour
+    // part from 0 to 255.
+    void instellingen_data() {
+        QTest::addColumn<QByteArray>("bytes"); // after the header
+        QTest::addColumn<QString>("gelezen");  // the values up to where reading stopped
+        QTest::addColumn<LeesStatus>("status");
+        const auto ini = [](const char* kleur, const char* pauze) {
+            return u"%1\r\n\"W.jpg\"\r\n%2\r\n\"T\"\r\n#TRUE#\r\n"_s.arg(kleur, pauze).toLatin1();
+        };
+        const LeesStatus heel = LeesStatus::Gelezen, afgebroken = LeesStatus::Afgebroken;
+        QTest::newRow("windows")
+            << "0,128,255\r\n\"C:\\Zee.jpg\"\r\n30\r\n\" E\xE9n, \x80 \"\r\n#FALSE#\r\n"_ba
+            << u"0|128|255|C:\\Zee.jpg|30| Eén, € |#FALSE#"_s << heel;
+        QTest::newRow("laagst") << ini("0,0,0", "5") << u"0|0|0|W.jpg|5|T|#TRUE#"_s << heel;
+        QTest::newRow("erboven") << ini("256,300,999", "31") << u"255|255|255|W.jpg|30|T|#TRUE#"_s
+                                 << heel;
+        QTest::newRow("eronder") << ini("-1,-5,-255", "4") << u"0|0|0|W.jpg|5|T|#TRUE#"_s << heel;
+        QTest::newRow("halveRegel") << "10,20"_ba << u"10|20"_s << afgebroken;
+        QTest::newRow("geenGetal") << "1,2,3\r\n\"W.jpg\"\r\ntien\r\n\"T\"\r\n#FALSE#"_ba
+                                   << u"1|2|3|W.jpg"_s << afgebroken;
+    }
+    void instellingen() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, gelezen);
+        QFETCH(LeesStatus, status);
+        const auto uitkomst = leesInstellingenTekst(decodeerBestand(kKop + bytes));
+        QCOMPARE(uitkomst.status, status);
+        const QStringList w = waarden(uitkomst.waarden);
+        const qsizetype n = gelezen.count(u'|') + 1;
+        QCOMPARE(w.first(n).join(u'|'), gelezen);
+        QCOMPARE(w.mid(n), waarden({}).mid(n));
+        if (QTest::currentDataTag() == "windows"_L1)
+            QCOMPARE(instellingenBytes(uitkomst.waarden), kKop + bytes);
     }
 
-    // Reading stops at the first missing or wrong value; what came before it counts.
-    void afgebroken() {
-        for (const auto& [bytes, gelezen] :
-             {std::pair{kKop + "10,20", 2},
-              {kKop + "1,2,3\r\n\"W.jpg\"\r\ntien\r\n\"T\"\r\n#FALSE#", 4}}) {
-            const auto uitkomst = leesInstellingenTekst(decodeerBestand(bytes));
-            QCOMPARE(uitkomst.status, LeesStatus::Afgebroken);
-            const QStringList w = waarden(uitkomst.waarden), standaard = waarden({});
-            QCOMPARE(w.mid(gelezen), standaard.mid(gelezen));
-            QVERIFY(w.at(gelezen - 1) != standaard.at(gelezen - 1));
-        }
-    }
-
-    // An edited file may hold anything: the think time goes from 5 to 30 seconds, a colour part
-    // from 0 to 255.
-    void begrenst_data() {
-        QTest::addColumn<QString>("blauwEnPauze");
-        QTest::addColumn<QString>("verwacht");
-        QTest::newRow("hoogst") << u"255,30"_s << u"255,30"_s;
-        QTest::newRow("laagst") << u"0,5"_s << u"0,5"_s;
-        QTest::newRow("erboven") << u"256,31"_s << u"255,30"_s;
-        QTest::newRow("eronder") << u"-1,4"_s << u"0,5"_s;
-    }
-    void begrenst() {
-        QFETCH(QString, blauwEnPauze);
-        QFETCH(QString, verwacht);
-        const QStringList w = blauwEnPauze.split(u',');
-        const auto uitkomst = leesInstellingenTekst(
-            QString::fromLatin1(kKop) +
-            u"1,2,%1\r\n\"W.jpg\"\r\n%2\r\n\"T\"\r\n#TRUE#\r\n"_s.arg(w[0], w[1]));
-        QCOMPARE(uitkomst.status, LeesStatus::Gelezen);
-        QCOMPARE(waarden(uitkomst.waarden)[2] + u',' + waarden(uitkomst.waarden)[4], verwacht);
-    }
-
-    // A text the file cannot hold leaves every file as it was.
-    void weigertTekst() {
-        QTemporaryDir tmp;
-        const QString pad = tmp.filePath(u"Drietalspel.ini"_s);
-        QVERIFY(schrijf(pad, "oud"));
-        const QStringList voor = TestMap::boom(tmp.path());
-        for (const QString& titel : {u"Het \"spel\""_s, u"Drie\rtal"_s, u"Łódź"_s}) {
-            OpgeslagenInstellingen w;
-            w.TitelTekst = titel;
-            QCOMPARE(schrijfInstellingen(Mappen(tmp.path()), pad, w, true),
-                     OpslaanStatus::OngeldigeTekst);
-            QCOMPARE(schrijfScoreLijst(Mappen(tmp.path()), tmp.filePath(u"Scorelijst.lst"_s),
-                                       {"01:00 - A", titel}),
-                     OpslaanStatus::OngeldigeTekst);
-        }
-        QCOMPARE(TestMap::boom(tmp.path()), voor);
-    }
-
+    // The header is two lines; a text the file cannot hold leaves every file as it was.
     void scoreLijst() {
         const QStringList regels = {"01:05 - Jan, Piet", u"10:00 - Zoë"_s};
         QTemporaryDir tmp;
+        const Mappen mappen(tmp.path());
         const QString pad = tmp.filePath(u"Scorelijst.lst"_s);
-        QCOMPARE(schrijfScoreLijst(Mappen(tmp.path()), pad, regels), OpslaanStatus::Opgeslagen);
+        QCOMPARE(schrijfScoreLijst(mappen, pad, regels), OpslaanStatus::Opgeslagen);
         QCOMPARE(lees(pad), kKop + "\"01:05 - Jan, Piet\"\r\n\"10:00 - Zo\xEB\"\r\n");
         const GelezenScoreLijst gelezen = leesScoreLijst(pad);
         QCOMPARE(gelezen.status, LeesStatus::Gelezen);
         QCOMPARE(gelezen.regels, regels);
         QCOMPARE(leesScoreLijstTekst(u"\"kop\"\r\n"_s).status, LeesStatus::Afgebroken);
+        const QString ini = tmp.filePath(u"Drietalspel.ini"_s);
+        QVERIFY(schrijf(ini, "oud"));
+        const QStringList voor = TestMap::boom(tmp.path());
+        for (const QString& titel : {u"Het \"spel\""_s, u"Drie\rtal"_s, u"Łódź"_s}) {
+            OpgeslagenInstellingen w;
+            w.TitelTekst = titel;
+            QCOMPARE(schrijfInstellingen(mappen, ini, w, true), OpslaanStatus::OngeldigeTekst);
+            QCOMPARE(schrijfScoreLijst(mappen, pad, {"01:00 - A", titel}),
+                     OpslaanStatus::OngeldigeTekst);
+        }
+        QCOMPARE(TestMap::boom(tmp.path()), voor);
     }
 
     // The game deals exactly the first ten records: nine are too few, an eleventh is not dealt.
@@ -314,22 +300,22 @@ private slots:
     // leaves the file and its .bak as they were, and reports it.
     void vervangBestandEnVolleSchijf() {
         QTemporaryDir tmp;
+        const Mappen mappen(tmp.path());
         const QString groot = tmp.filePath(u"Scorelijst.lst"_s); // too big for a .bak
         const QString klein = tmp.filePath(u"Drietalspel.ini"_s);
-        QCOMPARE(vervangBestand(Mappen(tmp.path()), klein, "oud"), OpslaanStatus::Opgeslagen);
+        QCOMPARE(vervangBestand(mappen, klein, "oud"), OpslaanStatus::Opgeslagen);
         QVERIFY(!QFile::exists(klein + ".bak"));
         for (const QByteArray& inhoud :
              {QByteArray("weg"), QByteArray("goed"), QByteArray(6000, 'o')})
-            QCOMPARE(vervangBestand(Mappen(tmp.path()), groot, inhoud, true),
-                     OpslaanStatus::Opgeslagen);
+            QCOMPARE(vervangBestand(mappen, groot, inhoud, true), OpslaanStatus::Opgeslagen);
         QCOMPARE(lees(groot + ".bak"), "goed");
         const QStringList voor = TestMap::boom(tmp.path());
         const int mislukt = TestMap::inKind([&] {
             TestMap::beperkBestanden(4096);
-            return int(vervangBestand(Mappen(tmp.path()), groot, "nieuw", true) ==
-                       OpslaanStatus::SchrijvenMislukt) +
-                   int(vervangBestand(Mappen(tmp.path()), klein, QByteArray(6000, 'n')) ==
-                       OpslaanStatus::SchrijvenMislukt);
+            return (vervangBestand(mappen, groot, "nieuw", true) ==
+                    OpslaanStatus::SchrijvenMislukt) +
+                   (vervangBestand(mappen, klein, QByteArray(6000, 'n')) ==
+                    OpslaanStatus::SchrijvenMislukt);
         });
         QCOMPARE(mislukt, 2);
         QCOMPARE(TestMap::boom(tmp.path()), voor);
@@ -381,15 +367,15 @@ private slots:
                  map.pad(u"Drietalspel.ini"_s));
         QVERIFY(!QFileInfo::exists(map.buiten(u"weg"_s)) && isSchrijfbareMap(p));
         const QString eigen = map.buiten(u"thuis/Drietalspel"_s);
-        QVERIFY(schrijf(p + "/Drietalspel.ini", "ini") &&
-                schrijf(p + "/Data/Scorelijst.lst", "lst") &&
-                schrijf(p + "/Data/Geografie.dat", "g") && schrijf(p + "/Data/Dieren.dat", "d"));
+        const QStringList bestanden = {"/Drietalspel.ini", "/Data/Scorelijst.lst",
+                                       "/Data/Geografie.dat", "/Data/Dieren.dat"};
+        for (const QString& bestand : bestanden)
+            QVERIFY(schrijf(p + bestand, bestand.toUtf8()));
         const Mappen mappen = kiesMappen(p, eigen, false);
         QCOMPARE(mappen.scoreLijstPad(), eigen + "/Data/Scorelijst.lst");
         QCOMPARE(mappen.achtergrondMap(), p + "/Backgrounds");
-        for (const char* bestand : {"/Drietalspel.ini", "/Data/Scorelijst.lst",
-                                    "/Data/Geografie.dat", "/Data/Dieren.dat"})
-            QCOMPARE(lees(eigen + bestand), lees(p + bestand));
+        for (const QString& bestand : bestanden)
+            QCOMPARE(lees(eigen + bestand), bestand.toUtf8());
 
         QVERIFY(QFile::remove(eigen + "/Data/Dieren.dat") &&
                 QFile::remove(eigen + "/Data/Scorelijst.lst"));
