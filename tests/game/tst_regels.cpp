@@ -13,15 +13,12 @@
 #include <functional>
 
 using namespace Qt::StringLiterals;
-using namespace Kern;
 using namespace Regels;
 using Opslag::LeesStatus;
 using Opslag::OpslaanStatus;
 using E = WoordEditor;
 
 namespace {
-
-const QByteArray kKop = "\"Heldergroeve Software 2012\"\r\n\"--------------------------\"\r\n";
 
 struct Opstelling {
     TestProgrammaMap map;
@@ -60,7 +57,7 @@ struct Opstelling {
                                                                : "changed: " + u.melding;
     }
     QString nieuw(const QString& naam) {
-        return doe([&](WoordEditor& w) { return w.nieuw(naam); });
+        return doe([&](E& w) { return w.nieuw(naam); });
     }
 };
 
@@ -101,13 +98,14 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("bak");
         const auto ini = [](const QByteArray& titel) {
-            return kKop + "1,2,3\r\n\"a.jpg\"\r\n7\r\n\"" + titel + "\"\r\n#TRUE#\r\n";
+            return TestMap::kKop + "1,2,3\r\n\"a.jpg\"\r\n7\r\n\"" + titel + "\"\r\n#TRUE#\r\n";
         };
         QTest::newRow("instellingenHeel") << false << ini("T") << false;
-        QTest::newRow("instellingenAfgebroken") << false << kKop + "1,2,3\r\n" << true;
+        QTest::newRow("instellingenAfgebroken") << false << TestMap::kKop + "1,2,3\r\n" << true;
         QTest::newRow("titelBuitenCodetabel") << false << ini("Łódź") << true; // saved as UTF-8
-        QTest::newRow("scorelijstHeel") << true << kKop + "\"01:00 - A\"\r\n" << false;
-        QTest::newRow("naamBuitenCodetabel") << true << kKop + "\"01:00 - Łukasz\"\r\n" << true;
+        QTest::newRow("scorelijstHeel") << true << TestMap::kKop + "\"01:00 - A\"\r\n" << false;
+        QTest::newRow("naamBuitenCodetabel") << true << TestMap::kKop + "\"01:00 - Łukasz\"\r\n"
+                                             << true;
     }
     void bewaartOnvolledigBestand() {
         QFETCH(bool, scores);
@@ -198,11 +196,15 @@ private slots:
         QCOMPARE(o.doe(&E::toevoegen, {"Parijs", woord, "Café"}), melding);
     }
 
-    // Nieuw refuses a name in use (whatever its case, also one just made) and one that cannot be
-    // a file; typed straight into the topic box, such a name is refused on saving.
-    void nieuwWeigertOnbruikbareNamen() {
+    // Save writes under the name in the topic box, or says why it could not. Nieuw refuses a name
+    // in use (whatever its case, also one just made) and one that cannot be a file; typed straight
+    // into the topic box, such a name is refused on saving.
+    void namenEnOpslaan() {
         Opstelling o;
         o.openMet(4);
+        o.e.zetOnderwerpTekst("Kopie");
+        QCOMPARE(o.doe(&E::opslaan), "gedaan");
+        QCOMPARE(TestMap::lees(o.bestand("Kopie")), TestMap::lees(o.bestand("Geografie")));
         QCOMPARE(o.nieuw("Vogels"), "gedaan");
         QCOMPARE(o.doe(&E::toevoegen, {"Mus", "Merel", "Meeuw"}), "gedaan");
         for (const char* naam : {"geografie", "VOGELS"})
@@ -213,15 +215,6 @@ private slots:
             o.e.zetOnderwerpTekst(naam);
             QCOMPARE(o.doe(&E::opslaan), E::meldingOngeldigeNaam());
         }
-    }
-
-    // Save writes under the name in the topic box, or says why it could not.
-    void opslaan() {
-        Opstelling o;
-        o.openMet(1);
-        o.e.zetOnderwerpTekst("Kopie");
-        QCOMPARE(o.doe(&E::opslaan), "gedaan");
-        QCOMPARE(TestMap::lees(o.bestand("Kopie")), TestMap::lees(o.bestand("Geografie")));
         QVERIFY(TestMap::schrijf(o.bestand("Polen"), "\"Polen\",\"Łódź\",\"Fabriek\"\r\n"));
         o.e.openen("Polen");
         QCOMPARE(o.doe(&E::opslaan), E::meldingOnopslaanbareWoorden());

@@ -16,13 +16,9 @@
 
 using namespace Qt::StringLiterals;
 using namespace Opslag;
-using TestMap::lees;
-using TestMap::schrijf;
+using TestMap::kKop, TestMap::lees, TestMap::schrijf;
 
 namespace {
-
-// The header the Windows program wrote, which files made there still carry.
-const QByteArray kKop = "\"Heldergroeve Software 2012\"\r\n\"--------------------------\"\r\n";
 
 // The seven stored values in file order, so a failed comparison shows which one differs.
 QStringList waarden(const OpgeslagenInstellingen& w) {

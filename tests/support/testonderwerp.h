@@ -18,6 +18,9 @@
 
 namespace TestMap {
 
+// The header of every settings file and high-score list.
+const QByteArray kKop = "\"Heldergroeve Software 2012\"\r\n\"--------------------------\"\r\n";
+
 inline QByteArray lees(const QString& pad) {
     QFile file(pad);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -51,9 +54,8 @@ inline int inKind(const std::function<int()>& werk) {
     if (pid == 0)
         _exit(werk());
     int status = 0;
-    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
-        return -1;
-    return WEXITSTATUS(status);
+    return pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) ? WEXITSTATUS(status)
+                                                                           : -1;
 }
 
 // A full disk, for a child process: no file may grow past bytes, writes beyond fail.
@@ -82,10 +84,9 @@ public:
     // Writes topic naam with the given rows of three words.
     void schrijfOnderwerp(const QString& naam, const QList<QStringList>& rijen) const {
         Opslag::WoordKolommen kolommen;
-        for (const QStringList& rij : rijen) {
+        for (const QStringList& rij : rijen)
             for (int k = 0; k < 3; ++k)
                 kolommen.kolom[k].append(rij.value(k));
-        }
         Opslag::WoordLijstOpslaan(mappen(), naam, kolommen);
     }
 
