@@ -4,10 +4,9 @@
 #include "support/neptijd.h"
 #include "support/testonderwerp.h"
 
-#include <QRegularExpression>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
-#include <random>
 
 using namespace Kern;
 using namespace Regels;
@@ -67,8 +66,7 @@ private slots:
             QCOMPARE(o.start("x"), Spel::StartUitkomst::Gestart);
             for (int rij = 0; rij < kRijen; ++rij) {
                 for (int i = 0; i < kVakken; ++i) {
-                    QCOMPARE(o.spel.woord(rij, o.vak(i, rij)),
-                             TestProgrammaMap::tienRijen()[i][rij]);
+                    QCOMPARE(o.spel.woord(rij, o.vak(i, rij)), (*o.onderwerp)[i][rij]);
                     ++telling[rij][i][o.vak(i, rij)];
                     zelfdeVak[rij] += o.vak(i, rij) == o.vak(i, (rij + 1) % kRijen);
                 }
@@ -151,8 +149,8 @@ private slots:
         QVERIFY(o.spel.kies(1, o.vak(1, 1)));
     }
 
-    // Looks at the solution cost 10, 20, 30 seconds, counted at once; none during the reveal, and
-    // a new game starts at 10 again.
+    // Looks at the solution cost 10, 20, 30 seconds, counted at once; none during the reveal. A
+    // new game lifts a pause and starts at 10 again.
     void oplossingKostTienTwintigDertig() {
         Opstelling o;
         o.startEnSpeel();
@@ -162,7 +160,9 @@ private slots:
             o.spel.oplossingGezien();
         }
         QCOMPARE(o.spel.timerTekst(), "01:09");
+        o.spel.pauzeer();
         QCOMPARE(o.start("Bert"), Spel::StartUitkomst::Gestart);
+        QVERIFY(!o.spel.gepauzeerd());
         o.spel.startAftellen();
         QVERIFY(!o.spel.magOplossingZien());
         o.tijd.verstrijk(o.pauzeTijd() * 1000);
@@ -191,7 +191,7 @@ private slots:
     }
 
     // A pause stops the think time or the clock and refuses picks; pausing often, at moments
-    // that are not whole seconds, neither eats nor adds time. A new Start lifts a pause.
+    // that are not whole seconds, neither eats nor adds time.
     void pauze() {
         Opstelling o;
         QCOMPARE(o.start("Anna"), Spel::StartUitkomst::Gestart);
@@ -203,31 +203,21 @@ private slots:
         o.spel.hervat();
         o.tijd.verstrijk(o.pauzeTijd() * 1000 - 1500);
         QCOMPARE(o.spel.fase(), Fase::Spelen);
-        std::mt19937 toeval(5);
-        std::uniform_int_distribution<int> speel(1, 599), pauze(1, 5000);
-        qint64 gespeeld = 0;
-        for (int i = 0; i < 100; ++i) {
-            const int ms = std::min<qint64>(speel(toeval), 30000 - gespeeld);
+        QRandomGenerator toeval(5);
+        int gespeeld = 0;
+        for (int i = 0; i < 100; ++i) { // less than 30 seconds in all
+            const int ms = toeval.bounded(1, 300);
             o.tijd.verstrijk(ms);
             gespeeld += ms;
             o.spel.pauzeer();
             QVERIFY(o.spel.gepauzeerd() && !o.spel.magOplossingZien());
-            o.tijd.verstrijk(pauze(toeval));
+            o.tijd.verstrijk(toeval.bounded(1, 5000));
             o.kies(0);
             o.spel.hervat();
         }
         o.tijd.verstrijk(30000 - gespeeld);
         QVERIFY2(std::abs(o.spel.toestand().SpelTijd - 30) <= 1, qPrintable(o.spel.timerTekst()));
         QCOMPARE(o.open(), 0);
-        for (int d = 0; d < kVakken; ++d)
-            o.kies(d);
-        const QString regel = o.scores.regels().constLast(); // the entry holds the clock's time
-        QVERIFY2(regel.contains(QRegularExpression("^00:(29|30|31) - ")), qPrintable(regel));
-        o.start("Cor");
-        o.tijd.verstrijk(o.pauzeTijd() * 1000 + 2000);
-        o.spel.pauzeer();
-        QCOMPARE(o.start("Bert"), Spel::StartUitkomst::Gestart);
-        QVERIFY(!o.spel.gepauzeerd());
     }
 };
 
