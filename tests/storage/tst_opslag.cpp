@@ -79,8 +79,10 @@ class TstOpslag : public QObject {
 private slots:
     // Every byte of the upper half reads and writes as Windows itself has it. The five bytes the
     // code page leaves out read as the C1 control of the same number and write back unchanged, so
-    // no file loses a byte on its way through the program.
-    void hogeHelftVolgtDeCodetabel() {
+    // no file loses a byte on its way through the program. Bytes that form UTF-8 (a file a Linux
+    // editor saved) are read as such; a lone lead byte is no UTF-8, so the whole file is
+    // Windows-1252.
+    void decodeert() {
         // glibc's own table is the reference.
         const std::unique_ptr<void, int (*)(iconv_t)> cd(iconv_open("UTF-16LE", "WINDOWS-1252"),
                                                          iconv_close);
@@ -99,11 +101,6 @@ private slots:
         }
         QCOMPARE(ongedefinieerd, QList<int>({0x81, 0x8D, 0x8F, 0x90, 0x9D}));
         QCOMPARE(naarWindows1252(u"Ł"_s), std::nullopt);
-    }
-
-    // Bytes that form UTF-8 (a file a Linux editor saved) are read as such; a lone lead byte is no
-    // UTF-8, so the whole file is Windows-1252.
-    void herkentUtf8() {
         QCOMPARE(decodeerBestand("\xC3\xA9\xC3\xA9n"), u"één"_s);
         QCOMPARE(decodeerBestand("\xEF\xBB\xBF\"a\"\r\n"), u"\"a\"\r\n"_s);
         QCOMPARE(decodeerBestand("\xC3\xA9\xC3"), u"Ã©Ã"_s);
@@ -195,7 +192,9 @@ private slots:
     }
 
     // The game deals exactly the first ten records: nine are too few, an eleventh is not dealt.
-    void spelNeemtTienRecords() {
+    // Column 1 sets the number of records; a word a shorter column lacks is written empty, and an
+    // empty field adds nothing to its column when read.
+    void onderwerpBestand() {
         TestProgrammaMap map;
         for (const int records : {9, 10, 11}) {
             QVERIFY(schrijf(map.pad(u"Data/Proef.dat"_s), ::records(records)));
@@ -206,12 +205,6 @@ private slots:
             QCOMPARE(telWoorden(map.mappen(), u"Proef"_s), 3 * records);
         }
         QVERIFY(!leesSpelOnderwerp(map.mappen(), u"Bestaatniet"_s));
-    }
-
-    // Column 1 sets the number of records; a word a shorter column lacks is written empty, and an
-    // empty field adds nothing to its column when read.
-    void ongelijkeKolommen() {
-        TestProgrammaMap map;
         QCOMPARE(WoordLijstOpslaan(map.mappen(), u"Scheef"_s,
                                    WoordKolommen{{{"a", "b"}, {"x"}, {"c", "d", "e"}}}),
                  OpslaanStatus::Opgeslagen);
@@ -293,19 +286,21 @@ private slots:
     }
 
     // A save asked to keep the old file puts it in .bak, over an older one; on a full disk a save
-    // leaves the file and its .bak as they were, and reports it.
+    // leaves the file and its .bak as they were, and reports it. A file link that leads out of the
+    // program's folders is not written through; one that stays inside is, and stays a link; a
+    // linked Data folder is followed as any folder.
     void vervangBestandEnVolleSchijf() {
-        QTemporaryDir tmp;
-        const Mappen mappen(tmp.path());
-        const QString groot = tmp.filePath(u"Scorelijst.lst"_s); // too big for a .bak
-        const QString klein = tmp.filePath(u"Drietalspel.ini"_s);
+        TestProgrammaMap map;
+        const Mappen mappen = map.mappen();
+        const QString groot = map.pad("Scorelijst.lst"); // too big for a .bak
+        const QString klein = map.pad("Drietalspel.ini");
         QCOMPARE(vervangBestand(mappen, klein, "oud"), OpslaanStatus::Opgeslagen);
         QVERIFY(!QFile::exists(klein + ".bak"));
         for (const QByteArray& inhoud :
              {QByteArray("weg"), QByteArray("goed"), QByteArray(6000, 'o')})
             QCOMPARE(vervangBestand(mappen, groot, inhoud, true), OpslaanStatus::Opgeslagen);
         QCOMPARE(lees(groot + ".bak"), "goed");
-        const QStringList voor = TestMap::boom(tmp.path());
+        const QStringList voor = TestMap::boom(map.pad());
         const int mislukt = TestMap::inKind([&] {
             TestMap::beperkBestanden(4096);
             return (vervangBestand(mappen, groot, "nieuw", true) ==
@@ -314,50 +309,38 @@ private slots:
                     OpslaanStatus::SchrijvenMislukt);
         });
         QCOMPARE(mislukt, 2);
-        QCOMPARE(TestMap::boom(tmp.path()), voor);
-    }
+        QCOMPARE(TestMap::boom(map.pad()), voor);
 
-    // A file link that leads out of the program's folders is not written through; one that stays
-    // inside is, and stays a link; a linked Data folder is followed as any folder.
-    void links() {
-        TestProgrammaMap map;
-        const QString buiten = map.buiten(u"passwd"_s);
-        QVERIFY(schrijf(buiten, "root") && schrijf(map.pad(u"echt.ini"_s), "oud"));
-        QVERIFY(QFile::link(buiten, map.pad(u"Drietalspel.ini"_s)));
-        QVERIFY(QFile::link(map.pad(u"echt.ini"_s), map.pad(u"binnen.ini"_s)));
-        QVERIFY(QDir().mkpath(map.buiten(u"elders"_s)));
-        QVERIFY(QFile::link(map.buiten(u"elders"_s), map.pad(u"Data"_s)));
-        QCOMPARE(vervangBestand(map.mappen(), map.pad(u"Drietalspel.ini"_s), "x"),
-                 OpslaanStatus::LinkNaarBuiten);
+        const QString buiten = map.buiten("passwd");
+        QVERIFY(schrijf(buiten, "root") && QFile::remove(klein) && QFile::link(buiten, klein));
+        QVERIFY(QFile::link(groot, map.pad("binnen.lst")));
+        QVERIFY(QDir().mkpath(map.buiten("elders")));
+        QVERIFY(QFile::link(map.buiten("elders"), map.pad("Data")));
+        QCOMPARE(vervangBestand(mappen, klein, "x"), OpslaanStatus::LinkNaarBuiten);
         QCOMPARE(lees(buiten), "root");
-        QCOMPARE(vervangBestand(map.mappen(), map.pad(u"binnen.ini"_s), "nieuw"),
+        QCOMPARE(vervangBestand(mappen, map.pad("binnen.lst"), "nieuw"), OpslaanStatus::Opgeslagen);
+        QCOMPARE(lees(groot), "nieuw");
+        QVERIFY(QFileInfo(map.pad("binnen.lst")).isSymLink());
+        QCOMPARE(vervangBestand(mappen, map.pad("Data/Scorelijst.lst"), "lijst"),
                  OpslaanStatus::Opgeslagen);
-        QCOMPARE(lees(map.pad(u"echt.ini"_s)), "nieuw");
-        QVERIFY(QFileInfo(map.pad(u"binnen.ini"_s)).isSymLink());
-        QCOMPARE(vervangBestand(map.mappen(), map.pad(u"Data/Scorelijst.lst"_s), "lijst"),
-                 OpslaanStatus::Opgeslagen);
-        QCOMPARE(lees(map.buiten(u"elders/Scorelijst.lst"_s)), "lijst");
-    }
-
-    // A bare name lies in Backgrounds; a path that no longer exists (written on another computer)
-    // falls back to the file of that name in Backgrounds.
-    void achtergrondPad() {
-        TestProgrammaMap map;
-        const QString zee = map.buiten(u"Eigen/Zee.jpg"_s), eigen = map.pad(u"Backgrounds/W.jpg"_s);
-        QVERIFY(schrijf(zee, "jpg"));
-        for (const auto& [opgeslagen, verwacht] : {std::pair{u"W.jpg"_s, eigen},
-                                                   {zee, zee},
-                                                   {map.buiten(u"Weg/W.jpg"_s), eigen},
-                                                   {u"C:\\x\\W.jpg"_s, eigen}})
-            QCOMPARE(QDir::cleanPath(map.mappen().achtergrondPad(opgeslagen)), verwacht);
+        QCOMPARE(lees(map.buiten("elders/Scorelijst.lst")), "lijst");
     }
 
     // A portable copy keeps everything in its folder. An installed one uses the user's folder,
     // which at its first use takes over the settings and the high-score list. Each sample topic is
     // offered once: copied where no file of its name is, never over the player's own, not again
-    // once deleted; one added to the program folder later is still offered.
+    // once deleted; one added to the program folder later is still offered. A bare wallpaper name
+    // lies in Backgrounds; a path that no longer exists (written on another computer) falls back
+    // to the file of that name in Backgrounds.
     void gebruikersMap() {
         TestProgrammaMap map;
+        const QString zee = map.buiten("Eigen/Zee.jpg"), w = map.pad("Backgrounds/W.jpg");
+        QVERIFY(schrijf(zee, "jpg"));
+        for (const auto& [opgeslagen, verwacht] : {std::pair{u"W.jpg"_s, w},
+                                                   {zee, zee},
+                                                   {map.buiten("Weg/W.jpg"), w},
+                                                   {u"C:\\x\\W.jpg"_s, w}})
+            QCOMPARE(QDir::cleanPath(map.mappen().achtergrondPad(opgeslagen)), verwacht);
         const QString p = map.pad();
         QCOMPARE(kiesMappen(p, map.buiten(u"weg"_s), true).instellingenPad(),
                  map.pad(u"Drietalspel.ini"_s));
