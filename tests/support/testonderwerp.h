@@ -11,10 +11,7 @@
 #include <QDirIterator>
 #include <QTemporaryDir>
 #include <csignal>
-#include <functional>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace TestMap {
 
@@ -33,36 +30,19 @@ inline bool schrijf(const QString& pad, const QByteArray& bytes) {
 }
 
 // Every entry below map with a digest of its bytes: two listings differ when anything was
-// created, removed or changed.
+// created, removed or changed. Only a regular file is read: a FIFO would wait for a writer.
 inline QStringList boom(const QString& map) {
     QStringList regels;
     QDirIterator it(map, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
-        const QString pad = it.next();
-        regels << QDir(map).relativeFilePath(pad) + u' ' +
-                      QCryptographicHash::hash(lees(pad), QCryptographicHash::Sha1).toHex();
+        const QFileInfo info(it.next());
+        const QByteArray bytes = info.isFile() ? lees(info.filePath()) : info.isDir() ? "/" : "?";
+        regels << QDir(map).relativeFilePath(info.filePath()) + (info.isSymLink() ? " -> " : " ") +
+                      QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex();
     }
     regels.sort();
     return regels;
-}
-
-// Runs werk in a child process and returns its exit status (-1 when it did not end normally):
-// for a resource limit, or a process that dies holding a lock.
-inline int inKind(const std::function<int()>& werk) {
-    const pid_t pid = fork();
-    if (pid == 0)
-        _exit(werk());
-    int status = 0;
-    return pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) ? WEXITSTATUS(status)
-                                                                           : -1;
-}
-
-// A full disk, for a child process: no file may grow past bytes, writes beyond fail.
-inline void beperkBestanden(rlim_t bytes) {
-    std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit grens{bytes, bytes};
-    setrlimit(RLIMIT_FSIZE, &grens);
 }
 
 } // namespace TestMap
