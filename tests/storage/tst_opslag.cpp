@@ -398,10 +398,8 @@ private slots:
     // copy refreshes it.
     void eenKopiePerMap() {
         QTemporaryDir map;
-        const int gedood = inKind([&] {
-            return int((new MapVergrendeling(map.path()))->bezet()); // never let go
-        });
-        QCOMPARE(gedood, 0);
+        // The child never lets go.
+        QCOMPARE(inKind([&] { return int((new MapVergrendeling(map.path()))->bezet()); }), 0);
         MapVergrendeling slot(map.path());
         QVERIFY(!slot.bezet());
         QCOMPARE(inKind([&] { return int(MapVergrendeling(map.path()).bezet()); }), 1);
