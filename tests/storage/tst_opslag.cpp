@@ -201,7 +201,8 @@ private slots:
 
     // The game deals exactly the first ten records: nine are too few, an eleventh is not dealt.
     // Column 1 sets the number of records; a word a shorter column lacks is written empty, and an
-    // empty field adds nothing to its column when read.
+    // empty field adds nothing to its column when read. A name is never a path, a pattern, nor too
+    // long for the file system.
     void onderwerpBestand() {
         TestProgrammaMap map;
         for (const int records : {9, 10, 11}) {
@@ -221,6 +222,16 @@ private slots:
         QCOMPARE(WoordLijstLaden(map.mappen(), u"Scheef"_s, k), LeesStatus::Gelezen);
         QCOMPARE(QList<QStringList>(std::begin(k.kolom), std::end(k.kolom)),
                  (QList<QStringList>{{"a", "b"}, {"x"}, {"c", "d"}}));
+        QVERIFY(schrijf(map.pad(u"x.dat"_s), records(10)));
+        const QStringList voor = TestMap::boom(map.buiten({}));
+        for (const QString& naam :
+             {u"../x"_s, u"a\\b"_s, u".."_s, u"*"_s, u"   "_s, u"a\nb"_s, QString(252, u'x')}) {
+            QVERIFY2(!isGeldigeOnderwerpNaam(naam), qPrintable(naam));
+            QCOMPARE(WoordLijstOpslaan(map.mappen(), naam, WoordKolommen{{{"a"}, {"b"}, {"c"}}}),
+                     OpslaanStatus::OngeldigeNaam);
+            QCOMPARE(WoordLijstLaden(map.mappen(), naam, k), LeesStatus::Ontbreekt);
+        }
+        QCOMPARE(TestMap::boom(map.buiten({})), voor);
     }
 
     // A topic the reader had to repair (a stray quote, bytes that are no text) or could read only
@@ -251,23 +262,6 @@ private slots:
         QCOMPARE(WoordLijstOpslaan(map.mappen(), u"Land"_s, k), OpslaanStatus::Opgeslagen);
         QCOMPARE(lees(map.pad(u"Data/Land.dat.bak"_s)),
                  status == LeesStatus::Gelezen ? QByteArray() : bytes);
-    }
-
-    // A name is never a path, a pattern, nor too long for the file system.
-    void vijandigeNaam() {
-        TestProgrammaMap map;
-        QVERIFY(schrijf(map.pad(u"Data/Geografie.dat"_s), records(10)));
-        QVERIFY(schrijf(map.pad(u"x.dat"_s), records(10)));
-        const QStringList voor = TestMap::boom(map.buiten({}));
-        for (const QString& naam :
-             {u"../x"_s, u"a\\b"_s, u".."_s, u"*"_s, u"   "_s, u"a\nb"_s, QString(252, u'x')}) {
-            QVERIFY2(!isGeldigeOnderwerpNaam(naam), qPrintable(naam));
-            QCOMPARE(WoordLijstOpslaan(map.mappen(), naam, WoordKolommen{{{"a"}, {"b"}, {"c"}}}),
-                     OpslaanStatus::OngeldigeNaam);
-            WoordKolommen k;
-            QCOMPARE(WoordLijstLaden(map.mappen(), naam, k), LeesStatus::Ontbreekt);
-        }
-        QCOMPARE(TestMap::boom(map.buiten({})), voor);
     }
 
     // A file up to 1 MiB is read; a bigger one, a folder and a FIFO are not, and a FIFO is not
