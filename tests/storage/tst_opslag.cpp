@@ -95,19 +95,17 @@ private slots:
         const std::unique_ptr<void, int (*)(iconv_t)> cd(iconv_open("UTF-16LE", "WINDOWS-1252"),
                                                          iconv_close);
         QVERIFY2(cd.get() != iconv_t(-1), "glibc lacks WINDOWS-1252");
-        QList<int> ongedefinieerd;
         for (int b = 0x80; b <= 0xFF; ++b) {
             QByteArray byte(1, char(b));
             char16_t teken = char16_t(b);
             char *in = byte.data(), *uit = reinterpret_cast<char*>(&teken);
             size_t nin = 1, nuit = sizeof teken;
-            if (iconv(cd.get(), &in, &nin, &uit, &nuit) == size_t(-1))
-                ongedefinieerd << b; // teken stays the C1 control of the same number
+            // Where the code page has no character, teken stays the C1 control of that number.
+            iconv(cd.get(), &in, &nin, &uit, &nuit);
             const QString gelezen = decodeerBestand(byte);
             QCOMPARE(gelezen, QString(QChar(teken)));
             QCOMPARE(naarWindows1252(gelezen), std::optional(byte));
         }
-        QCOMPARE(ongedefinieerd, QList<int>({0x81, 0x8D, 0x8F, 0x90, 0x9D}));
         QCOMPARE(naarWindows1252(u"Ł"_s), std::nullopt);
         QCOMPARE(decodeerBestand("\xC3\xA9\xC3\xA9n"), u"één"_s);
         QCOMPARE(decodeerBestand("\xEF\xBB\xBF\"a\"\r\n"), u"\"a\"\r\n"_s);
@@ -144,32 +142,29 @@ private slots:
     void instellingen_data() {
         QTest::addColumn<QByteArray>("bytes"); // after the header
         QTest::addColumn<QString>("gelezen");  // the values up to where reading stopped
-        QTest::addColumn<LeesStatus>("status");
         const auto ini = [](const char* kleur, const char* pauze) {
             return u"%1\r\n\"W.jpg\"\r\n%2\r\n\"T\"\r\n#TRUE#\r\n"_s.arg(kleur, pauze).toLatin1();
         };
-        const LeesStatus heel = LeesStatus::Gelezen, afgebroken = LeesStatus::Afgebroken;
         QTest::newRow("windows")
             << "0,128,255\r\n\"C:\\Zee.jpg\"\r\n30\r\n\" E\xE9n, \x80 \"\r\n#FALSE#\r\n"_ba
-            << u"0|128|255|C:\\Zee.jpg|30| Eén, € |#FALSE#"_s << heel;
-        QTest::newRow("laagst") << ini("0,0,0", "5") << u"0|0|0|W.jpg|5|T|#TRUE#"_s << heel;
-        QTest::newRow("erboven") << ini("256,300,999", "31") << u"255|255|255|W.jpg|30|T|#TRUE#"_s
-                                 << heel;
-        QTest::newRow("eronder") << ini("-1,-5,-255", "4") << u"0|0|0|W.jpg|5|T|#TRUE#"_s << heel;
-        QTest::newRow("halveRegel") << "10,20"_ba << u"10|20"_s << afgebroken;
-        QTest::newRow("geenGetal") << "1,2,3\r\n\"W.jpg\"\r\ntien\r\n\"T\"\r\n#FALSE#"_ba
-                                   << u"1|2|3|W.jpg"_s << afgebroken;
+            << u"0|128|255|C:\\Zee.jpg|30| Eén, € |#FALSE#"_s;
+        QTest::newRow("laagst") << ini("0,0,0", "5") << u"0|0|0|W.jpg|5|T|#TRUE#"_s;
+        QTest::newRow("erboven") << ini("256,300,999", "31") << u"255|255|255|W.jpg|30|T|#TRUE#"_s;
+        QTest::newRow("eronder") << ini("-1,-5,-255", "4") << u"0|0|0|W.jpg|5|T|#TRUE#"_s;
+        QTest::newRow("halveRegel") << "10,20"_ba << u"10|20"_s;
+        QTest::newRow("geenGetal")
+            << "1,2,3\r\n\"W.jpg\"\r\ntien\r\n\"T\"\r\n#FALSE#"_ba << u"1|2|3|W.jpg"_s;
     }
     void instellingen() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, gelezen);
-        QFETCH(LeesStatus, status);
         const auto uitkomst = leesInstellingenTekst(decodeerBestand(kKop + bytes));
-        QCOMPARE(uitkomst.status, status);
-        const QStringList w = waarden(uitkomst.waarden);
+        const QStringList w = waarden(uitkomst.waarden), standaard = waarden({});
         const qsizetype n = gelezen.count(u'|') + 1;
+        QCOMPARE(uitkomst.status,
+                 n == standaard.size() ? LeesStatus::Gelezen : LeesStatus::Afgebroken);
         QCOMPARE(w.first(n).join(u'|'), gelezen);
-        QCOMPARE(w.mid(n), waarden({}).mid(n));
+        QCOMPARE(w.mid(n), standaard.mid(n));
         if (QTest::currentDataTag() == "windows"_L1)
             QCOMPARE(instellingenBytes(uitkomst.waarden), kKop + bytes);
     }
