@@ -14,8 +14,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace Regels;
-using Opslag::LeesStatus;
-using Opslag::OpslaanStatus;
+using Opslag::LeesStatus, Opslag::OpslaanStatus;
 using E = WoordEditor;
 
 namespace {

