@@ -336,9 +336,9 @@ private slots:
                                                    {u"C:\\x\\W.jpg"_s, w}})
             QCOMPARE(QDir::cleanPath(map.mappen().achtergrondPad(opgeslagen)), verwacht);
         const QString p = map.pad();
-        QCOMPARE(kiesMappen(p, map.buiten(u"weg"_s), true).instellingenPad(),
-                 map.pad(u"Drietalspel.ini"_s));
-        QVERIFY(!QFileInfo::exists(map.buiten(u"weg"_s)) && isSchrijfbareMap(p));
+        QCOMPARE(kiesMappen(p, map.buiten("weg"), true).instellingenPad(),
+                 map.pad("Drietalspel.ini"));
+        QVERIFY(!QFileInfo::exists(map.buiten("weg")) && isSchrijfbareMap(p));
         const QString eigen = map.buiten(u"thuis/Drietalspel"_s);
         const QStringList bestanden = {"/Drietalspel.ini", "/Data/Scorelijst.lst",
                                        "/Data/Geografie.dat", "/Data/Dieren.dat"};

@@ -61,7 +61,6 @@ public:
     // A path beside the program folder.
     QString buiten(const QString& relatief) const { return m_tmp.filePath(relatief); }
 
-    // Writes topic naam with the given rows of three words.
     void schrijfOnderwerp(const QString& naam, const QList<QStringList>& rijen) const {
         Opslag::WoordKolommen kolommen;
         for (const QStringList& rij : rijen)
