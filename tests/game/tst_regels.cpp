@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The shared settings and high-score list, loaded and stored; the order of the scores; which
-// topics can be chosen; and the word list editor's rules, driven without a window. All against
-// files in a temporary program folder.
+// Settings and high scores loaded and stored, their order, which topics can be chosen, and the
+// word list editor's rules without a window; all against files in a temporary program folder.
 #include "game/instellingen.h"
 #include "game/instellingenkeuze.h"
 #include "game/scorelijst.h"
