@@ -123,10 +123,9 @@ private slots:
     // Fastest first by the time as a number, equal times by name ignoring case, entries without a
     // time last.
     void scoreVolgorde() {
-        QCOMPARE(gesorteerdeScores(
-                     {"10:05 - A", "hallo", "100:00 - C", "1:08 - b", "01:08 - A", "02:40 - B"}),
-                 QStringList(
-                     {"01:08 - A", "1:08 - b", "02:40 - B", "10:05 - A", "100:00 - C", "hallo"}));
+        const QStringList volgorde = {"01:08 - A", "1:08 - b",   "02:40 - B",
+                                      "10:05 - A", "100:00 - C", "hallo"};
+        QCOMPARE(gesorteerdeScores(QStringList(volgorde.rbegin(), volgorde.rend())), volgorde);
     }
 
     // Only a topic of exactly thirty words can be chosen: not nine rows, not a word left empty,

@@ -85,11 +85,10 @@ int inKind(const std::function<int()>& werk, rlim_t grens = RLIM_INFINITY) {
 class TstOpslag : public QObject {
     Q_OBJECT
 private slots:
-    // Every byte of the upper half reads and writes as Windows itself has it. The five bytes the
-    // code page leaves out read as the C1 control of the same number and write back unchanged, so
-    // no file loses a byte on its way through the program. Bytes that form UTF-8 (a file a Linux
-    // editor saved) are read as such; a lone lead byte is no UTF-8, so the whole file is
-    // Windows-1252.
+    // Every byte of the upper half reads and writes as Windows has it; the five the code page
+    // leaves out read as the C1 control of that number and write back unchanged, so no file loses a
+    // byte. Bytes that form UTF-8 (a file a Linux editor saved) are read as such; a lone lead byte
+    // is no UTF-8, so the whole file is Windows-1252.
     void decodeert() {
         // glibc's own table is the reference.
         const std::unique_ptr<void, int (*)(iconv_t)> cd(iconv_open("UTF-16LE", "WINDOWS-1252"),
