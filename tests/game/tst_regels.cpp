@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The shared settings and high-score list, loaded and stored; the order of the scores; which
-// topics can be chosen; and the word list editor's rules, driven without a window. All against
-// files in a temporary program folder.
+// Settings and high scores loaded and stored, their order, which topics can be chosen, and the
+// word list editor's rules without a window; all against files in a temporary program folder.
 #include "game/instellingen.h"
 #include "game/instellingenkeuze.h"
 #include "game/scorelijst.h"
@@ -13,22 +12,17 @@
 #include <functional>
 
 using namespace Qt::StringLiterals;
-using namespace Kern;
 using namespace Regels;
-using Opslag::LeesStatus;
-using Opslag::OpslaanStatus;
+using Opslag::LeesStatus, Opslag::OpslaanStatus;
 using E = WoordEditor;
 
 namespace {
-
-const QByteArray kKop = "\"Heldergroeve Software 2012\"\r\n\"--------------------------\"\r\n";
 
 struct Opstelling {
     TestProgrammaMap map;
     WoordEditor e{map.mappen()};
 
     QString bestand(const QString& naam) const { return map.pad("Data/" + naam + ".dat"); }
-    // Opens the editor on topic "Geografie" holding the first n rows of tienRijen().
     void openMet(int n) {
         map.schrijfOnderwerp("Geografie", TestProgrammaMap::tienRijen(n));
         e.openen("Geografie");
@@ -37,30 +31,25 @@ struct Opstelling {
     QStringList rij(int r) const {
         return {e.kolom(0).value(r), e.kolom(1).value(r), e.kolom(2).value(r)};
     }
-    // Everything the window shows.
+    // Everything the window shows, and every file.
     QStringList staat() const {
         QStringList s = e.onderwerpNamen();
         s << e.onderwerpTekst() << e.item() << QString::number(e.regel());
         for (int k = 0; k < 3; ++k)
             s << e.kolom(k).join('|') << e.tekst(k) << QString::number(e.selectie(k));
-        return s;
+        return s + TestMap::boom(map.buiten({}));
     }
 
     // Types the words given and presses a button: "gedaan", or the message it was refused with
     // (empty when refused silently). A refused action must leave everything as it was, files too.
-    QString doe(const std::function<WoordEditor::Uitkomst(WoordEditor&)>& actie,
-                const QStringList& getypt = {}) {
+    QString doe(const std::function<E::Uitkomst(E&)>& actie, const QStringList& getypt = {}) {
         for (int k = 0; k < getypt.size(); ++k)
             e.zetTekst(k, getypt[k]);
-        const QStringList voor = staat() + TestMap::boom(map.buiten({}));
-        const WoordEditor::Uitkomst u = actie(e);
+        const QStringList voor = staat();
+        const E::Uitkomst u = actie(e);
         if (u.gedaan)
             return "gedaan" + u.melding;
-        return staat() + TestMap::boom(map.buiten({})) == voor ? u.melding
-                                                               : "changed: " + u.melding;
-    }
-    QString nieuw(const QString& naam) {
-        return doe([&](WoordEditor& w) { return w.nieuw(naam); });
+        return staat() == voor ? u.melding : "changed: " + u.melding;
     }
 };
 
@@ -85,8 +74,7 @@ private slots:
         QCOMPARE(geschreven.waarden, Opslag::OpgeslagenInstellingen());
         QCOMPARE(inst.waarden().Onderwerp, u"Dieren"_s); // not stored, not touched
         const QString wallpaper = inst.waarden().WallpaperFile;
-        QVERIFY(QFileInfo(wallpaper).isAbsolute() &&
-                wallpaper.startsWith(map.mappen().achtergrondMap()));
+        QVERIFY(wallpaper.startsWith(map.mappen().achtergrondMap() + u'/')); // an absolute path
         QCOMPARE(achtergrondGewijzigd.count(), 1);
         QCOMPARE(inst.opslaan(), OpslaanStatus::Opgeslagen);
         Instellingen volgende(map.mappen());
@@ -101,13 +89,14 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("bak");
         const auto ini = [](const QByteArray& titel) {
-            return kKop + "1,2,3\r\n\"a.jpg\"\r\n7\r\n\"" + titel + "\"\r\n#TRUE#\r\n";
+            return TestMap::kKop + "1,2,3\r\n\"a.jpg\"\r\n7\r\n\"" + titel + "\"\r\n#TRUE#\r\n";
         };
         QTest::newRow("instellingenHeel") << false << ini("T") << false;
-        QTest::newRow("instellingenAfgebroken") << false << kKop + "1,2,3\r\n" << true;
+        QTest::newRow("instellingenAfgebroken") << false << TestMap::kKop + "1,2,3\r\n" << true;
         QTest::newRow("titelBuitenCodetabel") << false << ini("Łódź") << true; // saved as UTF-8
-        QTest::newRow("scorelijstHeel") << true << kKop + "\"01:00 - A\"\r\n" << false;
-        QTest::newRow("naamBuitenCodetabel") << true << kKop + "\"01:00 - Łukasz\"\r\n" << true;
+        QTest::newRow("scorelijstHeel") << true << TestMap::kKop + "\"01:00 - A\"\r\n" << false;
+        QTest::newRow("naamBuitenCodetabel") << true << TestMap::kKop + "\"01:00 - Łukasz\"\r\n"
+                                             << true;
     }
     void bewaartOnvolledigBestand() {
         QFETCH(bool, scores);
@@ -134,10 +123,9 @@ private slots:
     // Fastest first by the time as a number, equal times by name ignoring case, entries without a
     // time last.
     void scoreVolgorde() {
-        QCOMPARE(gesorteerdeScores(
-                     {"10:05 - A", "hallo", "100:00 - C", "1:08 - b", "01:08 - A", "02:40 - B"}),
-                 QStringList(
-                     {"01:08 - A", "1:08 - b", "02:40 - B", "10:05 - A", "100:00 - C", "hallo"}));
+        const QStringList volgorde = {"01:08 - A", "1:08 - b",   "02:40 - B",
+                                      "10:05 - A", "100:00 - C", "hallo"};
+        QCOMPARE(gesorteerdeScores(QStringList(volgorde.rbegin(), volgorde.rend())), volgorde);
     }
 
     // Only a topic of exactly thirty words can be chosen: not nine rows, not a word left empty,
@@ -198,30 +186,25 @@ private slots:
         QCOMPARE(o.doe(&E::toevoegen, {"Parijs", woord, "Café"}), melding);
     }
 
-    // Nieuw refuses a name in use (whatever its case, also one just made) and one that cannot be
-    // a file; typed straight into the topic box, such a name is refused on saving.
-    void nieuwWeigertOnbruikbareNamen() {
+    // Save writes under the name in the topic box, or says why it could not. Nieuw refuses a name
+    // in use (whatever its case, also one just made) and one that cannot be a file; typed straight
+    // into the topic box, such a name is refused on saving.
+    void namenEnOpslaan() {
         Opstelling o;
         o.openMet(4);
-        QCOMPARE(o.nieuw("Vogels"), "gedaan");
-        QCOMPARE(o.doe(&E::toevoegen, {"Mus", "Merel", "Meeuw"}), "gedaan");
-        for (const char* naam : {"geografie", "VOGELS"})
-            QCOMPARE(o.nieuw(naam), E::meldingDubbeleNaam());
-        for (const QString& naam :
-             {QString("../buiten"), QString("Geo?rafie"), QString(126, u'é')}) {
-            QCOMPARE(o.nieuw(naam), E::meldingOngeldigeNaam());
-            o.e.zetOnderwerpTekst(naam);
-            QCOMPARE(o.doe(&E::opslaan), E::meldingOngeldigeNaam());
-        }
-    }
-
-    // Save writes under the name in the topic box, or says why it could not.
-    void opslaan() {
-        Opstelling o;
-        o.openMet(1);
         o.e.zetOnderwerpTekst("Kopie");
         QCOMPARE(o.doe(&E::opslaan), "gedaan");
         QCOMPARE(TestMap::lees(o.bestand("Kopie")), TestMap::lees(o.bestand("Geografie")));
+        QCOMPARE(o.doe([](E& w) { return w.nieuw("Vogels"); }), "gedaan");
+        QCOMPARE(o.doe(&E::toevoegen, {"Mus", "Merel", "Meeuw"}), "gedaan");
+        for (const char* naam : {"geografie", "VOGELS"})
+            QCOMPARE(o.doe([&](E& w) { return w.nieuw(naam); }), E::meldingDubbeleNaam());
+        for (const QString& naam :
+             {QString("../buiten"), QString("Geo?rafie"), QString(126, u'é')}) {
+            QCOMPARE(o.doe([&](E& w) { return w.nieuw(naam); }), E::meldingOngeldigeNaam());
+            o.e.zetOnderwerpTekst(naam);
+            QCOMPARE(o.doe(&E::opslaan), E::meldingOngeldigeNaam());
+        }
         QVERIFY(TestMap::schrijf(o.bestand("Polen"), "\"Polen\",\"Łódź\",\"Fabriek\"\r\n"));
         o.e.openen("Polen");
         QCOMPARE(o.doe(&E::opslaan), E::meldingOnopslaanbareWoorden());

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A program folder in a temporary directory and its folders object; the file helpers of the tests
-// that use real files; and picks as a player makes them.
+// A program folder in a temporary directory and its folders object, and the file helpers of the
+// tests that use real files.
 #pragma once
 
 #include "game/spel.h"
@@ -11,12 +11,12 @@
 #include <QDirIterator>
 #include <QTemporaryDir>
 #include <csignal>
-#include <functional>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace TestMap {
+
+// The header of every settings file and high-score list.
+const QByteArray kKop = "\"Heldergroeve Software 2012\"\r\n\"--------------------------\"\r\n";
 
 inline QByteArray lees(const QString& pad) {
     QFile file(pad);
@@ -30,37 +30,19 @@ inline bool schrijf(const QString& pad, const QByteArray& bytes) {
 }
 
 // Every entry below map with a digest of its bytes: two listings differ when anything was
-// created, removed or changed.
+// created, removed or changed. Only a regular file is read: a FIFO would wait for a writer.
 inline QStringList boom(const QString& map) {
     QStringList regels;
     QDirIterator it(map, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
-        const QString pad = it.next();
-        regels << QDir(map).relativeFilePath(pad) + u' ' +
-                      QCryptographicHash::hash(lees(pad), QCryptographicHash::Sha1).toHex();
+        const QFileInfo info(it.next());
+        const QByteArray bytes = info.isFile() ? lees(info.filePath()) : info.isDir() ? "/" : "?";
+        regels << QDir(map).relativeFilePath(info.filePath()) + (info.isSymLink() ? " -> " : " ") +
+                      QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex();
     }
     regels.sort();
     return regels;
-}
-
-// Runs werk in a child process and returns its exit status (-1 when it did not end normally):
-// for a resource limit, or a process that dies holding a lock.
-inline int inKind(const std::function<int()>& werk) {
-    const pid_t pid = fork();
-    if (pid == 0)
-        _exit(werk());
-    int status = 0;
-    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
-        return -1;
-    return WEXITSTATUS(status);
-}
-
-// A full disk, for a child process: no file may grow past bytes, writes beyond fail.
-inline void beperkBestanden(rlim_t bytes) {
-    std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit grens{bytes, bytes};
-    setrlimit(RLIMIT_FSIZE, &grens);
 }
 
 } // namespace TestMap
@@ -79,13 +61,11 @@ public:
     // A path beside the program folder.
     QString buiten(const QString& relatief) const { return m_tmp.filePath(relatief); }
 
-    // Writes topic naam with the given rows of three words.
     void schrijfOnderwerp(const QString& naam, const QList<QStringList>& rijen) const {
         Opslag::WoordKolommen kolommen;
-        for (const QStringList& rij : rijen) {
+        for (const QStringList& rij : rijen)
             for (int k = 0; k < 3; ++k)
                 kolommen.kolom[k].append(rij.value(k));
-        }
         Opslag::WoordLijstOpslaan(mappen(), naam, kolommen);
     }
 
@@ -102,16 +82,3 @@ private:
     QTemporaryDir m_tmp;
     QString m_map = m_tmp.filePath(QStringLiteral("Drietalspel"));
 };
-
-inline void kiesDrietal(Regels::Spel& spel, int drietal) {
-    for (int rij = 0; rij < Regels::kRijen; ++rij)
-        spel.kies(rij, spel.toestand().plek(drietal, rij));
-}
-
-inline int openKaarten(const Regels::Spel& spel) {
-    int n = 0;
-    for (int rij = 0; rij < Regels::kRijen; ++rij)
-        for (int vak = 0; vak < Regels::kVakken; ++vak)
-            n += spel.isOpen(rij, vak);
-    return n;
-}
