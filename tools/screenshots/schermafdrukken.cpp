@@ -6,7 +6,6 @@
 #include "storage/paths.h"
 #include "support/nepdialogen.h"
 #include "support/neptijd.h"
-#include "support/testonderwerp.h"
 #include "ui/kit/venster.h"
 #include "ui/main/mainwindow.h"
 #include "ui/main/plaatjes.h"
@@ -31,6 +30,12 @@ void bewaar(QWidget& venster, const QString& pad) {
     venster.repaint();
     QCoreApplication::processEvents();
     venster.grab().save(pad);
+}
+
+// Opens the three cards of a triple, one row after the other, as a player would.
+void kiesDrietal(Regels::Spel& spel, int drietal) {
+    for (int rij = 0; rij < Regels::kRijen; ++rij)
+        spel.kies(rij, spel.toestand().plek(drietal, rij));
 }
 
 void kopieerMap(const QString& van, const QString& naar) {
