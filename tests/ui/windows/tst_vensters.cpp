@@ -44,6 +44,7 @@ QByteArray beschrijf(const QWidget* w) {
 // every control that takes a click or keys can be reached with Tab, and is named for a screen
 // reader: by its own text, or by an accessible name.
 void controleerIndeling(QWidget& venster, bool bediening) {
+    venster.show();
     QVERIFY(QTest::qWaitForWindowExposed(&venster));
     const QImage beeld = venster.grab().toImage();
     QList<QWidget*> controls, bereikt;
@@ -127,17 +128,11 @@ struct Opstelling {
     Opstelling() { map.schrijfOnderwerp("Geografie", TestProgrammaMap::tienRijen()); }
     QString bestand(const QString& naam) const { return map.pad("Data/" + naam + ".dat"); }
     const InstellingWaarden& waarden() const { return inst.waarden(); }
-    void zet(const std::function<void(InstellingWaarden&)>& wijziging) { inst.wijzig(wijziging); }
-    template <typename V> static std::unique_ptr<V> toon(V* v) {
-        v->show();
-        return std::unique_ptr<V>(v);
-    }
-    auto config(QWidget* ouder = nullptr) {
-        return toon(new Config(inst, map.mappen(), ouder, QPixmap(48, 48), meld));
-    }
     auto woordform() {
-        return toon(new Woordform(tijd, inst.waarden(), map.mappen(), nullptr, meld,
-                                  [this](QWidget*) { return antwoord; }));
+        auto v = std::make_unique<Woordform>(tijd, inst.waarden(), map.mappen(), nullptr, meld,
+                                             [this](QWidget*) { return antwoord; });
+        v->show();
+        return v;
     }
 };
 
@@ -190,7 +185,6 @@ private slots:
             o.scores.voegToe(regel);
         int vragen = 0; // answered No the first time
         ScoreForm v(o.scores, Qt::gray, nullptr, [&](QWidget*) { return ++vragen > 1; });
-        v.show();
         controleerIndeling(v, false);
         QCOMPARE(items(v.lijst()), QStringList({"02:40 - B", "10:05 - A", "100:00 - C"}));
         QVERIFY(v.aantalLabel()->text().endsWith(" 3"));
@@ -210,7 +204,6 @@ private slots:
         const std::array<QString, 10> codes = {"0-9-0", "1-8-3", "2-7-6", "3-6-9", "4-5-2",
                                                "5-4-5", "6-3-8", "7-2-1", "8-1-4", "9-0-7"};
         Oplossing v(tijd, 100, codes, Qt::gray);
-        v.show();
         controleerIndeling(v, false);
         QVERIFY(v.strafLabel()->text().contains(" 100 "));
         QCOMPARE(v.codesLabel()->text().split("\r\n").mid(0, 10),
@@ -236,13 +229,15 @@ private slots:
         o.map.schrijfOnderwerp("Half", TestProgrammaMap::tienRijen(9));
         for (const char* naam : {"Blauw", "Blauw 2", "Groen"})
             QVERIFY(TestMap::schrijf(Regels::achtergrondBestand(o.map.mappen(), naam), {}));
-        o.zet([](InstellingWaarden& w) {
+        o.inst.wijzig([](InstellingWaarden& w) {
             w.Onderwerp = "Half";
             w.WallpaperFile = "C:\\Spellen\\Backgrounds\\Blauw 2.jpg";
             w.ColorRed = 400; // an edited file
             w.TitelTekst = "Mijn spel";
         });
-        const auto v = o.config(&hoofd);
+        const auto v =
+            std::make_unique<Config>(o.inst, o.map.mappen(), &hoofd, QPixmap(48, 48), o.meld);
+        v->show();
         QCOMPARE(o.meldingen, QStringList({*Regels::onderwerpWeigering(o.map.mappen(), "Half")}));
         QSignalSpy gewijzigd(&o.inst, &Regels::Instellingen::gewijzigd);
         for (const char* naam : {"Geografie", "Geografie", "Half"})
