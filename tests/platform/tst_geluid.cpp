@@ -13,32 +13,22 @@
 
 namespace {
 
-using TestMap::schrijf;
+using TestMap::le, TestMap::schrijf;
 constexpr int kRate = 44100;
 const char kSpeelEnStop[] = "DRIETAL_GELUID_SPEEL_EN_STOP";
-
-template <typename T> QByteArray le(T v) {
-    QByteArray b(sizeof v, Qt::Uninitialized);
-    qToLittleEndian(v, b.data());
-    return b;
-}
 
 // A sine tone at half of full scale, in floats for 32 bits. The right channel of a stereo tone is
 // silent, so that a channel mix-up shows.
 QByteArray toonWave(double seconden, double hz, int rate = 44100, int kanalen = 1, int bits = 16) {
     QByteArray data;
-    for (int i = 0; i < std::lround(seconden * rate); ++i) {
+    for (int i = 0; i < std::lround(seconden * rate); ++i)
         for (int k = 0; k < kanalen; ++k) {
             const double v = k == 1 ? 0.0 : 0.5 * std::sin(2 * M_PI * hz * i / rate);
             data += bits == 8    ? QByteArray(1, char(quint8(std::lround(128 + 127 * v))))
                     : bits == 32 ? le(float(v))
                                  : le(qint16(std::lround(32767 * v)));
         }
-    }
-    const quint32 n = quint32(data.size()), blok = quint32(kanalen * bits / 8);
-    return "RIFF" + le(36 + n) + "WAVEfmt " + le(16u) + le(quint16(bits == 32 ? 3 : 1)) +
-           le(quint16(kanalen)) + le(quint32(rate)) + le(rate * blok) + le(quint16(blok)) +
-           le(quint16(bits)) + "data" + le(n) + data;
+    return TestMap::waveKop(quint32(data.size()), rate, kanalen, bits) + data;
 }
 
 // What pactl prints, empty when it does not run.

@@ -10,6 +10,7 @@
 #include <QCryptographicHash>
 #include <QDirIterator>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -27,6 +28,20 @@ inline bool schrijf(const QString& pad, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(pad).absolutePath());
     QFile file(pad);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// v as its bytes in little-endian order, as a wave file stores numbers.
+template <typename T> QByteArray le(T v) {
+    v = qToLittleEndian(v);
+    return QByteArray(reinterpret_cast<const char*>(&v), sizeof v);
+}
+
+// The 44-byte header of a wave file with n bytes of samples: PCM, or IEEE floats at 32 bits.
+inline QByteArray waveKop(quint32 n, quint32 rate = 44100, int kanalen = 1, int bits = 16) {
+    const quint32 blok = quint32(kanalen * bits / 8);
+    return "RIFF" + le(36 + n) + "WAVEfmt " + le(16u) + le(quint16(bits == 32 ? 3 : 1)) +
+           le(quint16(kanalen)) + le(rate) + le(rate * blok) + le(quint16(blok)) +
+           le(quint16(bits)) + "data" + le(n);
 }
 
 // Every entry below map with a digest of its bytes: two listings differ when anything was

@@ -20,14 +20,7 @@ const QString kBronData = DRIETAL_DATA_SRC;
 // whose header sizes agree with the file, as any player reads it.
 std::vector<double> leesGeluid(const QString& naam) {
     const QByteArray b = lees(kProgrammaMap + "/Sounds/" + naam);
-    const auto le = [](auto v) {
-        v = qToLittleEndian(v);
-        return QByteArray(reinterpret_cast<const char*>(&v), sizeof v);
-    };
-    const quint32 n = quint32(b.size() - 44);
-    const QByteArray kop = "RIFF" + le(36 + n) + "WAVEfmt " + le(16u) + le(quint16(1)) +
-                           le(quint16(1)) + le(44100u) + le(88200u) + le(quint16(2)) +
-                           le(quint16(16)) + "data" + le(n);
+    const QByteArray kop = TestMap::waveKop(quint32(b.size() - 44));
     std::vector<double> s;
     for (qsizetype i = 44; b.size() > 44 && b.startsWith(kop) && i + 1 < b.size(); i += 2)
         s.push_back(qFromLittleEndian<qint16>(b.constData() + i) / 32768.0);
