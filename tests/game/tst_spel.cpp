@@ -101,10 +101,9 @@ private slots:
         QCOMPARE(klokTekst(6000), "100:00"); // no wrap at an hour, nor at a hundred minutes
     }
 
-    // The deal shows every card; the think time counts down to zero, refusing picks; then the
-    // cards turn, and only a face-down card of the row whose turn it is can be picked. A wrong
-    // pick stays open two seconds, refusing clicks, then exactly its cards turn back. A new Start
-    // meanwhile keeps it from closing cards of the new board.
+    // The deal shows every card; the think time counts down, refusing picks; then the cards turn,
+    // and only a face-down card of the row whose turn it is can be picked. A wrong pick stays open
+    // two seconds, refusing clicks, then its cards turn back, but none of a board dealt meanwhile.
     void fasenEnBeurten() {
         Opstelling o;
         QVERIFY(!o.spel.kies(0, 0)); // no game yet

@@ -118,10 +118,9 @@ private slots:
                  qPrintable(sinks));
     }
 
-    // A sequence as the game plays it: ten countdown ticks a second apart, then the exit sound,
-    // which no later sound replaces. Each is heard whole, also by a recorder that asks the output
-    // for no latency of its own, as a screen recorder does: the output then runs far ahead while
-    // no sound plays, and a sound that starts later must not be lost in what it had mixed.
+    // A sequence as the game plays it: ten countdown ticks a second apart, then the exit sound.
+    // Each is heard whole, also by a recorder that asks for no latency, as a screen recorder does:
+    // the output then runs far ahead while idle, and a later sound must not be lost in its mix.
     void reeksHeel_data() {
         QTest::addColumn<bool>("eigenLatentie");
         QTest::newRow("korteLatentie") << true;
@@ -217,9 +216,8 @@ private slots:
 
     // The program run again to play a sound twice and quit at once. With a server the stream is
     // closed on the way out, with no crash and nothing left behind. A socket that does not exist
-    // makes libpulse fail at once without starting a daemon, and a copy of the program without its
-    // sound module beside it (or with a FIFO in its place, which must not be opened) has nothing
-    // to play with: the game goes on, and not a word is said.
+    // makes libpulse fail at once, without a daemon; a copy without its sound module beside it (or
+    // a FIFO in its place, never opened) has nothing to play with. The game goes on, silently.
     void kindProces_data() {
         QTest::addColumn<bool>("metServer");
         QTest::addColumn<QString>("module"); // beside the copy that runs: "" the built one

@@ -86,9 +86,8 @@ class TstOpslag : public QObject {
     Q_OBJECT
 private slots:
     // Every byte of the upper half reads and writes as Windows has it; the five the code page
-    // leaves out read as the C1 control of that number and write back unchanged, so no file loses a
-    // byte. Bytes that form UTF-8 (a file a Linux editor saved) are read as such; a lone lead byte
-    // is no UTF-8, so the whole file is Windows-1252.
+    // leaves out read as the C1 control of that number and write back unchanged. UTF-8 (a file a
+    // Linux editor saved) reads as such; a lone lead byte makes the whole file Windows-1252.
     void decodeert() {
         // glibc's own table is the reference.
         const std::unique_ptr<void, int (*)(iconv_t)> cd(iconv_open("UTF-16LE", "WINDOWS-1252"),
@@ -133,9 +132,8 @@ private slots:
     }
 
     // A file as the Windows program wrote it reads, and is written back byte for byte. Reading
-    // stops at the first missing or wrong value: what came before it counts, the rest keeps its
-    // default. An edited file may hold anything: the think time goes from 5 to 30 seconds, a colour
-    // part from 0 to 255.
+    // stops at the first missing or wrong value: what came before counts, the rest keeps its
+    // default. Edited values are clamped: think time 5 to 30 seconds, a colour part 0 to 255.
     void instellingen_data() {
         QTest::addColumn<QByteArray>("bytes"); // after the header
         QTest::addColumn<QString>("gelezen");  // the values up to where reading stopped
@@ -192,9 +190,8 @@ private slots:
     }
 
     // The game deals exactly the first ten records: nine are too few, an eleventh is not dealt.
-    // Column 1 sets the number of records; a word a shorter column lacks is written empty, and an
-    // empty field adds nothing to its column when read. A name is never a path, a pattern, nor too
-    // long for the file system.
+    // Column 1 sets the number of records, a shorter column's missing word is written empty, and
+    // an empty field read adds nothing. A name is never a path, a pattern, nor too long a name.
     void onderwerpBestand() {
         TestProgrammaMap map;
         for (const int records : {9, 10, 11}) {
@@ -277,10 +274,9 @@ private slots:
         QCOMPARE(inhoud.tekst.size(), status == LeesStatus::Gelezen ? grootte : 0);
     }
 
-    // A save asked to keep the old file puts it in .bak, over an older one; on a full disk a save
-    // leaves the file and its .bak as they were, and reports it. A file link that leads out of the
-    // program's folders is not written through; one that stays inside is, and stays a link; a
-    // linked Data folder is followed as any folder.
+    // A save asked to keep the old file puts it in .bak, over an older one; on a full disk it
+    // leaves both as they were and reports it. A link out of the program's folders is not written
+    // through; one inside is, and stays a link; a linked Data folder is followed as any folder.
     void vervangBestandEnVolleSchijf() {
         TestProgrammaMap map;
         const Mappen mappen = map.mappen();
@@ -393,9 +389,8 @@ private slots:
     }
 
     // What a crash, a full disk, another computer or a hostile folder leaves at the lock's place
-    // does not keep the game from starting, and the new copy holds the folder then. A link's target
-    // is not touched; a folder there stays, and the game runs without a lock. Only a lock of
-    // another computer that is still fresh counts as a running copy.
+    // does not stop the game starting, and the new copy holds the folder. A link's target is kept;
+    // a folder there stays (the game runs unlocked). Another computer's lock counts while fresh.
     void lockResten_data() {
         QTest::addColumn<QByteArray>("inhoud");
         for (const char* soort : {"leeg", "ruis", "groot", "map", "fifo"})

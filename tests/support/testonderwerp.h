@@ -88,8 +88,7 @@ public:
     static QList<QStringList> tienRijen(int aantal = 10) {
         QList<QStringList> rijen;
         for (int i = 0; i < aantal; ++i)
-            rijen.append({QStringLiteral("a%1").arg(i), QStringLiteral("b%1").arg(i),
-                          QStringLiteral("c%1").arg(i)});
+            rijen.append({QString("a%1").arg(i), QString("b%1").arg(i), QString("c%1").arg(i)});
         return rijen;
     }
 

@@ -73,11 +73,10 @@ class TestMain : public QObject {
 
 private slots:
     // The settings are shown, and their changes; at rest the wall clock is the only timer, and a
-    // window nobody can see has none. The wallpaper is kept at the window's size, as sharp as the
-    // screen shows it; one that cannot be decoded leaves the picture that was there. In the usual
-    // window and in the smallest the program accepts (a smaller screen scales it down to that) all
-    // lies inside, the board and the prompt above the toolbar, which runs along the bottom with
-    // its buttons side by side.
+    // hidden window has none. The wallpaper is kept at the window's size in device pixels; one
+    // that cannot be decoded leaves the last. In the usual window and the smallest the program
+    // accepts (a smaller screen is scaled down to it) all lies inside, the board and the prompt
+    // above the toolbar along the bottom, its buttons side by side.
     void opstarten_data() {
         QTest::addColumn<QSize>("maat");
         QTest::newRow("gewoon") << QSize(1280, 800);
@@ -231,13 +230,12 @@ private slots:
         QVERIFY(o.dialogen.meldingen.isEmpty());
     }
 
-    // The start screen as a mouse player sees it: the start and help pictures in the welcome
-    // text's gaps, no focus frame until a key is pressed. A FIFO wallpaper is never opened (it
-    // would wait for a writer for ever). While the help is shown only its button reacts. A topic
-    // that cannot be dealt is told, and nothing is dealt. A failed save is reported; after an end
-    // by a signal, with nobody to answer, it is told at the next start, cut to a few lines that
-    // fit the screen whatever lies there; a note that is no file (a FIFO, a link to a device) is
-    // dropped unread. A folder where nothing can be written is told at the start; play goes on.
+    // The start screen as a mouse player sees it: the pictures in the welcome text's gaps, no
+    // focus frame until a key is pressed; a FIFO wallpaper is never opened (it would wait for
+    // ever). Under the help only its button reacts. A topic that cannot be dealt is told, nothing
+    // dealt. A failed save is reported, after an end by a signal at the next start, cut to fit the
+    // screen; a note that is no file (a FIFO, a link to a device) is dropped unread. A folder
+    // where nothing can be written is told at the start, and play goes on.
     void startScherm() {
         QStandardPaths::setTestModeEnabled(true);
         Opstelling o;

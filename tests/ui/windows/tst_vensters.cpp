@@ -39,10 +39,9 @@ QByteArray beschrijf(const QWidget* w) {
 }
 
 // What a player sees of a window's layout, checked by relations rather than by positions: every
-// control lies inside the window, controls do not overlap (a panel under them aside), texts fit
-// their controls, and every push button lies on a dark panel that shows around it. With bediening,
-// every control that takes a click or keys can be reached with Tab, and is named for a screen
-// reader: by its own text, or by an accessible name.
+// control inside the window, none overlapping (a panel under them aside), texts fitting, push
+// buttons on a dark panel that shows around them. With bediening, every control that takes a
+// click or keys is reached with Tab and named for a screen reader, by its text or accessible name.
 void controleerIndeling(QWidget& venster, bool bediening) {
     venster.show();
     QVERIFY(QTest::qWaitForWindowExposed(&venster));
@@ -216,10 +215,9 @@ private slots:
 
     // The settings window. Every click on a topic asks again; an incomplete one is refused over
     // the window, the topic in force at opening already, over the window below. A long name keeps
-    // to its place under its list, whole in its tooltip and for a screen reader, and within the
-    // list's width. Choices, colours and think time count at once, clamped to the bars; Reset
-    // brings back the default colours and the default title to the box, which only Exit (or
-    // Enter in it, as a keyboard player ends) applies, once storable.
+    // its place under its list, whole in its tooltip and for a screen reader. Choices, colours and
+    // think time count at once, clamped to the bars; Reset brings back the default colours and
+    // title to the box, which only Exit (or Enter in it) applies, once storable.
     void config() {
         QWidget hoofd;
         Opstelling o;
