@@ -5,6 +5,7 @@ Orca's log lines, so a step is judged by when Orca spoke, not by when the test r
     with Sessie(werkmap) as s:
         s.start(programma)
         s.hoor("Tab naar Start spel", r"^Start spel drukknop", s.toets("Tab"))"""
+import contextlib
 import datetime
 import os
 import re
@@ -106,8 +107,9 @@ class Sessie:
         for p in reversed(self._processen):
             p.poll() is None and p.terminate()
         einde = time.monotonic() + 3
-        while any(p.poll() is None for p in self._processen) and time.monotonic() < einde:
-            time.sleep(0.05)
+        for p in self._processen:
+            with contextlib.suppress(subprocess.TimeoutExpired):
+                p.wait(max(0, einde - time.monotonic()))
         # What the daemons started themselves (the accessibility bus's dbus-daemon, speech
         # modules) or what ignored the signal carries this run's id in its environment.
         for pid in _met_merk(map(int, filter(str.isdigit, os.listdir("/proc"))), self.id):
@@ -126,7 +128,8 @@ class Sessie:
         return subprocess.run(argv, env=self.env, capture_output=True, text=True, timeout=5).stdout
 
     def _wacht(self, wat, proef, seconden=15, proces=None):
-        """Polls proef until it gives something; fails naming wat, at once when proces stops."""
+        """Polls proef until it gives something; fails naming wat, at once when proces stops. The
+        only wait of the harness: Orca, the X server and the buses run on the real clock."""
         einde = time.monotonic() + seconden
         while time.monotonic() < einde:
             if proces and proces.poll() is not None:
@@ -185,12 +188,10 @@ class Sessie:
     def hoor(self, stap, patroon, na, binnen=1.5):
         """Waits for an utterance matching patroon spoken from na to na + binnen; gives its text.
         Waits until that window is past, and half a second for the log."""
-        einde = time.monotonic() + max(0, na + binnen - self.nu()) + 0.5
-        while not (gevonden := [t for _, t in self.gehoord(na, na + binnen)
-                                if re.search(patroon, t)]) and time.monotonic() < einde:
-            time.sleep(0.05)
-        if gevonden:
-            return gevonden[0]
+        with contextlib.suppress(RuntimeError):
+            return self._wacht(stap, lambda: [t for _, t in self.gehoord(na, na + binnen)
+                                              if re.search(patroon, t)],
+                               max(0, na + binnen - self.nu()) + 0.5)[0]
         wel = "\n".join("  %+6.2f s  %r%s" % (dt, s, "  (te laat)" if dt > binnen else "")
                         for dt, s in self.gehoord(na)) or "  (niets)"
         p = self.programma
