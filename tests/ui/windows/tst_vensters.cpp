@@ -10,11 +10,9 @@
 #include "ui/windows/scoreform.h"
 #include "ui/windows/woordform.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QInputDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
@@ -98,7 +96,6 @@ void klikOp(QListWidget* lijst, const QString& tekst) {
 // Replaces the text of a box as a user does, key by key (QTest::keyClicks takes ASCII only).
 void typ(QLineEdit* veld, const QString& tekst) {
     QTest::keyClick(veld, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(veld, Qt::Key_Delete);
     for (QChar c : tekst)
         QTest::sendKeyEvent(QTest::Click, veld, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
