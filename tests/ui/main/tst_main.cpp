@@ -111,11 +111,10 @@ private slots:
         QCOMPARE(m.achtergrond().size(), m.size() * m.devicePixelRatio());
         o.inst.wijzig([](InstellingWaarden& w) { w.WallpaperFile = "Kapot.jpg"; });
         QCOMPARE(kleur(), blauw);
-        QCOMPARE(o.tijd.actieveTimers(), 1);
-        m.hide();
-        QCOMPARE(o.tijd.actieveTimers(), 0);
-        m.show();
-        QCOMPARE(o.tijd.actieveTimers(), 1);
+        for (const bool zichtbaar : {true, false, true}) {
+            m.setVisible(zichtbaar);
+            QCOMPARE(o.tijd.actieveTimers(), int(zichtbaar));
+        }
         const QRect strook = m.werkbalk()->geometry();
         QCOMPARE(strook.bottom(), m.rect().bottom());
         QCOMPARE(strook.width(), m.width());
@@ -275,13 +274,11 @@ private slots:
         QCOMPARE(o.dialogen.scoreLijsten, 1);
         o.inst.wijzig([](InstellingWaarden& w) { w.Onderwerp = "Dieren"; });
         o.druk(Commando::Start);
-        QCOMPARE(o.dialogen.meldingen.size(), 1);
-        QVERIFY(o.dialogen.meldingen.first().contains("Dieren"));
+        QVERIFY(o.dialogen.meldingen.value(0).contains("Dieren"));
         QVERIFY(!m.deeltUit());
         QVERIFY(QDir().mkpath(o.map.mappen().scoreLijstPad())); // a folder where the file should be
         m.close();
         QVERIFY(!m.isVisible());
-        QCOMPARE(o.dialogen.meldingen.size(), 2);
         QVERIFY(o.dialogen.meldingen.last().contains("scorelijst"));
         QVERIFY(!o.dialogen.meldingen.last().contains("vorige versie")); // there was none
         o.open().sluitZonderVragen();
