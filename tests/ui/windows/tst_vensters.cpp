@@ -295,8 +295,7 @@ private slots:
         controleerIndeling(*v, true);
         QTest::mouseClick(v->verwijderKnop(), Qt::LeftButton);
         klikOp(v->woordLijst(0), "a3");
-        QCOMPARE(QList<int>({v->woordLijst(1)->currentRow(), v->woordLijst(2)->currentRow()}),
-                 QList<int>({3, 3}));
+        QVERIFY(v->woordLijst(1)->currentRow() == 3 && v->woordLijst(2)->currentRow() == 3);
         QCOMPARE(v->woordVeld(2)->text(), "c3");
         typ(v->woordVeld(0), "Zon");
         const QColor rust = v->woordLijst(2)->palette().color(QPalette::Base);
