@@ -13,7 +13,6 @@
 
 #include <QAccessible>
 #include <QPainter>
-#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
@@ -111,11 +110,10 @@ private slots:
         QCOMPARE(m.achtergrond().size(), m.size() * m.devicePixelRatio());
         o.inst.wijzig([](InstellingWaarden& w) { w.WallpaperFile = "Kapot.jpg"; });
         QCOMPARE(kleur(), blauw);
-        QCOMPARE(o.tijd.actieveTimers(), 1);
-        m.hide();
-        QCOMPARE(o.tijd.actieveTimers(), 0);
-        m.show();
-        QCOMPARE(o.tijd.actieveTimers(), 1);
+        for (const bool zichtbaar : {true, false, true}) {
+            m.setVisible(zichtbaar);
+            QCOMPARE(o.tijd.actieveTimers(), int(zichtbaar));
+        }
         const QRect strook = m.werkbalk()->geometry();
         QCOMPARE(strook.bottom(), m.rect().bottom());
         QCOMPARE(strook.width(), m.width());
@@ -275,13 +273,11 @@ private slots:
         QCOMPARE(o.dialogen.scoreLijsten, 1);
         o.inst.wijzig([](InstellingWaarden& w) { w.Onderwerp = "Dieren"; });
         o.druk(Commando::Start);
-        QCOMPARE(o.dialogen.meldingen.size(), 1);
-        QVERIFY(o.dialogen.meldingen.first().contains("Dieren"));
+        QVERIFY(o.dialogen.meldingen.value(0).contains("Dieren"));
         QVERIFY(!m.deeltUit());
         QVERIFY(QDir().mkpath(o.map.mappen().scoreLijstPad())); // a folder where the file should be
         m.close();
         QVERIFY(!m.isVisible());
-        QCOMPARE(o.dialogen.meldingen.size(), 2);
         QVERIFY(o.dialogen.meldingen.last().contains("scorelijst"));
         QVERIFY(!o.dialogen.meldingen.last().contains("vorige versie")); // there was none
         o.open().sluitZonderVragen();
@@ -292,7 +288,7 @@ private slots:
                                 "/niet-opgeslagen.txt";
         QByteArray ruis = QByteArray("woord ").repeated(300); // one long line, then bytes
         for (int i = 0; i < 2048; ++i)
-            ruis += char(QRandomGenerator::global()->bounded(256));
+            ruis += char(i * 37); // every byte value, over and over
         for (const char* soort : {"ruis", "fifo", "apparaat"}) {
             o.dialogen.meldingen.clear();
             if (soort == QByteArray("ruis"))
