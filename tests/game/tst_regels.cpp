@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Settings and high scores loaded and stored, their order, which topics can be chosen, and the
 // word list editor's rules without a window; all against files in a temporary program folder.
-#include "game/instellingen.h"
 #include "game/instellingenkeuze.h"
-#include "game/scorelijst.h"
 #include "game/woordeditor.h"
 #include "storage/scorefile.h"
 #include "support/testonderwerp.h"
