@@ -7,7 +7,6 @@
 #include "support/testonderwerp.h"
 
 #include <QtTest>
-#include <functional>
 
 using namespace Qt::StringLiterals;
 using namespace Regels;
@@ -86,12 +85,11 @@ private slots:
         QTest::addColumn<bool>("scores"); // the high-score list, else the settings
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("bak");
-        const auto ini = [](const QByteArray& titel) {
-            return TestMap::kKop + "1,2,3\r\n\"a.jpg\"\r\n7\r\n\"" + titel + "\"\r\n#TRUE#\r\n";
-        };
-        QTest::newRow("instellingenHeel") << false << ini("T") << false;
+        const QByteArray ini = TestMap::kKop + "1,2,3\r\n\"a.jpg\"\r\n7\r\n\"T\"\r\n#TRUE#\r\n";
+        QTest::newRow("instellingenHeel") << false << ini << false;
         QTest::newRow("instellingenAfgebroken") << false << TestMap::kKop + "1,2,3\r\n" << true;
-        QTest::newRow("titelBuitenCodetabel") << false << ini("Łódź") << true; // saved as UTF-8
+        QTest::newRow("titelBuitenCodetabel")
+            << false << QByteArray(ini).replace("\"T\"", "\"Łódź\"") << true; // saved as UTF-8
         QTest::newRow("scorelijstHeel") << true << TestMap::kKop + "\"01:00 - A\"\r\n" << false;
         QTest::newRow("naamBuitenCodetabel") << true << TestMap::kKop + "\"01:00 - Łukasz\"\r\n"
                                              << true;
