@@ -5,7 +5,6 @@
 #include "storage/recordformat.h"
 #include "storage/samples.h"
 #include "storage/scorefile.h"
-#include "storage/settingsfile.h"
 #include "storage/textcodec.h"
 #include "support/testonderwerp.h"
 
