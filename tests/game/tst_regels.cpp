@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Settings and high scores loaded and stored, their order, which topics can be chosen, and the
 // word list editor's rules without a window; all against files in a temporary program folder.
-#include "game/instellingen.h"
 #include "game/instellingenkeuze.h"
-#include "game/scorelijst.h"
 #include "game/woordeditor.h"
 #include "storage/scorefile.h"
 #include "support/testonderwerp.h"
 
 #include <QtTest>
-#include <functional>
 
 using namespace Qt::StringLiterals;
 using namespace Regels;
@@ -88,12 +85,11 @@ private slots:
         QTest::addColumn<bool>("scores"); // the high-score list, else the settings
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("bak");
-        const auto ini = [](const QByteArray& titel) {
-            return TestMap::kKop + "1,2,3\r\n\"a.jpg\"\r\n7\r\n\"" + titel + "\"\r\n#TRUE#\r\n";
-        };
-        QTest::newRow("instellingenHeel") << false << ini("T") << false;
+        const QByteArray ini = TestMap::kKop + "1,2,3\r\n\"a.jpg\"\r\n7\r\n\"T\"\r\n#TRUE#\r\n";
+        QTest::newRow("instellingenHeel") << false << ini << false;
         QTest::newRow("instellingenAfgebroken") << false << TestMap::kKop + "1,2,3\r\n" << true;
-        QTest::newRow("titelBuitenCodetabel") << false << ini("Łódź") << true; // saved as UTF-8
+        QTest::newRow("titelBuitenCodetabel")
+            << false << QByteArray(ini).replace("\"T\"", "\"Łódź\"") << true; // saved as UTF-8
         QTest::newRow("scorelijstHeel") << true << TestMap::kKop + "\"01:00 - A\"\r\n" << false;
         QTest::newRow("naamBuitenCodetabel") << true << TestMap::kKop + "\"01:00 - Łukasz\"\r\n"
                                              << true;
